@@ -1,0 +1,40 @@
+# Shared settings for every target of ours: strict warnings and, when asked, sanitizers.
+
+if(QUILLANE_SANITIZE)
+  if(MSVC)
+    add_compile_options(/fsanitize=address)
+  else()
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
+endif()
+
+function(quillane_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX /permissive-)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+                                             -Wold-style-cast -Werror)
+  endif()
+endfunction()
+
+# quillane_library(<name> SOURCES ... LINKS ...): one library per folder of src/, named quillane_<name>.
+function(quillane_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(quillane_${name} STATIC ${ARG_SOURCES})
+  target_include_directories(quillane_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(quillane_${name} PUBLIC ${ARG_LINKS})
+  target_compile_definitions(quillane_${name} PUBLIC QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII
+                                                     QT_NO_CAST_TO_ASCII)
+  quillane_warnings(quillane_${name})
+endfunction()
+
+# quillane_test(<name> SOURCES ... LINKS ...): one test executable per folder of tests/, run by CTest.
+function(quillane_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  quillane_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES)
+endfunction()

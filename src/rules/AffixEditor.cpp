@@ -1,0 +1,186 @@
+#include "rules/AffixEditor.h"
+
+#include "rules/NumberText.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+
+namespace {
+
+constexpr int NumericTextMaxLength = 8;
+constexpr int AlphabeticTextMaxLength = 255;
+constexpr int PaddingMaxLength = 4;
+constexpr int PrefixIncrementMaxLength = 4;
+constexpr int SuffixIncrementMaxLength = 3;
+
+int clampToRange(int value, const ScrollRange& range) {
+    return std::clamp(value, range.minimum, range.maximum);
+}
+
+} // namespace
+
+BoxColour textBoxColour(bool enabled) {
+    return enabled ? BoxColour::WindowBackground : BoxColour::ButtonFace;
+}
+
+AffixEditor::AffixEditor(Kind kind)
+    : m_kind(kind),
+      m_rule(kind == Kind::Prefix ? AffixRule::prefixAtStartUp() : AffixRule::suffixAtStartUp()) {}
+
+bool AffixEditor::paddingEnabled() const { return m_rule.Page == AffixPage::Numeric; }
+
+bool AffixEditor::ascendingEnabled() const { return m_rule.Page == AffixPage::Numeric; }
+
+bool AffixEditor::incrementEnabled() const {
+    return m_rule.Page == AffixPage::Numeric && m_rule.Ascending;
+}
+
+TextEntryLimit AffixEditor::textLimit() const {
+    if (m_rule.Page == AffixPage::Numeric)
+        return {true, NumericTextMaxLength};
+    return {false, AlphabeticTextMaxLength};
+}
+
+TextEntryLimit AffixEditor::paddingLimit() const { return {true, PaddingMaxLength}; }
+
+TextEntryLimit AffixEditor::incrementLimit() const {
+    return {true, m_kind == Kind::Prefix ? PrefixIncrementMaxLength : SuffixIncrementMaxLength};
+}
+
+template <typename Event> bool AffixEditor::handle(Event&& event) {
+    m_refreshAsked = false;
+    std::forward<Event>(event)();
+    return std::exchange(m_refreshAsked, false);
+}
+
+bool AffixEditor::selectPage(AffixPage page) {
+    return handle([&] {
+        if (page == m_rule.Page)
+            return;
+        m_rule.Page = page;
+        if (page == AffixPage::Alphabetic) {
+            const quint64 number = leadingNumber(m_rule.Text);
+            m_rule.NumericMemory =
+                static_cast<qint32>(std::min<quint64>(number, std::numeric_limits<qint32>::max()));
+            setTextBox(m_rule.AlphabetMemory);
+        } else {
+            m_rule.AlphabetMemory = m_rule.Text;
+            // The memory only ever holds the number of a text, so this is already plain digits.
+            setTextBox(m_rule.NumericMemory == 0 ? QString()
+                                                 : QString::number(m_rule.NumericMemory));
+        }
+        m_refreshAsked = true;
+    });
+}
+
+bool AffixEditor::clickAscending(bool checked) {
+    return handle([&] {
+        if (checked == m_rule.Ascending)
+            return;
+        m_rule.Ascending = checked;
+        if (checked)
+            setIncrementBox(QString::number(256 - m_incrementScroll));
+        m_refreshAsked = true;
+    });
+}
+
+bool AffixEditor::editText(const QString& text) {
+    return handle([&] { setTextBox(text); });
+}
+
+bool AffixEditor::editPadding(const QString& padding) {
+    return handle([&] { setPaddingBox(padding); });
+}
+
+bool AffixEditor::scrollPadding(int value) {
+    return handle([&] { setPaddingScroll(value); });
+}
+
+bool AffixEditor::scrollIncrement(int value) {
+    return handle([&] { setIncrementScroll(value); });
+}
+
+bool AffixEditor::editIncrement(const QString& increment) {
+    return handle([&] { setIncrementBox(increment); });
+}
+
+void AffixEditor::setTextBox(const QString& text) {
+    if (text == m_rule.Text)
+        return;
+    m_rule.Text = text;
+    textChanged();
+}
+
+void AffixEditor::setPaddingBox(const QString& padding) {
+    if (padding == m_rule.Padding)
+        return;
+    m_rule.Padding = padding;
+    m_refreshAsked = true;
+}
+
+void AffixEditor::setPaddingScroll(int value) {
+    value = clampToRange(value, PaddingScroll);
+    if (value == m_paddingScroll)
+        return;
+    m_paddingScroll = value;
+    paddingScrollChanged();
+}
+
+void AffixEditor::setIncrementBox(const QString& increment) {
+    if (increment == m_rule.Increment)
+        return;
+    m_rule.Increment = increment;
+    incrementChanged();
+}
+
+void AffixEditor::setIncrementScroll(int value) {
+    value = clampToRange(value, IncrementScroll);
+    if (value == m_incrementScroll)
+        return;
+    m_incrementScroll = value;
+    setIncrementBox(QString::number(256 - value));
+}
+
+// A padding shorter than a typed start number grows to the number's length.
+void AffixEditor::textChanged() {
+    if (m_rule.Page == AffixPage::Numeric) {
+        const auto length = static_cast<int>(m_rule.Text.size());
+        if (leadingNumber(m_rule.Padding) < static_cast<quint64>(length)) {
+            const bool hadNone = m_rule.Padding == noPaddingText();
+            setPaddingBox(QString::number(length));
+            setPaddingScroll(hadNone ? 9 - length : 8 - length);
+        }
+    }
+    m_refreshAsked = true;
+}
+
+// "None" sits one step below a padding of the start number's length.
+void AffixEditor::paddingScrollChanged() {
+    const int padding = 8 - m_paddingScroll;
+    setPaddingBox(QString::number(padding));
+    const auto length = static_cast<int>(m_rule.Text.size());
+    if (padding == 0 || padding < length) {
+        setPaddingBox(noPaddingText());
+        setPaddingScroll(length > 0 ? 9 - length : 8);
+    }
+}
+
+void AffixEditor::incrementChanged() {
+    const quint64 increment = leadingNumber(m_rule.Increment);
+    if (increment > 0 && increment < 256)
+        setIncrementScroll(256 - static_cast<int>(increment));
+    else if (increment > 255)
+        setIncrementBox(u"255"_s);
+    else
+        setIncrementBox(u"1"_s);
+    m_refreshAsked = true;
+}
+
+} // namespace quillane

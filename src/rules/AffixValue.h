@@ -1,0 +1,13 @@
+#pragma once
+
+#include "rules/AffixRule.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace quillane {
+
+// The prefix or suffix text for the entry at ListIndex (0 for the first row).
+QString AffixValue(const AffixRule& rule, qint32 ListIndex);
+
+} // namespace quillane

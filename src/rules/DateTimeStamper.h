@@ -1,0 +1,28 @@
+#pragma once
+
+#include "rules/Clock.h"
+#include "rules/TimeNotation.h"
+
+#include <QString>
+
+namespace quillane {
+
+// The stamp text of a StampFormat (0 to 24) for a moment; empty for any other format.
+QString StampText(int StampFormat, const LocalDateTime& at, const TimeNotation& notation);
+
+// Stamps with the time read from a clock at each call.
+class DateTimeStamper {
+public:
+    DateTimeStamper(const Clock& clock, TimeNotation notation);
+
+    // The system clock with the system locale's time notation.
+    static DateTimeStamper system();
+
+    QString stampNow(int StampFormat) const;
+
+private:
+    const Clock* m_clock;
+    TimeNotation m_notation;
+};
+
+} // namespace quillane

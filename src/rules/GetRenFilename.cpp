@@ -1,0 +1,49 @@
+#include "rules/GetRenFilename.h"
+
+#include "rules/AffixValue.h"
+#include "rules/CaseModes.h"
+#include "rules/ReplaceChain.h"
+
+#include <QStringView>
+
+namespace quillane {
+
+QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
+                       const DateTimeStamper& stamper) {
+    const qsizetype lastDot = FilenameIn.lastIndexOf(u'.');
+
+    QString base;
+    if (rules.NewFilenameOn) {
+        base = rules.NewFilename;
+    } else {
+        base = lastDot < 0 ? FilenameIn : FilenameIn.first(lastDot);
+        if (rules.ReplaceOn)
+            base = ApplyReplaceChain(std::move(base), rules);
+    }
+
+    QStringView extension;
+    if (rules.NewExtensionOn)
+        extension = rules.NewExtension;
+    else if (lastDot >= 0)
+        extension = QStringView(FilenameIn).sliced(lastDot + 1);
+
+    QString prefix = AffixValue(rules.Prefix, ListIndex);
+    QString suffix = AffixValue(rules.Suffix, ListIndex);
+    // After the replace chain, so that searches compare against the name as it was.
+    base = ApplyCaseMode(rules.CaseMode, std::move(base));
+    if (rules.StampOn) {
+        if (rules.StampAsPrefix)
+            prefix.prepend(stamper.stampNow(rules.StampFormat));
+        else
+            suffix.append(stamper.stampNow(rules.StampFormat));
+    }
+
+    QString name;
+    name.reserve(prefix.size() + base.size() + suffix.size() + 1 + extension.size());
+    name.append(prefix).append(base).append(suffix);
+    if (!extension.isEmpty())
+        name.append(u'.').append(extension);
+    return name;
+}
+
+} // namespace quillane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "rules/DateTimeStamper.h"
+#include "rules/RenameRuleSet.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace quillane {
+
+// The new name of a file called FilenameIn (no directory) at list position ListIndex (0 for the
+// first row): [stamp] prefix base suffix [stamp] . extension. Rejects nothing: an empty name, a
+// duplicate or characters the file system refuses are returned as they are.
+QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
+                       const DateTimeStamper& stamper);
+
+} // namespace quillane

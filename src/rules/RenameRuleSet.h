@@ -1,0 +1,48 @@
+#pragma once
+
+#include "rules/AffixRule.h"
+
+#include <QString>
+
+namespace quillane {
+
+// Every option that decides a new name, plus the attributes the rename run sets.
+// Default-constructed, it holds the rule controls' state after start-up.
+struct RenameRuleSet {
+    bool NewFilenameOn = true;
+    QString NewFilename = QStringLiteral("Image");
+    bool NewExtensionOn = false;
+    QString NewExtension;
+    int CaseMode = 0; // index into caseModeEntries()
+
+    bool ReplaceOn = false;
+    QString ReplaceWhat;
+    QString ReplaceWith;
+    bool SpaceToUnderscore = false;
+    bool UnderscoreToSpace = false;
+    bool UnderscoreToHyphen = false;
+    bool RemoveSpaces = false;
+    bool RemoveUnderscores = false;
+    bool RemoveHyphens = false;
+    bool RemoveSquareNumbers = false;
+    bool RemoveRoundNumbers = false;
+    bool DecodeUrlEscapes = false;
+
+    AffixRule Prefix = AffixRule::prefixAtStartUp();
+    AffixRule Suffix = AffixRule::suffixAtStartUp();
+
+    bool StampOn = false;
+    int StampFormat = 9; // index into stampFormatEntries()
+    bool StampAsPrefix = true;
+
+    bool NewAttributesOn = false;
+    bool AttrReadOnly = false;
+    bool AttrHidden = false;
+    bool AttrSystem = false;
+    bool AttrArchive = false;
+
+    // The attribute value the rename run sets: the sum of the flags that are on.
+    int newAttributeValue() const;
+};
+
+} // namespace quillane

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace quillane {
+
+// How the locale writes a time of day: the separator between hours and minutes and the
+// designators for before noon and for noon and after.
+struct TimeNotation {
+    QString separator = QStringLiteral(":");
+    QString beforeNoon = QStringLiteral("AM");
+    QString afterNoon = QStringLiteral("PM");
+
+    // A locale without day-half designators keeps AM and PM: the stamp's clock has 12 hours.
+    static TimeNotation fromLocale(const QLocale& locale);
+};
+
+} // namespace quillane

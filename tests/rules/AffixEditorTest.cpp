@@ -1,0 +1,206 @@
+#include "rules/AffixEditor.h"
+
+#include "tests/CaseName.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+namespace {
+
+AffixEditor numericPrefix() {
+    AffixEditor prefix(AffixEditor::Kind::Prefix);
+    EXPECT_TRUE(prefix.selectPage(AffixPage::Numeric));
+    return prefix;
+}
+
+TEST(AffixEditorTest, StartsAsTheWindowLoadsIt) {
+    const AffixEditor prefix(AffixEditor::Kind::Prefix);
+    EXPECT_EQ(prefix.rule().Page, AffixPage::Alphabetic);
+    EXPECT_EQ(prefix.rule().Text, u""_s);
+    EXPECT_FALSE(prefix.rule().Ascending);
+    EXPECT_EQ(prefix.rule().Padding, u"None"_s);
+    EXPECT_EQ(prefix.rule().Increment, u"1"_s);
+    EXPECT_FALSE(prefix.paddingEnabled());
+    EXPECT_FALSE(prefix.ascendingEnabled());
+    EXPECT_FALSE(prefix.incrementEnabled());
+    EXPECT_EQ(prefix.textLimit(), (TextEntryLimit{false, 255}));
+    EXPECT_EQ(prefix.incrementLimit(), (TextEntryLimit{true, 4}));
+
+    const AffixEditor suffix(AffixEditor::Kind::Suffix);
+    EXPECT_EQ(suffix.rule().Page, AffixPage::Numeric);
+    EXPECT_EQ(suffix.rule().Text, u"1"_s);
+    EXPECT_TRUE(suffix.rule().Ascending);
+    EXPECT_EQ(suffix.rule().Padding, u"None"_s);
+    EXPECT_EQ(suffix.rule().Increment, u"1"_s);
+    EXPECT_TRUE(suffix.paddingEnabled());
+    EXPECT_TRUE(suffix.ascendingEnabled());
+    EXPECT_TRUE(suffix.incrementEnabled());
+    EXPECT_EQ(suffix.textLimit(), (TextEntryLimit{true, 8}));
+    EXPECT_EQ(suffix.paddingLimit(), (TextEntryLimit{true, 4}));
+    EXPECT_EQ(suffix.incrementLimit(), (TextEntryLimit{true, 3}));
+
+    for (const AffixEditor* editor : {&prefix, &suffix}) {
+        EXPECT_EQ(editor->paddingScrollValue(), 8);
+        EXPECT_EQ(editor->incrementScrollValue(), 255);
+    }
+}
+
+TEST(AffixEditorTest, EachPageKeepsItsOwnText) {
+    AffixEditor prefix = numericPrefix();
+    EXPECT_EQ(prefix.rule().Text, u""_s);
+    EXPECT_TRUE(prefix.paddingEnabled());
+    EXPECT_TRUE(prefix.ascendingEnabled());
+    EXPECT_FALSE(prefix.incrementEnabled());
+    EXPECT_TRUE(prefix.editText(u"4"_s));
+    EXPECT_TRUE(prefix.editText(u"42"_s));
+
+    EXPECT_TRUE(prefix.selectPage(AffixPage::Alphabetic));
+    EXPECT_EQ(prefix.rule().Text, u""_s);
+    EXPECT_EQ(prefix.rule().NumericMemory, 42);
+    EXPECT_FALSE(prefix.paddingEnabled());
+    EXPECT_EQ(prefix.textLimit(), (TextEntryLimit{false, 255}));
+    EXPECT_TRUE(prefix.editText(u"abc"_s));
+
+    EXPECT_TRUE(prefix.selectPage(AffixPage::Numeric));
+    EXPECT_EQ(prefix.rule().Text, u"42"_s);
+    EXPECT_EQ(prefix.rule().AlphabetMemory, u"abc"_s);
+    EXPECT_EQ(prefix.textLimit(), (TextEntryLimit{true, 8}));
+
+    EXPECT_TRUE(prefix.selectPage(AffixPage::Alphabetic));
+    EXPECT_EQ(prefix.rule().Text, u"abc"_s);
+
+    // Clicking the page already shown is no switch.
+    EXPECT_FALSE(prefix.selectPage(AffixPage::Alphabetic));
+    EXPECT_EQ(prefix.rule().Text, u"abc"_s);
+}
+
+TEST(AffixEditorTest, ZeroStartComesBackAsAnEmptyBox) {
+    AffixEditor prefix = numericPrefix();
+    EXPECT_TRUE(prefix.editText(u"0"_s));
+    EXPECT_TRUE(prefix.selectPage(AffixPage::Alphabetic));
+    EXPECT_TRUE(prefix.selectPage(AffixPage::Numeric));
+    EXPECT_EQ(prefix.rule().Text, u""_s);
+}
+
+TEST(AffixEditorTest, AscendingSwitchesTheIncrementBox) {
+    AffixEditor prefix = numericPrefix();
+    EXPECT_TRUE(prefix.clickAscending(true));
+    EXPECT_TRUE(prefix.incrementEnabled());
+    EXPECT_EQ(textBoxColour(prefix.incrementEnabled()), BoxColour::WindowBackground);
+
+    // The scroll bar writes the box back in plain digits.
+    EXPECT_TRUE(prefix.editIncrement(u"007"_s));
+    EXPECT_EQ(prefix.incrementScrollValue(), 249);
+    EXPECT_EQ(prefix.rule().Increment, u"7"_s);
+
+    EXPECT_TRUE(prefix.clickAscending(false));
+    EXPECT_FALSE(prefix.incrementEnabled());
+    EXPECT_EQ(textBoxColour(prefix.incrementEnabled()), BoxColour::ButtonFace);
+    EXPECT_TRUE(prefix.clickAscending(true));
+    EXPECT_EQ(prefix.rule().Increment, u"7"_s);
+    EXPECT_FALSE(prefix.clickAscending(true));
+
+    EXPECT_TRUE(prefix.selectPage(AffixPage::Alphabetic));
+    EXPECT_FALSE(prefix.incrementEnabled());
+    EXPECT_FALSE(prefix.ascendingEnabled());
+    EXPECT_TRUE(prefix.rule().Ascending);
+}
+
+TEST(AffixEditorTest, PaddingScrollShowsNoneBelowTheStartNumbersLength) {
+    AffixEditor suffix(AffixEditor::Kind::Suffix); // text "1"
+    EXPECT_TRUE(suffix.scrollPadding(7));
+    EXPECT_EQ(suffix.rule().Padding, u"1"_s);
+    EXPECT_TRUE(suffix.scrollPadding(6));
+    EXPECT_EQ(suffix.rule().Padding, u"2"_s);
+    EXPECT_TRUE(suffix.scrollPadding(8));
+    EXPECT_EQ(suffix.rule().Padding, u"None"_s);
+    EXPECT_EQ(suffix.paddingScrollValue(), 8);
+
+    EXPECT_TRUE(suffix.editText(u"123"_s)); // padding None: stays None, one step below 3
+    EXPECT_EQ(suffix.rule().Padding, u"None"_s);
+    EXPECT_EQ(suffix.paddingScrollValue(), 6);
+    EXPECT_TRUE(suffix.scrollPadding(7));
+    EXPECT_EQ(suffix.rule().Padding, u"None"_s);
+    EXPECT_EQ(suffix.paddingScrollValue(), 6);
+    EXPECT_TRUE(suffix.scrollPadding(5));
+    EXPECT_EQ(suffix.rule().Padding, u"3"_s);
+    EXPECT_TRUE(suffix.scrollPadding(-40)); // a scroll bar stops at its end
+    EXPECT_EQ(suffix.paddingScrollValue(), 0);
+    EXPECT_EQ(suffix.rule().Padding, u"8"_s);
+}
+
+TEST(AffixEditorTest, SettingAScrollBarToItsValueRunsNothing) {
+    AffixEditor suffix(AffixEditor::Kind::Suffix);
+    EXPECT_FALSE(suffix.scrollPadding(8));
+    EXPECT_FALSE(suffix.scrollIncrement(255));
+    EXPECT_FALSE(suffix.editText(u"1"_s));
+
+    // Typing a first digit under "None" moves the padding to 1, and the scroll bar would go to the
+    // value it holds, so nothing turns the padding back to "None".
+    AffixEditor prefix = numericPrefix();
+    EXPECT_TRUE(prefix.editText(u"5"_s));
+    EXPECT_EQ(prefix.rule().Padding, u"1"_s);
+    EXPECT_EQ(prefix.paddingScrollValue(), 8);
+}
+
+TEST(AffixEditorTest, TypedStartNumberGrowsAShorterPadding) {
+    AffixEditor prefix = numericPrefix();
+    EXPECT_TRUE(prefix.scrollPadding(7));
+    EXPECT_EQ(prefix.rule().Padding, u"1"_s);
+    EXPECT_TRUE(prefix.editText(u"1"_s));
+    EXPECT_EQ(prefix.rule().Padding, u"1"_s);
+    EXPECT_TRUE(prefix.editText(u"12"_s));
+    EXPECT_EQ(prefix.rule().Padding, u"2"_s);
+    EXPECT_EQ(prefix.paddingScrollValue(), 6);
+
+    // A longer padding stays.
+    EXPECT_TRUE(prefix.scrollPadding(3));
+    EXPECT_TRUE(prefix.editText(u"123"_s));
+    EXPECT_EQ(prefix.rule().Padding, u"5"_s);
+
+    // The Alphabetic page never touches the padding.
+    EXPECT_TRUE(prefix.selectPage(AffixPage::Alphabetic));
+    EXPECT_TRUE(prefix.editText(u"abcdefghijk"_s));
+    EXPECT_EQ(prefix.rule().Padding, u"5"_s);
+}
+
+struct IncrementCase {
+    const char* name;
+    QString typed;
+    QString box;
+    int scroll;
+};
+
+class AffixIncrementTest : public testing::TestWithParam<IncrementCase> {};
+
+TEST_P(AffixIncrementTest, KeepsTheIncrementWithinOneTo255) {
+    const IncrementCase& c = GetParam();
+    AffixEditor suffix(AffixEditor::Kind::Suffix);
+    EXPECT_TRUE(suffix.editIncrement(u"20"_s));
+    EXPECT_TRUE(suffix.editIncrement(c.typed));
+    EXPECT_EQ(suffix.rule().Increment, c.box);
+    EXPECT_EQ(suffix.incrementScrollValue(), c.scroll);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, AffixIncrementTest,
+                         testing::Values(IncrementCase{"Emptied", u""_s, u"1"_s, 255},
+                                         IncrementCase{"Zero", u"0"_s, u"1"_s, 255},
+                                         IncrementCase{"InRange", u"10"_s, u"10"_s, 246},
+                                         IncrementCase{"Largest", u"255"_s, u"255"_s, 1},
+                                         IncrementCase{"TooLarge", u"300"_s, u"255"_s, 1},
+                                         IncrementCase{"FourDigits", u"9999"_s, u"255"_s, 1}),
+                         CaseName());
+
+TEST(AffixEditorTest, IncrementScrollWritesTheBox) {
+    AffixEditor suffix(AffixEditor::Kind::Suffix);
+    EXPECT_TRUE(suffix.scrollIncrement(250));
+    EXPECT_EQ(suffix.rule().Increment, u"6"_s);
+    EXPECT_TRUE(suffix.scrollIncrement(0));
+    EXPECT_EQ(suffix.incrementScrollValue(), 1);
+    EXPECT_EQ(suffix.rule().Increment, u"255"_s);
+}
+
+} // namespace
+} // namespace quillane
