@@ -3,7 +3,9 @@
 
 SETUP_STAMP := build/.setup-done
 
-.PHONY: all setup test bench build clean format
+.PHONY: all setup test bench fuzz build clean format
+
+FUZZ_SECONDS ?= 60
 
 all: test
 
@@ -23,6 +25,14 @@ test: build/asan/build.ninja
 bench: build/release/build.ninja
 	cmake --build --preset release
 	build/release/bench/quillane_bench --benchmark_counters_tabular=true
+
+# Runs each fuzzer for FUZZ_SECONDS, keeping what it learns in build/fuzz/corpus.
+fuzz: build/fuzz/build.ninja
+	cmake --build --preset fuzz
+	for f in build/fuzz/fuzz/fuzz_*; do \
+	  mkdir -p build/fuzz/corpus/$$(basename $$f) && \
+	  $$f -max_total_time=$(FUZZ_SECONDS) build/fuzz/corpus/$$(basename $$f) || exit 1; \
+	done
 
 build: build/debug/build.ninja
 	cmake --build --preset debug

@@ -1,5 +1,10 @@
 # Shared settings for every target of ours: strict warnings and, when asked, sanitizers.
 
+if(QUILLANE_BUILD_FUZZERS)
+  # Every library of ours is instrumented for coverage so the fuzzers can steer through it.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(QUILLANE_SANITIZE)
   if(MSVC)
     add_compile_options(/fsanitize=address)

@@ -5,4 +5,6 @@
 #include <ostream>
 
 // Lets test failures show texts rather than bytes.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}

@@ -34,9 +34,13 @@ AffixEditor::AffixEditor(Kind kind)
     : m_kind(kind),
       m_rule(kind == Kind::Prefix ? AffixRule::prefixAtStartUp() : AffixRule::suffixAtStartUp()) {}
 
-bool AffixEditor::paddingEnabled() const { return m_rule.Page == AffixPage::Numeric; }
+bool AffixEditor::paddingEnabled() const {
+    return m_rule.Page == AffixPage::Numeric;
+}
 
-bool AffixEditor::ascendingEnabled() const { return m_rule.Page == AffixPage::Numeric; }
+bool AffixEditor::ascendingEnabled() const {
+    return m_rule.Page == AffixPage::Numeric;
+}
 
 bool AffixEditor::incrementEnabled() const {
     return m_rule.Page == AffixPage::Numeric && m_rule.Ascending;
@@ -48,7 +52,9 @@ TextEntryLimit AffixEditor::textLimit() const {
     return {false, AlphabeticTextMaxLength};
 }
 
-TextEntryLimit AffixEditor::paddingLimit() const { return {true, PaddingMaxLength}; }
+TextEntryLimit AffixEditor::paddingLimit() const {
+    return {true, PaddingMaxLength};
+}
 
 TextEntryLimit AffixEditor::incrementLimit() const {
     return {true, m_kind == Kind::Prefix ? PrefixIncrementMaxLength : SuffixIncrementMaxLength};

@@ -4,7 +4,9 @@ using namespace Qt::StringLiterals;
 
 namespace quillane {
 
-QString noPaddingText() { return u"None"_s; }
+QString noPaddingText() {
+    return u"None"_s;
+}
 
 AffixRule AffixRule::prefixAtStartUp() {
     AffixRule rule;

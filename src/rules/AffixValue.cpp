@@ -29,10 +29,10 @@ quint64 runningNumber(quint64 start, quint64 step, quint64 index) {
 QString AffixValue(const AffixRule& rule, qint32 ListIndex) {
     const int width = paddingWidth(rule.Padding);
     if (rule.Page == AffixPage::Numeric && rule.Ascending) {
-        const quint64 number = runningNumber(leadingNumber(rule.Text),
-                                             leadingNumber(rule.Increment),
-                                             static_cast<quint64>(std::max<qint32>(ListIndex, 0)));
-        return QString::number(number).rightJustified(width, u'0');
+        const quint64 number =
+            runningNumber(leadingNumber(rule.Text), leadingNumber(rule.Increment),
+                          static_cast<quint64>(std::max<qint32>(ListIndex, 0)));
+        return zeroPadded(number, width);
     }
     // A fixed digit string is padded as text so that no digit is ever lost to a number type;
     // any other fixed text stays exactly as typed.

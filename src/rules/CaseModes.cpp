@@ -21,7 +21,11 @@ void upperCaseAt(QString& text, qsizetype at) {
         text[at] = QChar(static_cast<char16_t>(upper));
 }
 
-bool separatesWords(QChar c) { return c == u' ' || c.category() == QChar::Other_Control; }
+// Spaces and the control characters (U+0000 to U+001F, U+007F to U+009F).
+bool separatesWords(QChar c) {
+    const char16_t u = c.unicode();
+    return u == u' ' || u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
 
 QString titleCase(QString text) {
     text = std::move(text).toLower();
@@ -32,7 +36,9 @@ QString titleCase(QString text) {
     return text;
 }
 
-bool endsSentence(QChar c) { return c == u'.' || c == u'!' || c == u'?'; }
+bool endsSentence(QChar c) {
+    return c == u'.' || c == u'!' || c == u'?';
+}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "rules/DateTimeStamper.h"
 
+#include "rules/TextBuffer.h"
+
 #include <array>
 #include <string_view>
 
@@ -9,66 +11,64 @@ namespace {
 
 // Formats 0 to 11; 12 is the time alone; 13 to 24 are formats 0 to 11 followed by the time.
 constexpr std::array<std::string_view, 12> DatePatterns = {
-    "ddmmyy",   "ddmmyyyy", "yymmdd",     "yyyymmdd", "ddmm",     "mmdd",
+    "ddmmyy",   "ddmmyyyy",   "yymmdd",   "yyyymmdd",   "ddmm",  "mmdd",
     "dd-mm-yy", "dd-mm-yyyy", "yy-mm-dd", "yyyy-mm-dd", "dd-mm", "mm-dd"};
 constexpr int TimeOnlyFormat = 12;
 constexpr int LastFormat = 24;
 
-void appendTwoDigits(QString& out, int value) {
-    out.append(QChar(static_cast<char16_t>(u'0' + value / 10 % 10)));
-    out.append(QChar(static_cast<char16_t>(u'0' + value % 10)));
-}
-
-void appendDate(QString& out, std::string_view pattern, QDate date) {
+void appendDate(TextBuffer& out, std::string_view pattern, QDate date) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
     for (std::size_t i = 0; i < pattern.size();) {
         if (pattern.substr(i, 4) == "yyyy") {
-            out.append(QString::number(date.year()).rightJustified(4, u'0'));
+            out.appendDigits(year, 4);
             i += 4;
         } else if (pattern.substr(i, 2) == "yy") {
-            appendTwoDigits(out, date.year() % 100);
+            out.appendDigits(year % 100, 2);
             i += 2;
         } else if (pattern.substr(i, 2) == "mm") {
-            appendTwoDigits(out, date.month());
+            out.appendDigits(month, 2);
             i += 2;
         } else if (pattern.substr(i, 2) == "dd") {
-            appendTwoDigits(out, date.day());
+            out.appendDigits(day, 2);
             i += 2;
         } else {
-            out.append(QChar(static_cast<char16_t>(pattern[i])));
+            out << QChar(static_cast<char16_t>(pattern[i]));
             ++i;
         }
     }
 }
 
 // "hh:mm AMPM" on the 12-hour clock: midnight is 12 in the morning, noon 12 in the afternoon.
-void appendTime(QString& out, QTime time, const TimeNotation& notation) {
+void appendTime(TextBuffer& out, QTime time, const TimeNotation& notation) {
     const int hour = time.hour();
-    appendTwoDigits(out, hour % 12 == 0 ? 12 : hour % 12);
-    out.append(notation.separator);
-    appendTwoDigits(out, time.minute());
-    out.append(u' ');
-    out.append(hour < 12 ? notation.beforeNoon : notation.afterNoon);
+    out.appendDigits(hour % 12 == 0 ? 12 : hour % 12, 2);
+    out << notation.separator;
+    out.appendDigits(time.minute(), 2);
+    out << QChar(u' ');
+    out << (hour < 12 ? notation.beforeNoon : notation.afterNoon);
 }
 
 } // namespace
 
 QString StampText(int StampFormat, const LocalDateTime& at, const TimeNotation& notation) {
-    QString stamp;
     if (StampFormat < 0 || StampFormat > LastFormat)
-        return stamp;
-    stamp.reserve(32);
+        return {};
+    TextBuffer stamp;
     if (StampFormat == TimeOnlyFormat) {
         appendTime(stamp, at.time, notation);
-        return stamp;
+        return stamp.toString();
     }
     const bool withTime = StampFormat > TimeOnlyFormat;
-    appendDate(stamp, DatePatterns[static_cast<std::size_t>(withTime ? StampFormat - 13 : StampFormat)],
-               at.date);
+    const int dateFormat = withTime ? StampFormat - TimeOnlyFormat - 1 : StampFormat;
+    appendDate(stamp, DatePatterns[static_cast<std::size_t>(dateFormat)], at.date);
     if (withTime) {
-        stamp.append(u' ');
+        stamp << QChar(u' ');
         appendTime(stamp, at.time, notation);
     }
-    return stamp;
+    return stamp.toString();
 }
 
 DateTimeStamper::DateTimeStamper(const Clock& clock, TimeNotation notation)

@@ -3,6 +3,7 @@
 #include "rules/AffixValue.h"
 #include "rules/CaseModes.h"
 #include "rules/ReplaceChain.h"
+#include "rules/TextBuffer.h"
 
 #include <QStringView>
 
@@ -38,12 +39,11 @@ QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const Rename
             suffix.append(stamper.stampNow(rules.StampFormat));
     }
 
-    QString name;
-    name.reserve(prefix.size() + base.size() + suffix.size() + 1 + extension.size());
-    name.append(prefix).append(base).append(suffix);
+    TextBuffer name;
+    name << prefix << base << suffix;
     if (!extension.isEmpty())
-        name.append(u'.').append(extension);
-    return name;
+        name << QChar(u'.') << extension;
+    return name.toString();
 }
 
 } // namespace quillane

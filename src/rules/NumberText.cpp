@@ -1,13 +1,19 @@
 #include "rules/NumberText.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
 
 namespace quillane {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 qsizetype skipBlanks(QStringView text, qsizetype from) {
     while (from < text.size() && isBlank(text[from]))
@@ -19,6 +25,12 @@ qsizetype skipDigits(QStringView text, qsizetype from) {
     while (from < text.size() && isDigit(text[from]))
         ++from;
     return from;
+}
+
+QString padWithZeros(QStringView digits, int width) {
+    QString padded(std::max<qsizetype>(width, digits.size()), u'0');
+    std::copy(digits.begin(), digits.end(), padded.end() - digits.size());
+    return padded;
 }
 
 } // namespace
@@ -58,7 +70,17 @@ QString zeroPadded(QStringView digits, int width) {
     qsizetype firstSignificant = 0;
     while (firstSignificant < digits.size() && digits[firstSignificant] == u'0')
         ++firstSignificant;
-    return digits.sliced(firstSignificant).toString().rightJustified(width, u'0');
+    return padWithZeros(digits.sliced(firstSignificant), width);
+}
+
+QString zeroPadded(quint64 number, int width) {
+    std::array<QChar, std::numeric_limits<quint64>::digits10 + 1> buffer;
+    auto first = buffer.end();
+    do {
+        *--first = QChar(static_cast<char16_t>(u'0' + number % 10));
+        number /= 10;
+    } while (number != 0);
+    return padWithZeros(QStringView(first, buffer.end()), width);
 }
 
 } // namespace quillane

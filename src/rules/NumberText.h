@@ -20,4 +20,7 @@ bool isDigitString(QStringView text);
 // after dropping the zeros it already had in front.
 QString zeroPadded(QStringView digits, int width);
 
+// A number in decimal digits, padded with zeros in front to at least `width` digits.
+QString zeroPadded(quint64 number, int width);
+
 } // namespace quillane

@@ -1,51 +1,110 @@
 #include "rules/ReplaceChain.h"
 
 #include "rules/NumberText.h"
+#include "rules/TextBuffer.h"
 #include "rules/UrlEscapes.h"
 
-#include <QList>
+#include <QVarLengthArray>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace quillane {
 
+namespace {
+
+qsizetype indexIn(QStringView text, QStringView needle, qsizetype from = 0) {
+    const auto found = std::search(text.begin() + from, text.end(), needle.begin(), needle.end());
+    return found == text.end() ? -1 : found - text.begin();
+}
+
+// Every occurrence of `what`, scanning from the left; inserted text is not searched again.
+QString replaceAll(const QString& text, QStringView what, QStringView with) {
+    qsizetype at = indexIn(text, what);
+    if (what.isEmpty() || at < 0)
+        return text;
+    TextBuffer out;
+    qsizetype copied = 0;
+    for (; at >= 0; at = indexIn(text, what, copied)) {
+        out << QStringView(text).sliced(copied, at - copied) << with;
+        copied = at + what.size();
+    }
+    out << QStringView(text).sliced(copied);
+    return out.toString();
+}
+
+// The three replacements and three removals each look at one character alone, so together they
+// are one mapping per character; nullopt drops the character.
+struct CharacterSteps {
+    bool spaceToUnderscore, underscoreToSpace, underscoreToHyphen;
+    bool removeSpaces, removeUnderscores, removeHyphens;
+
+    bool any() const {
+        return spaceToUnderscore || underscoreToSpace || underscoreToHyphen || removeSpaces ||
+               removeUnderscores || removeHyphens;
+    }
+
+    std::optional<QChar> apply(QChar c) const {
+        if (spaceToUnderscore && c == u' ')
+            c = u'_';
+        if (underscoreToSpace && c == u'_')
+            c = u' ';
+        if (underscoreToHyphen && c == u'_')
+            c = u'-';
+        if ((removeSpaces && c == u' ') || (removeUnderscores && c == u'_') ||
+            (removeHyphens && c == u'-'))
+            return std::nullopt;
+        return c;
+    }
+};
+
+QString applyCharacterSteps(QString text, const CharacterSteps& steps) {
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (const auto mapped = steps.apply(text.at(i)))
+            text[kept++] = *mapped;
+    }
+    text.truncate(kept);
+    return text;
+}
+
+} // namespace
+
 QString RemoveBrackets(QString ReplaceWhichString, const QString& Bracks1, const QString& Bracks2) {
     if (Bracks1.isEmpty() || Bracks2.isEmpty())
         return ReplaceWhichString;
     // Each piece runs from one opening text to the next; its head up to the first closing text
-    // names a bracketed group when it reads as a number.
-    QList<QString> tokens;
+    // names a bracketed group when it reads as a number. The group itself is a slice of the text.
     const QStringView text(ReplaceWhichString);
-    qsizetype pieceStart = 0;
-    while (pieceStart >= 0) {
-        const qsizetype nextOpening = text.indexOf(Bracks1, pieceStart);
-        const QStringView piece = nextOpening < 0 ? text.sliced(pieceStart)
-                                                  : text.sliced(pieceStart, nextOpening - pieceStart);
-        const qsizetype closing = piece.indexOf(Bracks2);
+    QVarLengthArray<QStringView, 8> tokens;
+    qsizetype opening = indexIn(text, Bracks1);
+    while (opening >= 0) {
+        const qsizetype pieceStart = opening + Bracks1.size();
+        const qsizetype nextOpening = indexIn(text, Bracks1, pieceStart);
+        const QStringView piece = nextOpening < 0
+                                      ? text.sliced(pieceStart)
+                                      : text.sliced(pieceStart, nextOpening - pieceStart);
+        const qsizetype closing = indexIn(piece, Bracks2);
         if (closing >= 0 && readsAsNumber(piece.first(closing)))
-            tokens.append(QString(Bracks1).append(piece.first(closing)).append(Bracks2));
-        pieceStart = nextOpening < 0 ? -1 : nextOpening + Bracks1.size();
+            tokens.append(text.sliced(opening, Bracks1.size() + closing + Bracks2.size()));
+        opening = nextOpening;
     }
-    for (const QString& token : tokens)
-        ReplaceWhichString.remove(token);
-    return ReplaceWhichString;
+    if (tokens.isEmpty())
+        return ReplaceWhichString;
+    QString result = ReplaceWhichString;
+    for (const QStringView token : tokens)
+        result = replaceAll(result, token, {});
+    return result;
 }
 
 QString ApplyReplaceChain(QString text, const RenameRuleSet& rules) {
-    if (!rules.ReplaceWhat.isEmpty())
-        text.replace(rules.ReplaceWhat, rules.ReplaceWith);
-    if (rules.SpaceToUnderscore)
-        text.replace(u' ', u'_');
-    if (rules.UnderscoreToSpace)
-        text.replace(u'_', u' ');
-    if (rules.UnderscoreToHyphen)
-        text.replace(u'_', u'-');
-    if (rules.RemoveSpaces)
-        text.remove(u' ');
-    if (rules.RemoveUnderscores)
-        text.remove(u'_');
-    if (rules.RemoveHyphens)
-        text.remove(u'-');
+    text = replaceAll(text, rules.ReplaceWhat, rules.ReplaceWith);
+    const CharacterSteps steps{rules.SpaceToUnderscore,  rules.UnderscoreToSpace,
+                               rules.UnderscoreToHyphen, rules.RemoveSpaces,
+                               rules.RemoveUnderscores,  rules.RemoveHyphens};
+    if (steps.any())
+        text = applyCharacterSteps(std::move(text), steps);
     if (rules.RemoveSquareNumbers)
         text = RemoveBrackets(std::move(text), u"["_s, u"]"_s);
     if (rules.RemoveRoundNumbers)

@@ -2,6 +2,8 @@
 
 #include "rules/Windows1252.h"
 
+#include <algorithm>
+
 namespace quillane {
 
 namespace {
@@ -30,23 +32,27 @@ std::optional<unsigned char> UnHex(QStringView szString) {
 }
 
 QString ConUrlHex(const QString& szString) {
-    qsizetype percent = szString.indexOf(u'%');
-    if (percent < 0)
+    const qsizetype firstPercent = szString.indexOf(u'%');
+    if (firstPercent < 0)
         return szString;
-    QString decoded;
-    decoded.reserve(szString.size());
-    decoded.append(QStringView(szString).first(percent));
+    // Decoding only shortens the text, so one buffer of the input's length holds the result.
     const qsizetype length = szString.size();
-    for (qsizetype i = percent; i < length; ++i) {
-        if (szString[i] == u'%' && i + 2 < length) {
-            if (const auto code = UnHex(QStringView(szString).sliced(i + 1, 2))) {
-                decoded.append(windows1252Char(*code));
+    QString decoded(length, Qt::Uninitialized);
+    QChar* out = decoded.data();
+    const QChar* in = szString.constData();
+    std::copy(in, in + firstPercent, out);
+    qsizetype written = firstPercent;
+    for (qsizetype i = firstPercent; i < length; ++i) {
+        if (in[i] == u'%' && i + 2 < length) {
+            if (const auto code = UnHex(QStringView(in + i + 1, 2))) {
+                out[written++] = windows1252Char(*code);
                 i += 2;
                 continue;
             }
         }
-        decoded.append(szString[i]);
+        out[written++] = in[i];
     }
+    decoded.truncate(written);
     return decoded;
 }
 

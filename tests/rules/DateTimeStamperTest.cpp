@@ -14,16 +14,31 @@ namespace {
 const LocalDateTime June14th2005At1507{QDate(2005, 6, 14), QTime(15, 7, 42)};
 
 TEST(StampTextTest, EveryFormatOnTheExampleAfternoon) {
-    const QStringList expected{
-        u"140605"_s,         u"14062005"_s,          u"050614"_s,
-        u"20050614"_s,       u"1406"_s,              u"0614"_s,
-        u"14-06-05"_s,       u"14-06-2005"_s,        u"05-06-14"_s,
-        u"2005-06-14"_s,     u"14-06"_s,             u"06-14"_s,
-        u"03:07 PM"_s,       u"140605 03:07 PM"_s,   u"14062005 03:07 PM"_s,
-        u"050614 03:07 PM"_s, u"20050614 03:07 PM"_s, u"1406 03:07 PM"_s,
-        u"0614 03:07 PM"_s,  u"14-06-05 03:07 PM"_s, u"14-06-2005 03:07 PM"_s,
-        u"05-06-14 03:07 PM"_s, u"2005-06-14 03:07 PM"_s, u"14-06 03:07 PM"_s,
-        u"06-14 03:07 PM"_s};
+    const QStringList expected{u"140605"_s,
+                               u"14062005"_s,
+                               u"050614"_s,
+                               u"20050614"_s,
+                               u"1406"_s,
+                               u"0614"_s,
+                               u"14-06-05"_s,
+                               u"14-06-2005"_s,
+                               u"05-06-14"_s,
+                               u"2005-06-14"_s,
+                               u"14-06"_s,
+                               u"06-14"_s,
+                               u"03:07 PM"_s,
+                               u"140605 03:07 PM"_s,
+                               u"14062005 03:07 PM"_s,
+                               u"050614 03:07 PM"_s,
+                               u"20050614 03:07 PM"_s,
+                               u"1406 03:07 PM"_s,
+                               u"0614 03:07 PM"_s,
+                               u"14-06-05 03:07 PM"_s,
+                               u"14-06-2005 03:07 PM"_s,
+                               u"05-06-14 03:07 PM"_s,
+                               u"2005-06-14 03:07 PM"_s,
+                               u"14-06 03:07 PM"_s,
+                               u"06-14 03:07 PM"_s};
     ASSERT_EQ(expected.size(), stampFormatEntries().size());
     for (int format = 0; format < expected.size(); ++format) {
         EXPECT_EQ(StampText(format, June14th2005At1507, TimeNotation{}), expected[format])
@@ -60,7 +75,8 @@ TEST(TimeNotationTest, FollowsTheLocale) {
     EXPECT_EQ(c.beforeNoon, u"AM"_s);
     EXPECT_EQ(c.afterNoon, u"PM"_s);
 
-    const TimeNotation finnish = TimeNotation::fromLocale(QLocale(QLocale::Finnish, QLocale::Finland));
+    const TimeNotation finnish =
+        TimeNotation::fromLocale(QLocale(QLocale::Finnish, QLocale::Finland));
     EXPECT_EQ(finnish.separator, u"."_s);
 
     const QLocale korean(QLocale::Korean, QLocale::SouthKorea);

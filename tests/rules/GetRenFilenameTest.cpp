@@ -1,8 +1,7 @@
 #include "rules/GetRenFilename.h"
 
-#include "tests/rules/FixedClock.h"
-
 #include "tests/CaseName.h"
+#include "tests/rules/FixedClock.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +68,8 @@ TEST_P(GetRenFilenameCases, BuildsTheName) {
     EXPECT_EQ(rename(c.in, 3, rules), c.out);
 }
 
-const auto Unchanged = [](RenameRuleSet&) {};
+const auto Unchanged = [](RenameRuleSet&) {
+};
 const auto ReplaceGroupOn = [](RenameRuleSet& r) {
     r.ReplaceOn = true;
     r.SpaceToUnderscore = true;
@@ -77,102 +77,102 @@ const auto ReplaceGroupOn = [](RenameRuleSet& r) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, GetRenFilenameCases,
-    testing::Values(
-        NameCase{"NoDot", Unchanged, u"READ ME"_s, u"READ ME"_s},
-        NameCase{"NoDotReplaced", ReplaceGroupOn, u"READ ME"_s, u"READ_ME"_s},
-        NameCase{"NoDotNewExtension",
-                 [](RenameRuleSet& r) {
-                     r.NewExtensionOn = true;
-                     r.NewExtension = u"txt"_s;
-                 },
-                 u"README"_s, u"README.txt"_s},
-        NameCase{"TrailingDotLost", Unchanged, u"name."_s, u"name"_s},
-        NameCase{"DotFileKept", Unchanged, u".bashrc"_s, u".bashrc"_s},
-        NameCase{"DotFileWithPrefix", [](RenameRuleSet& r) { r.Prefix.Text = u"p"_s; },
-                 u".bashrc"_s, u"p.bashrc"_s},
-        NameCase{"InnerDotsTakePartInReplacements",
-                 [](RenameRuleSet& r) {
-                     r.ReplaceOn = true;
-                     r.ReplaceWhat = u"."_s;
-                     r.ReplaceWith = u"_"_s;
-                 },
-                 u"a.b.c.txt"_s, u"a_b_c.txt"_s},
-        NameCase{"ExtensionNeverReplaced", ReplaceGroupOn, u"a b.t t"_s, u"a_b.t t"_s},
-        NameCase{"EmptyNewNameKeepsExtension",
-                 [](RenameRuleSet& r) {
-                     r.NewFilenameOn = true;
-                     r.NewFilename.clear();
-                 },
-                 u"photo.jpg"_s, u".jpg"_s},
-        NameCase{"EmptyNewNameWithoutExtension",
-                 [](RenameRuleSet& r) {
-                     r.NewFilenameOn = true;
-                     r.NewFilename.clear();
-                 },
-                 u"README"_s, u""_s},
-        NameCase{"EmptyNewExtension", [](RenameRuleSet& r) { r.NewExtensionOn = true; },
-                 u"photo.jpg"_s, u"photo"_s},
-        NameCase{"NewExtensionWithItsOwnDot",
-                 [](RenameRuleSet& r) {
-                     r.NewExtensionOn = true;
-                     r.NewExtension = u".png"_s;
-                 },
-                 u"photo.jpg"_s, u"photo..png"_s},
-        NameCase{"NewNameSkipsTheReplaceGroup",
-                 [](RenameRuleSet& r) {
-                     r.NewFilenameOn = true;
-                     r.NewFilename = u"a b"_s;
-                     r.ReplaceOn = true;
-                     r.SpaceToUnderscore = true;
-                 },
-                 u"x y.jpg"_s, u"a b.jpg"_s},
-        NameCase{"EmptyReplaceGroupChangesNothing", [](RenameRuleSet& r) { r.ReplaceOn = true; },
-                 u"a b_c.jpg"_s, u"a b_c.jpg"_s},
-        NameCase{"CaseOnlyOnTheBase",
-                 [](RenameRuleSet& r) {
-                     r.CaseMode = 1;
-                     r.Prefix.Text = u"pre"_s;
-                     r.Suffix.Text = u"suf"_s;
-                 },
-                 u"photo.jpg"_s, u"prePHOTOsuf.jpg"_s},
-        NameCase{"CaseAfterSearch",
-                 [](RenameRuleSet& r) {
-                     r.CaseMode = 1;
-                     r.ReplaceOn = true;
-                     r.ReplaceWhat = u"Photo"_s;
-                     r.ReplaceWith = u"pic"_s;
-                 },
-                 u"Photo.jpg"_s, u"PIC.jpg"_s},
-        NameCase{"StampBeforePrefix",
-                 [](RenameRuleSet& r) {
-                     r.Prefix.Text = u"P"_s;
-                     r.StampOn = true;
-                     r.StampFormat = 4;
-                 },
-                 u"photo.jpg"_s, u"1406Pphoto.jpg"_s},
-        NameCase{"StampAfterSuffix",
-                 [](RenameRuleSet& r) {
-                     r.Suffix.Text = u"S"_s;
-                     r.StampOn = true;
-                     r.StampFormat = 4;
-                     r.StampAsPrefix = false;
-                 },
-                 u"photo.jpg"_s, u"photoS1406.jpg"_s},
-        NameCase{"TimeStampKeepsItsSeparator",
-                 [](RenameRuleSet& r) {
-                     r.StampOn = true;
-                     r.StampFormat = 12;
-                     r.StampAsPrefix = false;
-                 },
-                 u"photo.jpg"_s, u"photo03:07 PM.jpg"_s},
-        NameCase{"NumberedPrefixAtPosition",
-                 [](RenameRuleSet& r) {
-                     r.Prefix.Page = AffixPage::Numeric;
-                     r.Prefix.Ascending = true;
-                     r.Prefix.Text = u"1"_s;
-                     r.Prefix.Padding = u"2"_s;
-                 },
-                 u"a.jpg"_s, u"04a.jpg"_s}),
+    testing::Values(NameCase{"NoDot", Unchanged, u"READ ME"_s, u"READ ME"_s},
+                    NameCase{"NoDotReplaced", ReplaceGroupOn, u"READ ME"_s, u"READ_ME"_s},
+                    NameCase{"NoDotNewExtension",
+                             [](RenameRuleSet& r) {
+                                 r.NewExtensionOn = true;
+                                 r.NewExtension = u"txt"_s;
+                             },
+                             u"README"_s, u"README.txt"_s},
+                    NameCase{"TrailingDotLost", Unchanged, u"name."_s, u"name"_s},
+                    NameCase{"DotFileKept", Unchanged, u".bashrc"_s, u".bashrc"_s},
+                    NameCase{"DotFileWithPrefix", [](RenameRuleSet& r) { r.Prefix.Text = u"p"_s; },
+                             u".bashrc"_s, u"p.bashrc"_s},
+                    NameCase{"InnerDotsTakePartInReplacements",
+                             [](RenameRuleSet& r) {
+                                 r.ReplaceOn = true;
+                                 r.ReplaceWhat = u"."_s;
+                                 r.ReplaceWith = u"_"_s;
+                             },
+                             u"a.b.c.txt"_s, u"a_b_c.txt"_s},
+                    NameCase{"ExtensionNeverReplaced", ReplaceGroupOn, u"a b.t t"_s, u"a_b.t t"_s},
+                    NameCase{"EmptyNewNameKeepsExtension",
+                             [](RenameRuleSet& r) {
+                                 r.NewFilenameOn = true;
+                                 r.NewFilename.clear();
+                             },
+                             u"photo.jpg"_s, u".jpg"_s},
+                    NameCase{"EmptyNewNameWithoutExtension",
+                             [](RenameRuleSet& r) {
+                                 r.NewFilenameOn = true;
+                                 r.NewFilename.clear();
+                             },
+                             u"README"_s, u""_s},
+                    NameCase{"EmptyNewExtension", [](RenameRuleSet& r) { r.NewExtensionOn = true; },
+                             u"photo.jpg"_s, u"photo"_s},
+                    NameCase{"NewExtensionWithItsOwnDot",
+                             [](RenameRuleSet& r) {
+                                 r.NewExtensionOn = true;
+                                 r.NewExtension = u".png"_s;
+                             },
+                             u"photo.jpg"_s, u"photo..png"_s},
+                    NameCase{"NewNameSkipsTheReplaceGroup",
+                             [](RenameRuleSet& r) {
+                                 r.NewFilenameOn = true;
+                                 r.NewFilename = u"a b"_s;
+                                 r.ReplaceOn = true;
+                                 r.SpaceToUnderscore = true;
+                             },
+                             u"x y.jpg"_s, u"a b.jpg"_s},
+                    NameCase{"EmptyReplaceGroupChangesNothing",
+                             [](RenameRuleSet& r) { r.ReplaceOn = true; }, u"a b_c.jpg"_s,
+                             u"a b_c.jpg"_s},
+                    NameCase{"CaseOnlyOnTheBase",
+                             [](RenameRuleSet& r) {
+                                 r.CaseMode = 1;
+                                 r.Prefix.Text = u"pre"_s;
+                                 r.Suffix.Text = u"suf"_s;
+                             },
+                             u"photo.jpg"_s, u"prePHOTOsuf.jpg"_s},
+                    NameCase{"CaseAfterSearch",
+                             [](RenameRuleSet& r) {
+                                 r.CaseMode = 1;
+                                 r.ReplaceOn = true;
+                                 r.ReplaceWhat = u"Photo"_s;
+                                 r.ReplaceWith = u"pic"_s;
+                             },
+                             u"Photo.jpg"_s, u"PIC.jpg"_s},
+                    NameCase{"StampBeforePrefix",
+                             [](RenameRuleSet& r) {
+                                 r.Prefix.Text = u"P"_s;
+                                 r.StampOn = true;
+                                 r.StampFormat = 4;
+                             },
+                             u"photo.jpg"_s, u"1406Pphoto.jpg"_s},
+                    NameCase{"StampAfterSuffix",
+                             [](RenameRuleSet& r) {
+                                 r.Suffix.Text = u"S"_s;
+                                 r.StampOn = true;
+                                 r.StampFormat = 4;
+                                 r.StampAsPrefix = false;
+                             },
+                             u"photo.jpg"_s, u"photoS1406.jpg"_s},
+                    NameCase{"TimeStampKeepsItsSeparator",
+                             [](RenameRuleSet& r) {
+                                 r.StampOn = true;
+                                 r.StampFormat = 12;
+                                 r.StampAsPrefix = false;
+                             },
+                             u"photo.jpg"_s, u"photo03:07 PM.jpg"_s},
+                    NameCase{"NumberedPrefixAtPosition",
+                             [](RenameRuleSet& r) {
+                                 r.Prefix.Page = AffixPage::Numeric;
+                                 r.Prefix.Ascending = true;
+                                 r.Prefix.Text = u"1"_s;
+                                 r.Prefix.Padding = u"2"_s;
+                             },
+                             u"a.jpg"_s, u"04a.jpg"_s}),
     CaseName());
 
 } // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QVarLengthArray>
+
+namespace quillane {
+
+// Gathers a name's pieces on the stack and makes one QString of them: the new-name builder runs
+// once per listed file, and a heap allocation per piece would dominate its cost.
+class TextBuffer {
+public:
+    TextBuffer& operator<<(QStringView text) {
+        m_chars.append(text.utf16(), text.size());
+        return *this;
+    }
+    TextBuffer& operator<<(QChar c) {
+        m_chars.append(c.unicode());
+        return *this;
+    }
+    // value in decimal digits, with zeros in front up to `width` digits.
+    TextBuffer& appendDigits(int value, int width);
+
+    QString toString() const { return QStringView(m_chars.constData(), m_chars.size()).toString(); }
+
+private:
+    QVarLengthArray<char16_t, 256> m_chars;
+};
+
+} // namespace quillane
