@@ -28,19 +28,16 @@ QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const Rename
     else if (lastDot >= 0)
         extension = QStringView(FilenameIn).sliced(lastDot + 1);
 
-    QString prefix = AffixValue(rules.Prefix, ListIndex);
-    QString suffix = AffixValue(rules.Suffix, ListIndex);
     // After the replace chain, so that searches compare against the name as it was.
     base = ApplyCaseMode(rules.CaseMode, std::move(base));
-    if (rules.StampOn) {
-        if (rules.StampAsPrefix)
-            prefix.prepend(stamper.stampNow(rules.StampFormat));
-        else
-            suffix.append(stamper.stampNow(rules.StampFormat));
-    }
+    const QString stamp = rules.StampOn ? stamper.stampNow(rules.StampFormat) : QString();
 
     TextBuffer name;
-    name << prefix << base << suffix;
+    if (rules.StampAsPrefix)
+        name << stamp;
+    name << AffixValue(rules.Prefix, ListIndex) << base << AffixValue(rules.Suffix, ListIndex);
+    if (!rules.StampAsPrefix)
+        name << stamp;
     if (!extension.isEmpty())
         name << QChar(u'.') << extension;
     return name.toString();
