@@ -3,6 +3,7 @@
 #include "rules/TextBuffer.h"
 
 #include <array>
+#include <cstdlib>
 #include <string_view>
 
 namespace quillane {
@@ -21,12 +22,13 @@ void appendDate(TextBuffer& out, std::string_view pattern, QDate date) {
     int month = 0;
     int day = 0;
     date.getDate(&year, &month, &day);
+    const auto yearDigits = static_cast<quint64>(std::abs(year));
     for (std::size_t i = 0; i < pattern.size();) {
         if (pattern.substr(i, 4) == "yyyy") {
-            out.appendDigits(year, 4);
+            out.appendDigits(yearDigits, 4);
             i += 4;
         } else if (pattern.substr(i, 2) == "yy") {
-            out.appendDigits(year % 100, 2);
+            out.appendDigits(yearDigits % 100, 2);
             i += 2;
         } else if (pattern.substr(i, 2) == "mm") {
             out.appendDigits(month, 2);
@@ -54,7 +56,7 @@ void appendTime(TextBuffer& out, QTime time, const TimeNotation& notation) {
 } // namespace
 
 QString StampText(int StampFormat, const LocalDateTime& at, const TimeNotation& notation) {
-    if (StampFormat < 0 || StampFormat > LastFormat)
+    if (StampFormat < 0 || StampFormat > LastFormat || !at.date.isValid() || !at.time.isValid())
         return {};
     TextBuffer stamp;
     if (StampFormat == TimeOnlyFormat) {

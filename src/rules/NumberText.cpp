@@ -1,7 +1,8 @@
 #include "rules/NumberText.h"
 
+#include "rules/DecimalDigits.h"
+
 #include <algorithm>
-#include <array>
 #include <limits>
 
 namespace quillane {
@@ -74,13 +75,7 @@ QString zeroPadded(QStringView digits, int width) {
 }
 
 QString zeroPadded(quint64 number, int width) {
-    std::array<QChar, std::numeric_limits<quint64>::digits10 + 1> buffer;
-    auto first = buffer.end();
-    do {
-        *--first = QChar(static_cast<char16_t>(u'0' + number % 10));
-        number /= 10;
-    } while (number != 0);
-    return padWithZeros(QStringView(first, buffer.end()), width);
+    return padWithZeros(DecimalDigits(number).view(), width);
 }
 
 } // namespace quillane

@@ -14,6 +14,7 @@ namespace quillane {
 
 namespace {
 
+// Qt's search prepares a matcher on every call, which costs more than searching a short name.
 qsizetype indexIn(QStringView text, QStringView needle, qsizetype from = 0) {
     const auto found = std::search(text.begin() + from, text.end(), needle.begin(), needle.end());
     return found == text.end() ? -1 : found - text.begin();

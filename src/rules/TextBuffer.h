@@ -18,8 +18,8 @@ public:
         m_chars.append(c.unicode());
         return *this;
     }
-    // value in decimal digits, with zeros in front up to `width` digits.
-    TextBuffer& appendDigits(int value, int width);
+    // A number in decimal digits, with zeros in front up to `width` digits.
+    TextBuffer& appendDigits(quint64 number, int width);
 
     QString toString() const { return QStringView(m_chars.constData(), m_chars.size()).toString(); }
 

@@ -20,14 +20,18 @@ QString hourMinuteSeparator(const QString& format) {
 } // namespace
 
 TimeNotation TimeNotation::fromLocale(const QLocale& locale) {
+    return fromFormat(locale.timeFormat(QLocale::ShortFormat), locale.amText(), locale.pmText());
+}
+
+TimeNotation TimeNotation::fromFormat(const QString& shortTimeFormat, const QString& beforeNoon,
+                                      const QString& afterNoon) {
     TimeNotation notation;
-    if (const QString separator = hourMinuteSeparator(locale.timeFormat(QLocale::ShortFormat));
-        !separator.isEmpty())
+    if (const QString separator = hourMinuteSeparator(shortTimeFormat); !separator.isEmpty())
         notation.separator = separator;
-    if (!locale.amText().isEmpty())
-        notation.beforeNoon = locale.amText();
-    if (!locale.pmText().isEmpty())
-        notation.afterNoon = locale.pmText();
+    if (!beforeNoon.isEmpty())
+        notation.beforeNoon = beforeNoon;
+    if (!afterNoon.isEmpty())
+        notation.afterNoon = afterNoon;
     return notation;
 }
 

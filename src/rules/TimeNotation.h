@@ -12,8 +12,11 @@ struct TimeNotation {
     QString beforeNoon = QStringLiteral("AM");
     QString afterNoon = QStringLiteral("PM");
 
-    // A locale without day-half designators keeps AM and PM: the stamp's clock has 12 hours.
     static TimeNotation fromLocale(const QLocale& locale);
+    // The separator is what the short time format writes between hours and minutes, quotes
+    // removed. Empty designators keep AM and PM: the stamp's clock has 12 hours.
+    static TimeNotation fromFormat(const QString& shortTimeFormat, const QString& beforeNoon,
+                                   const QString& afterNoon);
 };
 
 } // namespace quillane

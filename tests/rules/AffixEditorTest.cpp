@@ -95,6 +95,9 @@ TEST(AffixEditorTest, AscendingSwitchesTheIncrementBox) {
     EXPECT_EQ(prefix.incrementScrollValue(), 249);
     EXPECT_EQ(prefix.rule().Increment, u"7"_s);
 
+    // With the scroll bar already there, the box keeps what was typed until Ascending rereads it.
+    EXPECT_TRUE(prefix.editIncrement(u"007"_s));
+    EXPECT_EQ(prefix.rule().Increment, u"007"_s);
     EXPECT_TRUE(prefix.clickAscending(false));
     EXPECT_FALSE(prefix.incrementEnabled());
     EXPECT_EQ(textBoxColour(prefix.incrementEnabled()), BoxColour::ButtonFace);
@@ -129,6 +132,21 @@ TEST(AffixEditorTest, PaddingScrollShowsNoneBelowTheStartNumbersLength) {
     EXPECT_TRUE(suffix.scrollPadding(-40)); // a scroll bar stops at its end
     EXPECT_EQ(suffix.paddingScrollValue(), 0);
     EXPECT_EQ(suffix.rule().Padding, u"8"_s);
+
+    AffixEditor prefix = numericPrefix(); // empty text: "None" sits at the bottom
+    EXPECT_TRUE(prefix.scrollPadding(7));
+    EXPECT_EQ(prefix.rule().Padding, u"1"_s);
+    EXPECT_TRUE(prefix.scrollPadding(8));
+    EXPECT_EQ(prefix.rule().Padding, u"None"_s);
+    EXPECT_EQ(prefix.paddingScrollValue(), 8);
+}
+
+TEST(AffixEditorTest, TypedPaddingIsKeptAsTyped) {
+    AffixEditor suffix(AffixEditor::Kind::Suffix);
+    EXPECT_TRUE(suffix.editPadding(u"12"_s));
+    EXPECT_EQ(suffix.rule().Padding, u"12"_s);
+    EXPECT_EQ(suffix.paddingScrollValue(), 8);
+    EXPECT_FALSE(suffix.editPadding(u"12"_s));
 }
 
 TEST(AffixEditorTest, SettingAScrollBarToItsValueRunsNothing) {

@@ -42,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
     Numbering, AffixValueTest,
     testing::Values(
         AffixCase{"StartFiveStepTen", Num, u"5"_s, true, u"None"_s, u"10"_s, 2, u"25"_s},
+        AffixCase{"BlanksBeforeStartSkipped", Num, u" \t5"_s, true, u"None"_s, u"1"_s, 1, u"6"_s},
         AffixCase{"EmptyStartCountsFromZero", Num, u""_s, true, u"None"_s, u"1"_s, 0, u"0"_s},
         AffixCase{"EmptyIncrementDoesNotCount", Num, u"4"_s, true, u"None"_s, u""_s, 7, u"4"_s},
         AffixCase{"PaddingTwoBelowTen", Num, u"8"_s, true, u"2"_s, u"1"_s, 1, u"09"_s},

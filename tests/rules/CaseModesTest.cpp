@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                              u"Hello_big-world.ok"_s},
                     CaseCase{"TitleLowersTheRest", 3, u"hELLO wORLD"_s, u"Hello World"_s},
                     CaseCase{"TitleAfterControlCharacter", 3, u"one\ttwo"_s, u"One\tTwo"_s},
+                    CaseCase{"TitleAfterC1Control", 3, u"one\u0085two"_s, u"One\u0085Two"_s},
                     CaseCase{"TitleDigitFirst", 3, u"1st PLACE"_s, u"1st Place"_s},
                     CaseCase{"TitleRepeatedSpaces", 3, u"  a  b"_s, u"  A  B"_s},
                     CaseCase{"TitleOutsideTheBmp", 3, u"\U00010428x"_s, u"\U00010400x"_s},

@@ -1,7 +1,7 @@
 #include "rules/DateTimeStamper.h"
 
 #include "rules/RuleTexts.h"
-#include "tests/QtPrinters.h"
+#include "tests/CaseName.h"
 #include "tests/rules/FixedClock.h"
 
 #include <gtest/gtest.h>
@@ -69,20 +69,65 @@ TEST(DateTimeStamperTest, ReadsItsClockAndNotation) {
     EXPECT_EQ(stamper.stampNow(22), u"2005-06-14 03h07 p"_s);
 }
 
+TEST(StampTextTest, TimeFormatsAreTheDateFormatsPlusTime) {
+    const QStringList& entries = stampFormatEntries();
+    ASSERT_EQ(entries.size(), 25);
+    for (int format = 13; format < 25; ++format) {
+        EXPECT_EQ(entries[format], entries[format - 13] + u" + Time"_s);
+        EXPECT_EQ(StampText(format, June14th2005At1507, TimeNotation{}),
+                  StampText(format - 13, June14th2005At1507, TimeNotation{}) + u" 03:07 PM"_s);
+    }
+}
+
+TEST(StampTextTest, NoStampForAnInvalidMoment) {
+    EXPECT_EQ(StampText(22, {QDate(), QTime(1, 0)}, TimeNotation{}), u""_s);
+    EXPECT_EQ(StampText(22, {QDate(2005, 1, 1), QTime()}, TimeNotation{}), u""_s);
+}
+
+TEST(SystemClockTest, TellsTheLocalTime) {
+    const SystemClock clock;
+    const QDateTime before = QDateTime::currentDateTime();
+    const LocalDateTime now = clock.now();
+    const QDateTime after = QDateTime::currentDateTime();
+    const QDateTime told(now.date, now.time);
+    EXPECT_LE(before.addMSecs(-1), told);
+    EXPECT_LE(told, after.addMSecs(1));
+}
+
+struct NotationCase {
+    const char* name;
+    QString format;
+    QString beforeNoon;
+    QString afterNoon;
+    TimeNotation expected;
+};
+
+class TimeNotationTest : public testing::TestWithParam<NotationCase> {};
+
+TEST_P(TimeNotationTest, ReadsTheShortTimeFormat) {
+    const NotationCase& c = GetParam();
+    const TimeNotation notation = TimeNotation::fromFormat(c.format, c.beforeNoon, c.afterNoon);
+    EXPECT_EQ(notation.separator, c.expected.separator);
+    EXPECT_EQ(notation.beforeNoon, c.expected.beforeNoon);
+    EXPECT_EQ(notation.afterNoon, c.expected.afterNoon);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, TimeNotationTest,
+    testing::Values(
+        NotationCase{"Colon", u"h:mm AP"_s, u"AM"_s, u"PM"_s, {u":"_s, u"AM"_s, u"PM"_s}},
+        NotationCase{"Dot", u"H.mm"_s, u"ap."_s, u"ip."_s, {u"."_s, u"ap."_s, u"ip."_s}},
+        NotationCase{
+            "QuotedLetter", u"HH 'h' mm"_s, u"a.m."_s, u"p.m."_s, {u" h "_s, u"a.m."_s, u"p.m."_s}},
+        NotationCase{"NoDesignators", u"HH:mm"_s, u""_s, u""_s, {u":"_s, u"AM"_s, u"PM"_s}},
+        NotationCase{"NoHours", u"mm"_s, u"AM"_s, u"PM"_s, {u":"_s, u"AM"_s, u"PM"_s}}),
+    CaseName());
+
 TEST(TimeNotationTest, FollowsTheLocale) {
-    const TimeNotation c = TimeNotation::fromLocale(QLocale::c());
-    EXPECT_EQ(c.separator, u":"_s);
-    EXPECT_EQ(c.beforeNoon, u"AM"_s);
-    EXPECT_EQ(c.afterNoon, u"PM"_s);
-
-    const TimeNotation finnish =
-        TimeNotation::fromLocale(QLocale(QLocale::Finnish, QLocale::Finland));
-    EXPECT_EQ(finnish.separator, u"."_s);
-
-    const QLocale korean(QLocale::Korean, QLocale::SouthKorea);
-    const TimeNotation ko = TimeNotation::fromLocale(korean);
-    EXPECT_EQ(ko.beforeNoon, korean.amText());
-    EXPECT_NE(ko.beforeNoon, u"AM"_s);
+    const QLocale finnish(QLocale::Finnish, QLocale::Finland);
+    const TimeNotation notation = TimeNotation::fromLocale(finnish);
+    EXPECT_EQ(notation.separator, u"."_s);
+    EXPECT_EQ(notation.afterNoon, finnish.pmText());
 }
 
 } // namespace
