@@ -87,8 +87,6 @@ INSTANTIATE_TEST_SUITE_P(
                              u"README"_s, u"README.txt"_s},
                     NameCase{"TrailingDotLost", Unchanged, u"name."_s, u"name"_s},
                     NameCase{"DotFileKept", Unchanged, u".bashrc"_s, u".bashrc"_s},
-                    NameCase{"DotFileWithPrefix", [](RenameRuleSet& r) { r.Prefix.Text = u"p"_s; },
-                             u".bashrc"_s, u"p.bashrc"_s},
                     NameCase{"InnerDotsTakePartInReplacements",
                              [](RenameRuleSet& r) {
                                  r.ReplaceOn = true;
@@ -164,15 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  r.StampFormat = 12;
                                  r.StampAsPrefix = false;
                              },
-                             u"photo.jpg"_s, u"photo03:07 PM.jpg"_s},
-                    NameCase{"NumberedPrefixAtPosition",
-                             [](RenameRuleSet& r) {
-                                 r.Prefix.Page = AffixPage::Numeric;
-                                 r.Prefix.Ascending = true;
-                                 r.Prefix.Text = u"1"_s;
-                                 r.Prefix.Padding = u"2"_s;
-                             },
-                             u"a.jpg"_s, u"04a.jpg"_s}),
+                             u"photo.jpg"_s, u"photo03:07 PM.jpg"_s}),
     CaseName());
 
 } // namespace

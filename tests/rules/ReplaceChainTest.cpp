@@ -84,13 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   r.DecodeUrlEscapes = true;
                               },
                               u"my file%20name"_s, u"myfile name"_s},
-                    ChainCase{"ReplacementFeedsBracketRemoval",
-                              [](RenameRuleSet& r) {
-                                  r.ReplaceWhat = u"{"_s;
-                                  r.ReplaceWith = u"["_s;
-                                  r.RemoveSquareNumbers = true;
-                              },
-                              u"a{3]"_s, u"a"_s},
                     ChainCase{"BothBracketKinds",
                               [](RenameRuleSet& r) {
                                   r.RemoveSquareNumbers = true;
