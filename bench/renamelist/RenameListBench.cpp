@@ -1,0 +1,108 @@
+#include "renamelist/RenameListModel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+namespace {
+
+constexpr qint32 Entries = 100'000;
+
+// 100 folders of 1,000 camera files each, the names shuffled, a third of the rows selected.
+QList<RenameEntry> hundredThousandFiles() {
+    std::mt19937 random(7);
+    QList<RenameEntry> entries;
+    entries.reserve(Entries);
+    for (int folder = 0; folder < 100; ++folder) {
+        const QString directory = u"/home/ann/Pictures/2005/Trip %1"_s.arg(folder);
+        for (int file = 0; file < 1000; ++file) {
+            const QString name = u"IMG_%1 (copy).JPG"_s.arg(random() % 100'000, 5, 10, QChar(u'0'));
+            entries.append({directory, name, {}, random() % 3 == 0});
+        }
+    }
+    return entries;
+}
+
+void fill(RenameListModel& model, const QList<RenameEntry>& entries) {
+    model.clear();
+    model.appendEntries(entries);
+    for (qint32 row = 0; row < Entries; ++row)
+        model.setSelected(row, entries[row].selected);
+}
+
+double residentMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_RefreshRenOutputLst_100k(benchmark::State& state) {
+    RenameListModel model;
+    fill(model, hundredThousandFiles());
+    const RenameRuleSet rules;
+    for (auto _ : state)
+        model.refreshRenOutput(rules, DateTimeStamper::system());
+    state.counters["peak_MB"] = residentMegabytes();
+}
+BENCHMARK(BM_RefreshRenOutputLst_100k)->Unit(benchmark::kMillisecond);
+
+// Times one list command on a freshly filled list of 100,000 rows.
+template <typename Command> void runCommand(benchmark::State& state, Command command) {
+    const QList<RenameEntry> entries = hundredThousandFiles();
+    RenameListModel model;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fill(model, entries);
+        state.ResumeTiming();
+        command(model);
+    }
+}
+
+void BM_Remove_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.removeSelected(); });
+}
+void BM_MoveUp_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.moveUp(); });
+}
+void BM_MoveDown_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.moveDown(); });
+}
+void BM_MoveToFirst_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.moveToFirst(); });
+}
+void BM_MoveToLast_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.moveToLast(); });
+}
+void BM_SelectAll_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.selectAll(); });
+}
+void BM_InvertSelection_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.invertSelection(); });
+}
+void BM_SortByFilename_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.clickColumn(ListColumn::Filename); });
+}
+void BM_SortByDirectory_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.clickColumn(ListColumn::Directory); });
+}
+void BM_Clear_100k(benchmark::State& s) {
+    runCommand(s, [](auto& m) { m.clear(); });
+}
+
+BENCHMARK(BM_Remove_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveUp_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveDown_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveToFirst_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveToLast_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectAll_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InvertSelection_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByFilename_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByDirectory_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Clear_100k)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace quillane

@@ -1,0 +1,15 @@
+#include "renamelist/RefreshRenOutputLst.h"
+
+#include "rules/GetRenFilename.h"
+
+namespace quillane {
+
+void RefreshRenOutputLst(RenameList& list, const RenameRuleSet& rules,
+                         const DateTimeStamper& stamper) {
+    const qint32 count = list.count();
+    for (qint32 row = 0; row < count; ++row)
+        list.setCell(row, ListColumn::Renout,
+                     GetRenFilename(list.at(row).filename, row, rules, stamper));
+}
+
+} // namespace quillane

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace quillane {
+
+// One row of the rename list.
+struct RenameEntry {
+    QString directory; // the folder, without a trailing separator unless it is a root
+    QString filename;  // the current name, without directory
+    QString renout;    // the new name from the last preview refresh
+    bool selected = false;
+};
+
+// A folder path in the form the directory cell holds: without a trailing separator, except for a
+// root (the file-system root "/" or a drive root such as C:\), which keeps it.
+QString directoryCellForm(QString folder);
+
+} // namespace quillane

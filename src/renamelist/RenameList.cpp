@@ -1,0 +1,215 @@
+#include "renamelist/RenameList.h"
+
+#include "renamelist/ListColumns.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <utility>
+
+namespace quillane {
+
+namespace {
+
+void extend(std::optional<RowRange>& range, qint32 first, qint32 last) {
+    if (!range)
+        range = RowRange{first, last};
+    else
+        range = RowRange{std::min(range->first, first), std::max(range->last, last)};
+}
+
+const QString& cellOf(const RenameEntry& e, ListColumn column) {
+    switch (column) {
+    case ListColumn::Directory:
+        return e.directory;
+    case ListColumn::Filename:
+        return e.filename;
+    case ListColumn::Renout:
+        break;
+    }
+    return e.renout;
+}
+
+} // namespace
+
+const QString& RenameList::cell(qint32 row, ListColumn column) const {
+    return cellOf(at(row), column);
+}
+
+void RenameList::setCell(qint32 row, ListColumn column, QString text) {
+    RenameEntry& e = entry(row);
+    switch (column) {
+    case ListColumn::Directory:
+        e.directory = std::move(text);
+        return;
+    case ListColumn::Filename:
+        e.filename = std::move(text);
+        return;
+    case ListColumn::Renout:
+        e.renout = std::move(text);
+        return;
+    }
+}
+
+void RenameList::setSelected(qint32 row, bool selected) {
+    RenameEntry& e = entry(row);
+    if (e.selected == selected)
+        return;
+    e.selected = selected;
+    m_selectedCount += selected ? 1 : -1;
+}
+
+void RenameList::append(QString directory, QString filename) {
+    m_entries.push_back({std::move(directory), std::move(filename), {}, false});
+}
+
+void RenameList::clear() {
+    m_entries.clear();
+    m_selectedCount = 0;
+}
+
+bool RenameList::removeSelected() {
+    if (m_selectedCount == 0)
+        return false;
+    // One compaction pass; `lastRemovedAt` is where the row after the last removed one lands.
+    std::size_t kept = 0;
+    qint32 lastRemovedAt = 0;
+    for (std::size_t row = 0; row < m_entries.size(); ++row) {
+        if (m_entries[row].selected) {
+            lastRemovedAt = static_cast<qint32>(kept);
+        } else {
+            if (kept != row)
+                m_entries[kept] = std::move(m_entries[row]);
+            ++kept;
+        }
+    }
+    m_entries.resize(kept);
+    m_selectedCount = 0;
+    if (count() > 0)
+        setSelected(std::min(lastRemovedAt, count() - 1), true);
+    return true;
+}
+
+void RenameList::moveOnto(qint32 from, qint32 to) {
+    RenameEntry& source = entry(from);
+    RenameEntry& target = entry(to);
+    std::swap(source.directory, target.directory);
+    std::swap(source.filename, target.filename);
+    std::swap(source.selected, target.selected);
+}
+
+std::optional<RowRange> RenameList::moveUp() {
+    std::optional<RowRange> changed;
+    for (qint32 row = 1; row < count(); ++row) {
+        if (at(row).selected && !at(row - 1).selected) {
+            moveOnto(row, row - 1);
+            extend(changed, row - 1, row);
+        }
+    }
+    return changed;
+}
+
+std::optional<RowRange> RenameList::moveDown() {
+    std::optional<RowRange> changed;
+    for (qint32 row = count() - 2; row >= 0; --row) {
+        if (at(row).selected && !at(row + 1).selected) {
+            moveOnto(row, row + 1);
+            extend(changed, row, row + 1);
+        }
+    }
+    return changed;
+}
+
+// Repeating the one-place moves until they stop gives exactly a stable partition of the rows up
+// to the farthest selected one; the renout cells belong to positions and stay.
+std::optional<RowRange> RenameList::partition(qint32 first, qint32 last, bool selectedFirst) {
+    const auto begin = m_entries.begin() + first;
+    const auto end = m_entries.begin() + last + 1;
+    const bool alreadyInPlace = std::is_partitioned(
+        begin, end, [&](const RenameEntry& e) { return e.selected == selectedFirst; });
+    if (alreadyInPlace)
+        return std::nullopt;
+    std::vector<QString> renouts;
+    renouts.reserve(static_cast<std::size_t>(last - first + 1));
+    for (auto it = begin; it != end; ++it)
+        renouts.push_back(std::move(it->renout));
+    std::stable_partition(begin, end,
+                          [&](const RenameEntry& e) { return e.selected == selectedFirst; });
+    for (auto [it, renout] = std::pair{begin, renouts.begin()}; it != end; ++it, ++renout)
+        it->renout = std::move(*renout);
+    return RowRange{first, last};
+}
+
+std::optional<RowRange> RenameList::moveToFirst() {
+    if (m_selectedCount == 0)
+        return std::nullopt;
+    const auto lastSelected = std::find_if(m_entries.rbegin(), m_entries.rend(),
+                                           [](const RenameEntry& e) { return e.selected; });
+    return partition(0, static_cast<qint32>(m_entries.rend() - lastSelected) - 1, true);
+}
+
+std::optional<RowRange> RenameList::moveToLast() {
+    if (m_selectedCount == 0)
+        return std::nullopt;
+    const auto firstSelected = std::find_if(m_entries.begin(), m_entries.end(),
+                                            [](const RenameEntry& e) { return e.selected; });
+    return partition(static_cast<qint32>(firstSelected - m_entries.begin()), count() - 1, false);
+}
+
+void RenameList::setAllSelected(bool selected) {
+    for (RenameEntry& e : m_entries)
+        e.selected = selected;
+    m_selectedCount = selected ? count() : 0;
+}
+
+void RenameList::selectAll() {
+    setAllSelected(true);
+}
+
+void RenameList::deselectAll() {
+    setAllSelected(false);
+}
+
+void RenameList::invertSelection() {
+    for (RenameEntry& e : m_entries)
+        e.selected = !e.selected;
+    m_selectedCount = count() - m_selectedCount;
+}
+
+void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
+    // Sorting row numbers by precomputed keys keeps each comparison cheap on long lists; rows
+    // added from one folder share their directory text, and so share one key.
+    std::vector<std::u32string> keys;
+    std::vector<std::size_t> keyOf(m_entries.size());
+    const bool natural = columnSpec(column).sortType == SortType::Natural;
+    if (natural) {
+        const QChar* previous = nullptr;
+        for (std::size_t row = 0; row < m_entries.size(); ++row) {
+            const QString& text = cellOf(m_entries[row], column);
+            if (keys.empty() || text.constData() != previous)
+                keys.push_back(naturalSortKey(text));
+            previous = text.constData();
+            keyOf[row] = keys.size() - 1;
+        }
+    }
+    const auto before = [&](std::size_t a, std::size_t b) {
+        if (natural)
+            return keys[keyOf[a]] < keys[keyOf[b]];
+        return QStringView(cellOf(m_entries[a], column)) <
+               QStringView(cellOf(m_entries[b], column));
+    };
+    std::vector<std::size_t> rows(m_entries.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(rows.begin(), rows.end(), before);
+    else
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](std::size_t a, std::size_t b) { return before(b, a); });
+    std::vector<RenameEntry> sorted;
+    sorted.reserve(m_entries.size());
+    for (const std::size_t row : rows)
+        sorted.push_back(std::move(m_entries[row]));
+    m_entries.swap(sorted);
+}
+
+} // namespace quillane

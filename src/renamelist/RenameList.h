@@ -1,0 +1,70 @@
+#pragma once
+
+#include "renamelist/ListColumns.h"
+#include "renamelist/RenameEntry.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+#include <vector>
+
+namespace quillane {
+
+// Rows first to last (counted from 0) whose cells or selected flags a command changed.
+struct RowRange {
+    qint32 first;
+    qint32 last;
+    friend bool operator==(const RowRange&, const RowRange&) = default;
+};
+
+// The ordered list of files the next rename run processes, with each row's selected flag, and
+// the commands that edit it. Rows are counted from 0 here; the list shows them from 1.
+// Every command is linear in the list's length.
+class RenameList {
+public:
+    qint32 count() const { return static_cast<qint32>(m_entries.size()); }
+    qint32 selectedCount() const { return m_selectedCount; }
+
+    const RenameEntry& at(qint32 row) const { return m_entries[static_cast<std::size_t>(row)]; }
+    const QString& cell(qint32 row, ListColumn column) const;
+    void setCell(qint32 row, ListColumn column, QString text);
+    void setSelected(qint32 row, bool selected);
+
+    // `directory` is expected in directory-cell form; callers adding many files from one folder
+    // pass the same string, so the rows share it.
+    void append(QString directory, QString filename);
+    void reserve(qint32 rows) { m_entries.reserve(static_cast<std::size_t>(rows)); }
+    void clear();
+
+    // Removes the selected rows, then selects the row that followed the last removed one, or the
+    // new last row. Returns whether anything was removed.
+    bool removeSelected();
+
+    // Each selected row whose neighbour in that direction is free moves one place; blocks move
+    // as a whole. Directory and filename move with the selection; the renout cells stay.
+    std::optional<RowRange> moveUp();
+    std::optional<RowRange> moveDown();
+    // The selected rows to the top (bottom), each group keeping its order.
+    std::optional<RowRange> moveToFirst();
+    std::optional<RowRange> moveToLast();
+
+    void selectAll();
+    void deselectAll();
+    void invertSelection();
+
+    // A stable sort of whole rows; directory and filename compare as people read them (case
+    // ignored, numbers by value), renout as plain text.
+    void sortBy(ListColumn column, Qt::SortOrder order);
+
+private:
+    RenameEntry& entry(qint32 row) { return m_entries[static_cast<std::size_t>(row)]; }
+    void moveOnto(qint32 from, qint32 to);
+    std::optional<RowRange> partition(qint32 first, qint32 last, bool selectedFirst);
+    void setAllSelected(bool selected);
+
+    std::vector<RenameEntry> m_entries;
+    qint32 m_selectedCount = 0;
+};
+
+} // namespace quillane

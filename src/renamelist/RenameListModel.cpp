@@ -1,0 +1,130 @@
+#include "renamelist/RenameListModel.h"
+
+#include "renamelist/RefreshRenOutputLst.h"
+
+namespace quillane {
+
+RenameListModel::RenameListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int RenameListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_list.count();
+}
+
+int RenameListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ListColumnCount;
+}
+
+QVariant RenameListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_list.cell(index.row(), static_cast<ListColumn>(index.column()));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+QVariant RenameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ListColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return columnSpec(static_cast<ListColumn>(section)).caption;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+Qt::ItemFlags RenameListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void RenameListModel::appendEntries(const QList<RenameEntry>& entries) {
+    if (entries.isEmpty())
+        return;
+    const qint32 first = m_list.count();
+    beginInsertRows({}, first, first + static_cast<qint32>(entries.size()) - 1);
+    m_list.reserve(first + static_cast<qint32>(entries.size()));
+    for (const RenameEntry& entry : entries)
+        m_list.append(entry.directory, entry.filename);
+    endInsertRows();
+}
+
+void RenameListModel::refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper) {
+    if (m_list.count() == 0)
+        return;
+    RefreshRenOutputLst(m_list, rules, stamper);
+    const int renout = static_cast<int>(ListColumn::Renout);
+    Q_EMIT dataChanged(index(0, renout), index(m_list.count() - 1, renout), {Qt::DisplayRole});
+}
+
+void RenameListModel::rowsChanged(qint32 first, qint32 last) {
+    Q_EMIT dataChanged(index(first, 0), index(last, ListColumnCount - 1), {Qt::DisplayRole});
+}
+
+void RenameListModel::removeSelected() {
+    if (m_list.selectedCount() == 0)
+        return;
+    beginResetModel();
+    m_list.removeSelected();
+    endResetModel();
+    Q_EMIT selectionFlagsChanged();
+}
+
+void RenameListModel::clear() {
+    beginResetModel();
+    m_list.clear();
+    endResetModel();
+    Q_EMIT selectionFlagsChanged();
+}
+
+void RenameListModel::applyMove(std::optional<RowRange> (RenameList::*move)()) {
+    if (const auto changed = (m_list.*move)()) {
+        rowsChanged(changed->first, changed->last);
+        Q_EMIT selectionFlagsChanged();
+    }
+}
+
+void RenameListModel::moveUp() {
+    applyMove(&RenameList::moveUp);
+}
+
+void RenameListModel::moveDown() {
+    applyMove(&RenameList::moveDown);
+}
+
+void RenameListModel::moveToFirst() {
+    applyMove(&RenameList::moveToFirst);
+}
+
+void RenameListModel::moveToLast() {
+    applyMove(&RenameList::moveToLast);
+}
+
+void RenameListModel::selectAll() {
+    m_list.selectAll();
+    Q_EMIT selectionFlagsChanged();
+}
+
+void RenameListModel::deselectAll() {
+    m_list.deselectAll();
+    Q_EMIT selectionFlagsChanged();
+}
+
+void RenameListModel::invertSelection() {
+    m_list.invertSelection();
+    Q_EMIT selectionFlagsChanged();
+}
+
+SortKey RenameListModel::clickColumn(ListColumn column) {
+    const SortKey key = m_sortTags.click(column);
+    m_list.sortBy(key.column, key.order);
+    if (m_list.count() > 0) {
+        rowsChanged(0, m_list.count() - 1);
+        Q_EMIT selectionFlagsChanged();
+    }
+    return key;
+}
+
+} // namespace quillane

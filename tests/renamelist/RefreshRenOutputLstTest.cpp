@@ -1,0 +1,58 @@
+#include "renamelist/RefreshRenOutputLst.h"
+
+#include "tests/QtPrinters.h"
+#include "tests/renamelist/ListHelpers.h"
+#include "tests/rules/FixedClock.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+namespace {
+
+const FixedClock Noon({QDate(2005, 6, 14), QTime(12, 0)});
+
+RenameRuleSet numberedPrefix() {
+    RenameRuleSet rules;
+    rules.NewFilenameOn = false;
+    rules.Suffix = AffixRule::prefixAtStartUp();
+    rules.Prefix.Page = AffixPage::Numeric;
+    rules.Prefix.Ascending = true;
+    rules.Prefix.Text = u"1"_s;
+    rules.Prefix.Padding = u"2"_s;
+    return rules;
+}
+
+QStringList renouts(const RenameList& list) {
+    QStringList cells;
+    for (qint32 row = 0; row < list.count(); ++row)
+        cells.append(list.at(row).renout);
+    return cells;
+}
+
+TEST(RefreshRenOutputLstTest, NumbersFollowTheDisplayOrderAsOfTheLastRefresh) {
+    const DateTimeStamper stamper(Noon, TimeNotation{});
+    RenameList list = listOf(u"a b* c"_s);
+    RefreshRenOutputLst(list, numberedPrefix(), stamper);
+    EXPECT_EQ(renouts(list), (QStringList{u"01a"_s, u"02b"_s, u"03c"_s}));
+
+    list.removeSelected(); // c is selected now and keeps its old number
+    EXPECT_EQ(renouts(list), (QStringList{u"01a"_s, u"03c"_s}));
+    list.moveUp();
+    RefreshRenOutputLst(list, numberedPrefix(), stamper);
+    EXPECT_EQ(renouts(list), (QStringList{u"01c"_s, u"02a"_s}));
+}
+
+TEST(RefreshRenOutputLstTest, WritesEmptyNamesAsTheyCome) {
+    RenameRuleSet rules;
+    rules.NewFilename.clear();
+    rules.Suffix.Text.clear();
+    rules.Suffix.Ascending = false;
+    RenameList list = listOf(u"README"_s);
+    RefreshRenOutputLst(list, rules, DateTimeStamper(Noon, TimeNotation{}));
+    EXPECT_EQ(renouts(list), QStringList{QString()});
+}
+
+} // namespace
+} // namespace quillane

@@ -1,0 +1,186 @@
+#include "renamelist/RenameList.h"
+
+#include "tests/CaseName.h"
+#include "tests/renamelist/ListHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+namespace {
+
+struct CommandCase {
+    const char* name;
+    std::function<void(RenameList&)> command;
+    QString before;
+    QString after;
+};
+
+class RenameListCommandTest : public testing::TestWithParam<CommandCase> {};
+
+TEST_P(RenameListCommandTest, GivesTheOrderAndSelection) {
+    const CommandCase& c = GetParam();
+    RenameList list = listOf(c.before);
+    c.command(list);
+    EXPECT_EQ(describe(list), c.after);
+    EXPECT_EQ(list.selectedCount(), c.after.count(u'*'));
+}
+
+const auto Remove = [](RenameList& l) {
+    l.removeSelected();
+};
+const auto Up = [](RenameList& l) {
+    l.moveUp();
+};
+const auto Down = [](RenameList& l) {
+    l.moveDown();
+};
+const auto First = [](RenameList& l) {
+    l.moveToFirst();
+};
+const auto Last = [](RenameList& l) {
+    l.moveToLast();
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Editing, RenameListCommandTest,
+    testing::Values(
+        CommandCase{"RemoveSelectsTheFollowingRow", Remove, u"a b* c* d e"_s, u"a d* e"_s},
+        CommandCase{"RemoveLastSelectsNewLast", Remove, u"a b c*"_s, u"a b*"_s},
+        CommandCase{"RemoveEverything", Remove, u"a* b* c*"_s, u""_s},
+        CommandCase{"RemoveScattered", Remove, u"a* b c* d"_s, u"b d*"_s},
+        CommandCase{"RemoveNothingSelected", Remove, u"a b"_s, u"a b"_s},
+        CommandCase{"UpStopsAtTheTop", Up, u"a* b c*"_s, u"a* c* b"_s},
+        CommandCase{"UpMovesABlock", Up, u"a b* c* d"_s, u"b* c* a d"_s},
+        CommandCase{"UpOnlyOnePlace", Up, u"a b c d*"_s, u"a b d* c"_s},
+        CommandCase{"DownStopsAtTheBottom", Down, u"a* b c*"_s, u"b a* c*"_s},
+        CommandCase{"DownMovesABlock", Down, u"a b* c* d"_s, u"a d b* c*"_s},
+        CommandCase{"FirstGathersInOrder", First, u"a b* c d e* f"_s, u"b* e* a c d f"_s},
+        CommandCase{"FirstWhenAlreadyFirst", First, u"a* b* c"_s, u"a* b* c"_s},
+        CommandCase{"LastWithOnlyTheLastRow", Last, u"a b c*"_s, u"a b c*"_s},
+        CommandCase{"LastGathersInOrder", Last, u"a* b c* d"_s, u"b d a* c*"_s},
+        CommandCase{"SelectAll", [](RenameList& l) { l.selectAll(); }, u"a b* c"_s, u"a* b* c*"_s},
+        CommandCase{"DeselectAll", [](RenameList& l) { l.deselectAll(); }, u"a b* c*"_s,
+                    u"a b c"_s},
+        CommandCase{"Invert", [](RenameList& l) { l.invertSelection(); }, u"a b* c"_s,
+                    u"a* b c*"_s},
+        CommandCase{"InvertNothingSelected", [](RenameList& l) { l.invertSelection(); }, u"a b"_s,
+                    u"a* b*"_s},
+        CommandCase{"SortByNameKeepsFlags",
+                    [](RenameList& l) { l.sortBy(ListColumn::Filename, Qt::AscendingOrder); },
+                    u"file10 File2* file1"_s, u"file1 File2* file10"_s},
+        CommandCase{"SortDescending",
+                    [](RenameList& l) { l.sortBy(ListColumn::Filename, Qt::DescendingOrder); },
+                    u"b a* c"_s, u"c b a*"_s}),
+    CaseName());
+
+TEST(RenameListTest, MovesLeaveTheRenoutCellsWithTheirPositions) {
+    RenameList list = listOf(u"a b c* d"_s);
+    for (qint32 row = 0; row < list.count(); ++row)
+        list.setCell(row, ListColumn::Renout, QString::number(row));
+    list.moveUp();
+    list.moveToLast();
+    EXPECT_EQ(describe(list), u"a b d c*"_s);
+    for (qint32 row = 0; row < list.count(); ++row)
+        EXPECT_EQ(list.at(row).renout, QString::number(row));
+}
+
+TEST(RenameListTest, MoveReportsTheRowsItChanged) {
+    RenameList list = listOf(u"a b c* d e* f"_s);
+    EXPECT_EQ(list.moveUp(), (RowRange{1, 4}));
+    EXPECT_EQ(list.moveToFirst(), (RowRange{0, 3}));
+    EXPECT_EQ(list.moveToFirst(), std::nullopt);
+    EXPECT_EQ(list.moveToLast(), (RowRange{0, 5}));
+    RenameList none = listOf(u"a b"_s);
+    EXPECT_EQ(none.moveDown(), std::nullopt);
+}
+
+// Moving to the top or bottom at once must give what repeating the one-place moves gives.
+TEST(RenameListTest, MoveToFirstAndLastMatchRepeatedPasses) {
+    std::mt19937 random(20261206);
+    for (int trial = 0; trial < 300; ++trial) {
+        QString rows;
+        const int size = 1 + static_cast<int>(random() % 12);
+        for (int i = 0; i < size; ++i)
+            rows += QString::number(i) + (random() % 3 == 0 ? u"* "_s : u" "_s);
+        for (const bool toFirst : {true, false}) {
+            RenameList once = listOf(rows);
+            RenameList passes = listOf(rows);
+            if (toFirst)
+                once.moveToFirst();
+            else
+                once.moveToLast();
+            for (int pass = 0; pass < size; ++pass) {
+                if (toFirst)
+                    passes.moveUp();
+                else
+                    passes.moveDown();
+            }
+            EXPECT_EQ(describe(once), describe(passes)) << rows.toStdString();
+        }
+    }
+}
+
+TEST(RenameListTest, LongListsMoveAndSelectLikeShortOnes) {
+    RenameList list;
+    const qint32 size = 40'000;
+    for (qint32 row = 0; row < size; ++row)
+        list.append(u"/d"_s, QString::number(row));
+    list.setSelected(size - 1, true);
+    list.moveToFirst();
+    EXPECT_EQ(list.at(0).filename, QString::number(size - 1));
+    list.moveDown();
+    EXPECT_EQ(list.at(1).filename, QString::number(size - 1));
+    list.invertSelection();
+    EXPECT_EQ(list.selectedCount(), size - 1);
+    list.removeSelected();
+    EXPECT_EQ(describe(list), QString::number(size - 1) + u"*"_s);
+}
+
+struct OrderCase {
+    const char* name;
+    SortType type;
+    QString a;
+    QString b;
+    int expected; // sign of the comparison
+};
+
+class CompareCellsTest : public testing::TestWithParam<OrderCase> {};
+
+TEST_P(CompareCellsTest, OrdersAsPeopleRead) {
+    const OrderCase& c = GetParam();
+    const int result = compareCells(c.type, c.a, c.b);
+    EXPECT_EQ((result > 0) - (result < 0), c.expected);
+    const int reverse = compareCells(c.type, c.b, c.a);
+    EXPECT_EQ((reverse > 0) - (reverse < 0), -c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, CompareCellsTest,
+    testing::Values(OrderCase{"NumbersByValue", SortType::Natural, u"file2"_s, u"file10"_s, -1},
+                    OrderCase{"CaseIgnored", SortType::Natural, u"B"_s, u"a"_s, 1},
+                    OrderCase{"SameButCase", SortType::Natural, u"Photo"_s, u"photo"_s, 0},
+                    OrderCase{"LeadingZerosTie", SortType::Natural, u"a01"_s, u"a1"_s, 0},
+                    OrderCase{"LongNumbers", SortType::Natural, u"x99999999999999999999"_s,
+                              u"x100000000000000000000"_s, -1},
+                    OrderCase{"DigitsAfterText", SortType::Natural, u"img"_s, u"img1"_s, -1},
+                    OrderCase{"AccentedFolded", SortType::Natural, u"\u00C9t\u00E9"_s,
+                              u"\u00E9t\u00E9"_s, 0},
+                    OrderCase{"PlainTextCaseFirst", SortType::PlainText, u"B"_s, u"a"_s, -1},
+                    OrderCase{"PlainTextDigits", SortType::PlainText, u"file2"_s, u"file10"_s, 1}),
+    CaseName());
+
+TEST(DirectoryCellFormTest, KeepsOnlyARootsSeparator) {
+    EXPECT_EQ(directoryCellForm(u"/home/ann/"_s), u"/home/ann"_s);
+    EXPECT_EQ(directoryCellForm(u"/home/ann"_s), u"/home/ann"_s);
+    EXPECT_EQ(directoryCellForm(u"/home//"_s), u"/home"_s);
+    EXPECT_EQ(directoryCellForm(u"/"_s), u"/"_s);
+    EXPECT_EQ(directoryCellForm(u"C:/"_s), u"C:/"_s);
+}
+
+} // namespace
+} // namespace quillane
