@@ -1,4 +1,7 @@
+#include "renamelist/ListSelectionSync.h"
 #include "renamelist/RenameListModel.h"
+
+#include <QItemSelectionModel>
 
 #include <benchmark/benchmark.h>
 
@@ -93,6 +96,17 @@ void BM_Clear_100k(benchmark::State& s) {
     runCommand(s, [](auto& m) { m.clear(); });
 }
 
+// Inverting a scattered selection and showing it in a view's selection model.
+void BM_InvertShownSelection_100k(benchmark::State& state) {
+    const QList<RenameEntry> entries = hundredThousandFiles();
+    RenameListModel model;
+    QItemSelectionModel selection(&model);
+    const ListSelectionSync sync(model, selection);
+    fill(model, entries);
+    for (auto _ : state)
+        model.invertSelection();
+}
+
 BENCHMARK(BM_Remove_100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MoveUp_100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MoveDown_100k)->Unit(benchmark::kMillisecond);
@@ -103,6 +117,7 @@ BENCHMARK(BM_InvertSelection_100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortByFilename_100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortByDirectory_100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Clear_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InvertShownSelection_100k)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quillane

@@ -27,8 +27,11 @@ void ListSelectionSync::showFlags() {
             ++row;
         selection.select(m_model.index(first, 0), m_model.index(row, lastColumn));
     }
+    // Clearing first spares the selection model comparing the old and new selections range by
+    // range, which takes seconds for a scattered selection of a long list.
     m_showingFlags = true;
-    m_selection.select(selection, QItemSelectionModel::ClearAndSelect);
+    m_selection.clearSelection();
+    m_selection.select(selection, QItemSelectionModel::Select);
     m_showingFlags = false;
 }
 
