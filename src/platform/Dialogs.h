@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quillane {
+
+// The window that owns a dialog.
+enum class DialogOwner { MainWindow, Preferences, FilterDialog };
+
+enum class MessageIcon { None, Information, Exclamation, Question, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// A modal message box exactly as shown.
+struct MessageRequest {
+    QString title;
+    QString text;
+    MessageIcon icon = MessageIcon::Exclamation;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageAnswer defaultButton = MessageAnswer::Ok;
+    bool keptOnTop = false;
+    DialogOwner owner = DialogOwner::MainWindow;
+    friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
+};
+
+// The open-file dialog with multiple selection.
+struct OpenFilesRequest {
+    QString title;
+    QString initialDirectory;
+    QStringList filters; // in Qt's form, such as "Jpeg (*.jpg *.jpeg *.jpe)"
+    int selectedFilter = 0;
+    DialogOwner owner = DialogOwner::MainWindow;
+    friend bool operator==(const OpenFilesRequest&, const OpenFilesRequest&) = default;
+};
+
+// The files picked: full paths in the dialog's order.
+struct OpenFilesResult {
+    QStringList paths;
+    friend bool operator==(const OpenFilesResult&, const OpenFilesResult&) = default;
+};
+
+// The folder browser, limited to file-system folders.
+struct FolderRequest {
+    QString title;
+    DialogOwner owner = DialogOwner::MainWindow;
+    friend bool operator==(const FolderRequest&, const FolderRequest&) = default;
+};
+
+// Every message box and file or folder dialog the program shows.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
+    // Nothing when the user cancels.
+    virtual std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) = 0;
+    // The chosen folder, or nothing when the user cancels.
+    virtual std::optional<QString> browseForFolder(const FolderRequest& request) = 0;
+};
+
+} // namespace quillane

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace quillane {
+
+enum class FileOutcome {
+    Ok,
+    TargetExists,  // something already has the target name; nothing was changed
+    SourceMissing, // the file is not there (any more); nothing was changed
+    Failed,        // anything else; `message` holds the system's words
+};
+
+struct FileResult {
+    FileOutcome outcome = FileOutcome::Ok;
+    QString message;
+
+    bool ok() const { return outcome == FileOutcome::Ok; }
+    static FileResult success() { return {}; }
+};
+
+// Attribute values as the rename run knows them; the platform maps them to what it has.
+namespace Attribute {
+inline constexpr int ReadOnly = 1;
+inline constexpr int Hidden = 2;
+inline constexpr int System = 4;
+inline constexpr int Archive = 32;
+} // namespace Attribute
+
+struct AttributeResult {
+    FileResult result;
+    int attributes = 0;
+};
+
+struct TempFileResult {
+    FileResult result;
+    QString path; // the new, empty file
+};
+
+struct DirectoryEntry {
+    QString name;
+    bool isDirectory = false; // a folder, or a link to one
+    bool isSymbolicLink = false;
+    bool nameDecodes = true; // false: the name is not valid in the system's encoding
+    friend bool operator==(const DirectoryEntry&, const DirectoryEntry&) = default;
+};
+
+struct TextFileResult {
+    FileResult result;
+    QString text;
+};
+
+// The file operations the program uses. Paths are whole paths with the host's separator.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Renames or moves a file; never replaces an existing target, also not one that appears
+    // while the move runs. Across file systems the file is copied and the source removed, so that
+    // the file ends up in exactly one of the two places.
+    virtual FileResult move(const QString& from, const QString& to) = 0;
+    virtual FileResult remove(const QString& path) = 0;
+    // Never follows a symbolic link: a link's own attributes are read, and set only where the
+    // platform can set them on the link itself.
+    virtual AttributeResult attributes(const QString& path) = 0;
+    virtual FileResult setAttributes(const QString& path, int attributes) = 0;
+    // Creates an empty file with a new unique name in the directory, starting with the prefix.
+    virtual TempFileResult createTempFile(const QString& directory, const QString& prefix) = 0;
+    // The entries of a directory whose names match a wildcard pattern ("*", "?"), without "."
+    // and ".."; nothing when the directory cannot be read.
+    virtual std::optional<QList<DirectoryEntry>> list(const QString& directory,
+                                                      const QString& pattern) = 0;
+    virtual bool exists(const QString& path) = 0;
+    virtual bool isDirectory(const QString& path) = 0;
+    // Whole text files in the single-byte code page (Windows-1252).
+    virtual TextFileResult readTextFile(const QString& path) = 0;
+    virtual FileResult writeTextFile(const QString& path, const QString& text) = 0;
+};
+
+} // namespace quillane

@@ -1,0 +1,365 @@
+#include "platform/PosixFileSystem.h"
+
+#include "platform/WildcardPattern.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <array>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace quillane {
+
+namespace {
+
+constexpr const char* DosAttributeName = "user.DOSATTRIB";
+constexpr int DosAttributeBits = Attribute::Hidden | Attribute::System | Attribute::Archive;
+constexpr qint64 LargestTextFile = 16 * 1024 * 1024;
+
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+FileResult failed(int error) {
+    return {FileOutcome::Failed, qt_error_string(error)};
+}
+FileResult outcome(FileOutcome outcome) {
+    return {outcome, {}};
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    // Closes now, so that a failing close is seen.
+    int close() { return ::close(std::exchange(m_fd, -1)); }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, const char* data, ssize_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool copyContents(int in, int out) {
+    std::array<char, 1 << 16> buffer;
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (!writeAll(out, buffer.data(), got))
+            return false;
+    }
+}
+
+// Extended attributes the target cannot hold (a file system without them, or names only the
+// system may write) are left behind; the file itself matters more.
+bool copyExtendedAttributes(int in, int out) {
+    const ssize_t listSize = ::flistxattr(in, nullptr, 0);
+    if (listSize <= 0)
+        return listSize == 0 || errno == ENOTSUP;
+    QByteArray names(listSize, '\0');
+    const ssize_t got = ::flistxattr(in, names.data(), static_cast<size_t>(names.size()));
+    if (got < 0)
+        return false;
+    for (const QByteArray& name : names.left(got).split('\0')) {
+        if (name.isEmpty())
+            continue;
+        const ssize_t valueSize = ::fgetxattr(in, name.constData(), nullptr, 0);
+        if (valueSize < 0)
+            return false;
+        QByteArray value(valueSize, '\0');
+        if (::fgetxattr(in, name.constData(), value.data(), static_cast<size_t>(value.size())) < 0)
+            return false;
+        if (::fsetxattr(out, name.constData(), value.constData(), static_cast<size_t>(value.size()),
+                        0) != 0 &&
+            errno != ENOTSUP && errno != EPERM)
+            return false;
+    }
+    return true;
+}
+
+// Removes what a failed copy left at the target and reports the failure.
+FileResult abandonCopy(const QByteArray& target, int error) {
+    ::unlink(target.constData());
+    return failed(error);
+}
+
+// A copy into a target created exclusively, then the source removed: the file is in exactly one
+// place whatever fails.
+FileResult copyThenRemove(const QByteArray& source, const QByteArray& target) {
+    struct stat st {};
+    if (::lstat(source.constData(), &st) != 0)
+        return errno == ENOENT ? outcome(FileOutcome::SourceMissing) : failed(errno);
+    if (S_ISLNK(st.st_mode)) {
+        QByteArray linkText(st.st_size + 1, '\0');
+        const ssize_t length =
+            ::readlink(source.constData(), linkText.data(), static_cast<size_t>(linkText.size()));
+        if (length < 0)
+            return failed(errno);
+        linkText.truncate(length);
+        if (::symlink(linkText.constData(), target.constData()) != 0)
+            return errno == EEXIST ? outcome(FileOutcome::TargetExists) : failed(errno);
+        if (::unlink(source.constData()) != 0)
+            return abandonCopy(target, errno);
+        return FileResult::success();
+    }
+    if (!S_ISREG(st.st_mode))
+        return failed(EXDEV);
+
+    Descriptor in(::open(source.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!in.valid())
+        return errno == ENOENT ? outcome(FileOutcome::SourceMissing) : failed(errno);
+    if (::fstat(in.get(), &st) != 0)
+        return failed(errno);
+    Descriptor out(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR));
+    if (!out.valid())
+        return errno == EEXIST ? outcome(FileOutcome::TargetExists) : failed(errno);
+
+    const std::array<timespec, 2> times{st.st_atim, st.st_mtim};
+    if (!copyContents(in.get(), out.get()) || !copyExtendedAttributes(in.get(), out.get()) ||
+        ::fchmod(out.get(), st.st_mode & 07777) != 0 || ::futimens(out.get(), times.data()) != 0 ||
+        ::fsync(out.get()) != 0 || out.close() != 0)
+        return abandonCopy(target, errno);
+    if (::unlink(source.constData()) != 0)
+        return abandonCopy(target, errno);
+    return FileResult::success();
+}
+
+// For file systems without the no-replace rename: a hard link cannot replace either.
+FileResult linkThenRemove(const QByteArray& source, const QByteArray& target) {
+    if (::link(source.constData(), target.constData()) != 0) {
+        switch (errno) {
+        case EEXIST:
+            return outcome(FileOutcome::TargetExists);
+        case ENOENT:
+            return ::access(source.constData(), F_OK) != 0 ? outcome(FileOutcome::SourceMissing)
+                                                           : failed(ENOENT);
+        case EXDEV:
+        case EPERM:
+        case ENOTSUP:
+        case EMLINK:
+            return copyThenRemove(source, target);
+        default:
+            return failed(errno);
+        }
+    }
+    if (::unlink(source.constData()) != 0)
+        return abandonCopy(target, errno);
+    return FileResult::success();
+}
+
+int parseDosAttribute(const char* text, ssize_t length) {
+    const QByteArray value = QByteArray(text, length).trimmed();
+    if (!value.startsWith("0x"))
+        return 0;
+    bool ok = false;
+    const int parsed = value.mid(2).split('\0').front().toInt(&ok, 16);
+    return ok ? parsed & DosAttributeBits : 0;
+}
+
+} // namespace
+
+FileResult PosixFileSystem::move(const QString& from, const QString& to) {
+    const QByteArray source = native(from);
+    const QByteArray target = native(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return FileResult::success();
+    switch (errno) {
+    case EEXIST:
+        return outcome(FileOutcome::TargetExists);
+    case ENOENT:
+        // Either the file is gone or the target's folder is.
+        return ::access(source.constData(), F_OK) != 0 && errno == ENOENT
+                   ? outcome(FileOutcome::SourceMissing)
+                   : failed(ENOENT);
+    case EXDEV:
+        return copyThenRemove(source, target);
+    case EINVAL:
+    case ENOSYS:
+    case ENOTSUP:
+        return linkThenRemove(source, target);
+    default:
+        return failed(errno);
+    }
+}
+
+FileResult PosixFileSystem::remove(const QString& path) {
+    if (::unlink(native(path).constData()) == 0)
+        return FileResult::success();
+    return errno == ENOENT ? outcome(FileOutcome::SourceMissing) : failed(errno);
+}
+
+AttributeResult PosixFileSystem::attributes(const QString& path) {
+    const QByteArray name = native(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0)
+        return {errno == ENOENT ? outcome(FileOutcome::SourceMissing) : failed(errno), 0};
+    int value = 0;
+    if (!S_ISLNK(st.st_mode) && (st.st_mode & S_IWUSR) == 0)
+        value |= Attribute::ReadOnly;
+    std::array<char, 64> text{};
+    const ssize_t length =
+        ::lgetxattr(name.constData(), DosAttributeName, text.data(), text.size());
+    if (length > 0)
+        value |= parseDosAttribute(text.data(), length);
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (path.sliced(slash + 1).startsWith(u'.'))
+        value |= Attribute::Hidden;
+    return {FileResult::success(), value};
+}
+
+FileResult PosixFileSystem::setAttributes(const QString& path, int attributes) {
+    // The descriptor pins the file itself: a link swapped in meanwhile is not followed.
+    Descriptor file(::open(native(path).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    if (!file.valid())
+        return errno == ENOENT ? outcome(FileOutcome::SourceMissing) : failed(errno);
+    struct stat st {};
+    if (::fstat(file.get(), &st) != 0)
+        return failed(errno);
+    if (S_ISLNK(st.st_mode))
+        return {FileOutcome::Failed,
+                QStringLiteral("Attributes are not changed through a symbolic link")};
+    const QByteArray pinned = "/proc/self/fd/" + QByteArray::number(file.get());
+
+    // Writing an extended attribute needs write permission, so read-only comes off first and
+    // goes on last.
+    const mode_t writable = st.st_mode | S_IWUSR;
+    const mode_t readOnly = st.st_mode & ~(S_IWUSR | S_IWGRP | S_IWOTH);
+    const bool wantReadOnly = (attributes & Attribute::ReadOnly) != 0;
+    if (!wantReadOnly && (st.st_mode & 07777) != (writable & 07777) &&
+        ::chmod(pinned.constData(), writable & 07777) != 0)
+        return failed(errno);
+
+    if (const int bits = attributes & DosAttributeBits; bits != 0) {
+        const QByteArray text = "0x" + QByteArray::number(bits, 16);
+        if (::setxattr(pinned.constData(), DosAttributeName, text.constData(),
+                       static_cast<size_t>(text.size()), 0) != 0)
+            return failed(errno);
+    } else if (::removexattr(pinned.constData(), DosAttributeName) != 0 && errno != ENODATA &&
+               errno != ENOTSUP) {
+        return failed(errno);
+    }
+
+    if (wantReadOnly && (st.st_mode & 07777) != (readOnly & 07777) &&
+        ::chmod(pinned.constData(), readOnly & 07777) != 0)
+        return failed(errno);
+    return FileResult::success();
+}
+
+TempFileResult PosixFileSystem::createTempFile(const QString& directory, const QString& prefix) {
+    const QString start = directory + u'/' + prefix.left(3);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path =
+            start +
+            QString::number(QRandomGenerator::system()->generate() & 0xFFFFF, 16).toUpper() +
+            QStringLiteral(".tmp");
+        Descriptor fd(::open(native(path).constData(),
+                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                             S_IRUSR | S_IWUSR));
+        if (fd.valid())
+            return {FileResult::success(), path};
+        if (errno != EEXIST)
+            return {failed(errno), {}};
+    }
+    return {failed(EEXIST), {}};
+}
+
+std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& directory,
+                                                           const QString& pattern) {
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native(directory).constData()), ::closedir);
+    if (!dir)
+        return std::nullopt;
+    QList<DirectoryEntry> entries;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArray bytes(entry->d_name);
+        if (bytes == "." || bytes == "..")
+            continue;
+        DirectoryEntry found;
+        found.name = QFile::decodeName(bytes);
+        found.nameDecodes = QFile::encodeName(found.name) == bytes;
+        if (!matchesWildcard(found.name, pattern))
+            continue;
+        found.isSymbolicLink = entry->d_type == DT_LNK;
+        found.isDirectory = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            if (entry->d_type == DT_UNKNOWN &&
+                ::fstatat(::dirfd(dir.get()), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                found.isSymbolicLink = S_ISLNK(st.st_mode);
+            found.isDirectory =
+                ::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+        }
+        entries.append(found);
+    }
+    return entries;
+}
+
+bool PosixFileSystem::exists(const QString& path) {
+    struct stat st {};
+    return ::lstat(native(path).constData(), &st) == 0;
+}
+
+bool PosixFileSystem::isDirectory(const QString& path) {
+    struct stat st {};
+    return ::stat(native(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+TextFileResult PosixFileSystem::readTextFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {
+            {file.exists() ? FileOutcome::Failed : FileOutcome::SourceMissing, file.errorString()},
+            {}};
+    if (file.size() > LargestTextFile)
+        return {{FileOutcome::Failed, QStringLiteral("The file is too large to be read")}, {}};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{FileOutcome::Failed, file.errorString()}, {}};
+    QStringDecoder decode("windows-1252");
+    return {FileResult::success(), decode(bytes)};
+}
+
+FileResult PosixFileSystem::writeTextFile(const QString& path, const QString& text) {
+    QSaveFile file(path);
+    QStringEncoder encode("windows-1252");
+    const QByteArray bytes = encode(text);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return {FileOutcome::Failed, file.errorString()};
+    return FileResult::success();
+}
+
+} // namespace quillane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace quillane {
+
+// The file system of a POSIX host (Linux): renames that never replace, attribute values kept in
+// permissions and in the extended attribute user.DOSATTRIB.
+class PosixFileSystem final : public FileSystem {
+public:
+    FileResult move(const QString& from, const QString& to) override;
+    FileResult remove(const QString& path) override;
+    AttributeResult attributes(const QString& path) override;
+    FileResult setAttributes(const QString& path, int attributes) override;
+    TempFileResult createTempFile(const QString& directory, const QString& prefix) override;
+    std::optional<QList<DirectoryEntry>> list(const QString& directory,
+                                              const QString& pattern) override;
+    bool exists(const QString& path) override;
+    bool isDirectory(const QString& path) override;
+    TextFileResult readTextFile(const QString& path) override;
+    FileResult writeTextFile(const QString& path, const QString& text) override;
+};
+
+} // namespace quillane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/KeyValueStore.h"
+
+#include <QSettings>
+
+#include <memory>
+#include <optional>
+
+namespace quillane {
+
+// The key/value store over QSettings: the registry on Windows, an INI file elsewhere. The store
+// holds one key path, the program's key, and its subkeys; paths outside it read as absent and are
+// never written.
+class QSettingsStore final : public KeyValueStore {
+public:
+    // The per-user store of the program key.
+    explicit QSettingsStore(const QString& programKeyPath);
+    // An INI file at `iniPath` standing for the program key (tests).
+    QSettingsStore(const QString& programKeyPath, const QString& iniPath);
+
+    QVariant value(const QString& keyPath, const QString& name) const override;
+    bool setString(const QString& keyPath, const QString& name, const QString& text) override;
+    bool removeKey(const QString& keyPath) override;
+
+private:
+    // The QSettings group for a key path, or nothing when the path lies outside the program key.
+    std::optional<QString> groupOf(const QString& keyPath) const;
+
+    QString m_programKeyPath;
+    std::unique_ptr<QSettings> m_settings;
+};
+
+} // namespace quillane

@@ -1,0 +1,49 @@
+#include "tests/support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace quillane {
+
+namespace {
+
+template <typename Answer> Answer takeFirst(std::deque<Answer>& answers, Answer fallback) {
+    if (answers.empty()) {
+        ADD_FAILURE() << "a dialog was shown that the test did not expect";
+        return fallback;
+    }
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
+QList<MessageRequest> ScriptedDialogs::messages() const {
+    QList<MessageRequest> boxes;
+    for (const Request& request : m_requests) {
+        if (const auto* box = std::get_if<MessageRequest>(&request))
+            boxes.append(*box);
+    }
+    return boxes;
+}
+
+bool ScriptedDialogs::allAnswered() const {
+    return m_messageAnswers.empty() && m_openFilesAnswers.empty() && m_folderAnswers.empty();
+}
+
+MessageAnswer ScriptedDialogs::showMessage(const MessageRequest& request) {
+    m_requests.append(request);
+    return takeFirst(m_messageAnswers, request.defaultButton);
+}
+
+std::optional<OpenFilesResult> ScriptedDialogs::openFiles(const OpenFilesRequest& request) {
+    m_requests.append(request);
+    return takeFirst<std::optional<OpenFilesResult>>(m_openFilesAnswers, std::nullopt);
+}
+
+std::optional<QString> ScriptedDialogs::browseForFolder(const FolderRequest& request) {
+    m_requests.append(request);
+    return takeFirst<std::optional<QString>>(m_folderAnswers, std::nullopt);
+}
+
+} // namespace quillane
