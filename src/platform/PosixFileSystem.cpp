@@ -1,5 +1,6 @@
 #include "platform/PosixFileSystem.h"
 
+#include "platform/PosixMoves.h"
 #include "platform/WildcardPattern.h"
 
 #include <QFile>
@@ -116,9 +117,10 @@ FileResult abandonCopy(const QByteArray& target, int error) {
     return failed(error);
 }
 
-// A copy into a target created exclusively, then the source removed: the file is in exactly one
-// place whatever fails.
-FileResult copyThenRemove(const QByteArray& source, const QByteArray& target) {
+} // namespace
+
+// The file is in exactly one place whatever fails.
+FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& target) {
     struct stat st {};
     if (::lstat(source.constData(), &st) != 0)
         return errno == ENOENT ? outcome(FileOutcome::SourceMissing) : failed(errno);
@@ -158,8 +160,7 @@ FileResult copyThenRemove(const QByteArray& source, const QByteArray& target) {
     return FileResult::success();
 }
 
-// For file systems without the no-replace rename: a hard link cannot replace either.
-FileResult linkThenRemove(const QByteArray& source, const QByteArray& target) {
+FileResult posix::moveByLinking(const QByteArray& source, const QByteArray& target) {
     if (::link(source.constData(), target.constData()) != 0) {
         switch (errno) {
         case EEXIST:
@@ -171,7 +172,7 @@ FileResult linkThenRemove(const QByteArray& source, const QByteArray& target) {
         case EPERM:
         case ENOTSUP:
         case EMLINK:
-            return copyThenRemove(source, target);
+            return posix::moveByCopying(source, target);
         default:
             return failed(errno);
         }
@@ -180,6 +181,8 @@ FileResult linkThenRemove(const QByteArray& source, const QByteArray& target) {
         return abandonCopy(target, errno);
     return FileResult::success();
 }
+
+namespace {
 
 int parseDosAttribute(const char* text, ssize_t length) {
     const QByteArray value = QByteArray(text, length).trimmed();
@@ -207,11 +210,11 @@ FileResult PosixFileSystem::move(const QString& from, const QString& to) {
                    ? outcome(FileOutcome::SourceMissing)
                    : failed(ENOENT);
     case EXDEV:
-        return copyThenRemove(source, target);
+        return posix::moveByCopying(source, target);
     case EINVAL:
     case ENOSYS:
     case ENOTSUP:
-        return linkThenRemove(source, target);
+        return posix::moveByLinking(source, target);
     default:
         return failed(errno);
     }

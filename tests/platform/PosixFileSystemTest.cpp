@@ -1,5 +1,6 @@
 #include "platform/PosixFileSystem.h"
 
+#include "platform/PosixMoves.h"
 #include "tests/CaseName.h"
 
 #include <QDir>
@@ -69,6 +70,37 @@ TEST_F(PosixFileSystemTest, MoveNeverReplacesAndSaysWhy) {
     EXPECT_FALSE(noFolder.message.isEmpty());
     EXPECT_EQ(contents(path(u"a.txt"_s)), "alpha");
 }
+
+struct FallbackCase {
+    const char* name;
+    FileResult (*move)(const QByteArray&, const QByteArray&);
+};
+
+class MoveFallbackTest : public PosixFileSystemTest,
+                         public testing::WithParamInterface<FallbackCase> {
+protected:
+    FileResult move(const QString& from, const QString& to) {
+        return GetParam().move(QFile::encodeName(from), QFile::encodeName(to));
+    }
+};
+
+TEST_P(MoveFallbackTest, MovesButNeverReplaces) {
+    writeFile(path(u"a.txt"_s), "alpha");
+    writeFile(path(u"b.txt"_s), "beta");
+    EXPECT_EQ(move(path(u"a.txt"_s), path(u"b.txt"_s)).outcome, FileOutcome::TargetExists);
+    EXPECT_EQ(contents(path(u"a.txt"_s)), "alpha");
+    EXPECT_EQ(contents(path(u"b.txt"_s)), "beta");
+    EXPECT_EQ(move(path(u"none.txt"_s), path(u"c.txt"_s)).outcome, FileOutcome::SourceMissing);
+    EXPECT_EQ(move(path(u"a.txt"_s), path(u"nofolder/a.txt"_s)).outcome, FileOutcome::Failed);
+    ASSERT_TRUE(move(path(u"a.txt"_s), path(u"c.txt"_s)).ok());
+    EXPECT_FALSE(QFile::exists(path(u"a.txt"_s)));
+    EXPECT_EQ(contents(path(u"c.txt"_s)), "alpha");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, MoveFallbackTest,
+                         testing::Values(FallbackCase{"Linking", posix::moveByLinking},
+                                         FallbackCase{"Copying", posix::moveByCopying}),
+                         CaseName());
 
 class CrossFileSystemMoveTest : public PosixFileSystemTest {
 protected:
