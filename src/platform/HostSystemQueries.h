@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/SystemQueries.h"
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+namespace quillane {
+
+// The queries on this host: a version outside the NT family here, and a lock file in the user's
+// runtime folder for the single instance (a lock left by a copy that died is taken over).
+class HostSystemQueries final : public SystemQueries {
+public:
+    HostSystemQueries();
+    // A lock at `lockPath` (tests).
+    explicit HostSystemQueries(const QString& lockPath);
+
+    PlatformVersion platformVersion() const override;
+    bool earlierInstanceRunning() override;
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace quillane
