@@ -12,29 +12,31 @@ bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-char32_t folded(char16_t c) {
+char32_t folded(char32_t c) {
     if (c < 0x80)
-        return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
-    return QChar::toCaseFolded(static_cast<char32_t>(c));
+        return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
+    return QChar::toCaseFolded(c);
 }
 
 } // namespace
 
-const ColumnSpec& columnSpec(ListColumn column) {
-    static const std::array<ColumnSpec, ListColumnCount> specs{{
+const ColumnLayout& columnLayout(ListColumn column) {
+    static const std::array<ColumnLayout, ListColumnCount> layouts{{
         {u"directory"_s, u"Directory"_s, 230, SortType::Natural},
         {u"filename"_s, u"Filename"_s, 180, SortType::Natural},
         {u"renout"_s, u"Ren Output"_s, 180, SortType::PlainText},
     }};
-    return specs[static_cast<std::size_t>(column)];
+    return layouts[static_cast<std::size_t>(column)];
 }
 
-std::u32string naturalSortKey(QStringView text) {
-    std::u32string key;
-    key.reserve(static_cast<std::size_t>(text.size()));
+void appendNaturalSortKey(std::u32string& key, QStringView text) {
     for (qsizetype i = 0; i < text.size();) {
         if (!isDigit(text[i].unicode())) {
-            key.push_back(folded(text[i++].unicode()));
+            const bool pair =
+                text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            key.push_back(
+                folded(pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode()));
+            i += pair ? 2 : 1;
             continue;
         }
         while (i < text.size() && text[i] == u'0')
@@ -48,13 +50,6 @@ std::u32string naturalSortKey(QStringView text) {
         for (qsizetype d = start; d < i; ++d)
             key.push_back(text[d].unicode());
     }
-    return key;
-}
-
-int compareCells(SortType type, QStringView a, QStringView b) {
-    if (type == SortType::Natural)
-        return naturalSortKey(a).compare(naturalSortKey(b));
-    return a.compare(b);
 }
 
 } // namespace quillane

@@ -17,20 +17,17 @@ enum class SortType {
     PlainText, // character by character
 };
 
-struct ColumnSpec {
+struct ColumnLayout {
     QString key;
     QString caption;
     int width; // pixels
     SortType sortType;
 };
 
-const ColumnSpec& columnSpec(ListColumn column);
+const ColumnLayout& columnLayout(ListColumn column);
 
-// Text whose plain order is the natural order: case folded, and each run of digits written as
-// its length without leading zeros followed by those digits, so runs compare by value.
-std::u32string naturalSortKey(QStringView text);
-
-// Negative, zero or positive as a sorts before, with or after b.
-int compareCells(SortType type, QStringView a, QStringView b);
+// Appends text whose plain order is the natural order: case folded, and each run of digits
+// written as its length without leading zeros followed by those digits, so runs compare by value.
+void appendNaturalSortKey(std::u32string& key, QStringView text);
 
 } // namespace quillane

@@ -12,6 +12,7 @@ ListSelectionSync::ListSelectionSync(RenameListModel& model, QItemSelectionModel
     connect(&model, &RenameListModel::selectionFlagsChanged, this, &ListSelectionSync::showFlags);
     connect(&selection, &QItemSelectionModel::selectionChanged, this,
             &ListSelectionSync::takeSelection);
+    showFlags();
 }
 
 // One range per run of selected rows, handed to the view in a single call.

@@ -12,6 +12,12 @@ struct RenameEntry {
     bool selected = false;
 };
 
+// A file to add to the list.
+struct ListedFile {
+    QString directory; // in directory-cell form
+    QString filename;
+};
+
 // A folder path in the form the directory cell holds: without a trailing separator, except for a
 // root (the file-system root "/" or a drive root such as C:\), which keeps it.
 QString directoryCellForm(QString folder);

@@ -3,8 +3,8 @@
 #include "renamelist/ListColumns.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace quillane {
@@ -176,38 +176,69 @@ void RenameList::invertSelection() {
     m_selectedCount = count() - m_selectedCount;
 }
 
-void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
-    // Sorting row numbers by precomputed keys keeps each comparison cheap on long lists; rows
-    // added from one folder share their directory text, and so share one key.
-    std::vector<std::u32string> keys;
-    std::vector<std::size_t> keyOf(m_entries.size());
-    const bool natural = columnSpec(column).sortType == SortType::Natural;
-    if (natural) {
-        const QChar* previous = nullptr;
-        for (std::size_t row = 0; row < m_entries.size(); ++row) {
-            const QString& text = cellOf(m_entries[row], column);
-            if (keys.empty() || text.constData() != previous)
-                keys.push_back(naturalSortKey(text));
-            previous = text.constData();
-            keyOf[row] = keys.size() - 1;
-        }
-    }
-    const auto before = [&](std::size_t a, std::size_t b) {
-        if (natural)
-            return keys[keyOf[a]] < keys[keyOf[b]];
-        return QStringView(cellOf(m_entries[a], column)) <
-               QStringView(cellOf(m_entries[b], column));
+namespace {
+
+// A stable sort of (key, row) pairs, ties keeping their order in both directions.
+template <typename Key>
+void sortRows(std::vector<std::pair<Key, std::size_t>>& rows, Qt::SortOrder order) {
+    const auto ascending = [](const auto& a, const auto& b) {
+        return a.first < b.first;
     };
-    std::vector<std::size_t> rows(m_entries.size());
-    std::iota(rows.begin(), rows.end(), std::size_t{0});
     if (order == Qt::AscendingOrder)
-        std::stable_sort(rows.begin(), rows.end(), before);
+        std::stable_sort(rows.begin(), rows.end(), ascending);
     else
         std::stable_sort(rows.begin(), rows.end(),
-                         [&](std::size_t a, std::size_t b) { return before(b, a); });
+                         [&](const auto& a, const auto& b) { return ascending(b, a); });
+}
+
+} // namespace
+
+void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
+    std::vector<std::size_t> sortedRows;
+    sortedRows.reserve(m_entries.size());
+    if (columnLayout(column).sortType == SortType::Natural) {
+        // The keys sit in one buffer so that comparisons stay in the cache; rows added from one
+        // folder share their directory text, and so share one key.
+        std::u32string keys;
+        std::size_t characters = 0;
+        for (const RenameEntry& e : m_entries)
+            characters += static_cast<std::size_t>(cellOf(e, column).size());
+        keys.reserve(characters + characters / 2);
+        std::vector<std::pair<std::size_t, std::size_t>> spans; // offset, length
+        spans.reserve(m_entries.size());
+        const QString* previous = nullptr;
+        for (const RenameEntry& e : m_entries) {
+            const QString& text = cellOf(e, column);
+            if (previous && text.constData() == previous->constData() &&
+                text.size() == previous->size()) {
+                spans.push_back(spans.back());
+                continue;
+            }
+            const std::size_t offset = keys.size();
+            appendNaturalSortKey(keys, text);
+            spans.emplace_back(offset, keys.size() - offset);
+            previous = &text;
+        }
+        std::vector<std::pair<std::u32string_view, std::size_t>> rows;
+        rows.reserve(m_entries.size());
+        for (std::size_t row = 0; row < spans.size(); ++row)
+            rows.emplace_back(std::u32string_view(keys).substr(spans[row].first, spans[row].second),
+                              row);
+        sortRows(rows, order);
+        for (const auto& [key, row] : rows)
+            sortedRows.push_back(row);
+    } else {
+        std::vector<std::pair<QStringView, std::size_t>> rows;
+        rows.reserve(m_entries.size());
+        for (std::size_t row = 0; row < m_entries.size(); ++row)
+            rows.emplace_back(cellOf(m_entries[row], column), row);
+        sortRows(rows, order);
+        for (const auto& [key, row] : rows)
+            sortedRows.push_back(row);
+    }
     std::vector<RenameEntry> sorted;
     sorted.reserve(m_entries.size());
-    for (const std::size_t row : rows)
+    for (const std::size_t row : sortedRows)
         sorted.push_back(std::move(m_entries[row]));
     m_entries.swap(sorted);
 }

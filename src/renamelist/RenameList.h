@@ -20,7 +20,7 @@ struct RowRange {
 
 // The ordered list of files the next rename run processes, with each row's selected flag, and
 // the commands that edit it. Rows are counted from 0 here; the list shows them from 1.
-// Every command is linear in the list's length.
+// Every command but the sort is linear in the list's length.
 class RenameList {
 public:
     qint32 count() const { return static_cast<qint32>(m_entries.size()); }
@@ -34,7 +34,6 @@ public:
     // `directory` is expected in directory-cell form; callers adding many files from one folder
     // pass the same string, so the rows share it.
     void append(QString directory, QString filename);
-    void reserve(qint32 rows) { m_entries.reserve(static_cast<std::size_t>(rows)); }
     void clear();
 
     // Removes the selected rows, then selects the row that followed the last removed one, or the

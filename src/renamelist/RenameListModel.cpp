@@ -28,7 +28,7 @@ QVariant RenameListModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || section < 0 || section >= ListColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return columnSpec(static_cast<ListColumn>(section)).caption;
+        return columnLayout(static_cast<ListColumn>(section)).caption;
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -40,13 +40,12 @@ Qt::ItemFlags RenameListModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void RenameListModel::appendEntries(const QList<RenameEntry>& entries) {
+void RenameListModel::appendEntries(const QList<ListedFile>& entries) {
     if (entries.isEmpty())
         return;
     const qint32 first = m_list.count();
     beginInsertRows({}, first, first + static_cast<qint32>(entries.size()) - 1);
-    m_list.reserve(first + static_cast<qint32>(entries.size()));
-    for (const RenameEntry& entry : entries)
+    for (const ListedFile& entry : entries)
         m_list.append(entry.directory, entry.filename);
     endInsertRows();
 }

@@ -28,8 +28,8 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Rows after the last one, in the given order.
-    void appendEntries(const QList<RenameEntry>& entries);
+    // Rows after the last one, in the given order, unselected and without a new name yet.
+    void appendEntries(const QList<ListedFile>& entries);
     void refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper);
     // The user's own selection in a view; no signal, the view already shows it.
     void setSelected(qint32 row, bool selected) { m_list.setSelected(row, selected); }

@@ -15,10 +15,11 @@ namespace {
 class ListSelectionSyncTest : public testing::Test {
 protected:
     ListSelectionSyncTest() {
-        QList<RenameEntry> entries;
-        for (const QString& name : {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s})
-            entries.append({u"/d"_s, name, {}, false});
-        model.appendEntries(entries);
+        model.appendEntries({{u"/d"_s, u"a"_s},
+                             {u"/d"_s, u"b"_s},
+                             {u"/d"_s, u"c"_s},
+                             {u"/d"_s, u"d"_s},
+                             {u"/d"_s, u"e"_s}});
     }
 
     QList<int> viewRows() const {
@@ -59,6 +60,16 @@ TEST_F(ListSelectionSyncTest, UserSelectionWritesTheFlags) {
     selectInView(4, QItemSelectionModel::ClearAndSelect);
     EXPECT_EQ(flagRows(), QList<int>{4});
     EXPECT_EQ(userChanges.count(), 4);
+}
+
+TEST(ListSelectionSyncStartTest, ShowsTheFlagsItFinds) {
+    RenameListModel model;
+    model.appendEntries({{u"/d"_s, u"a"_s}, {u"/d"_s, u"b"_s}});
+    model.setSelected(1, true);
+    QItemSelectionModel selection(&model);
+    const ListSelectionSync sync(model, selection);
+    EXPECT_FALSE(selection.isRowSelected(0));
+    EXPECT_TRUE(selection.isRowSelected(1));
 }
 
 TEST_F(ListSelectionSyncTest, CommandsShowTheirFlagsInTheView) {

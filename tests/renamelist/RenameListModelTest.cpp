@@ -18,9 +18,7 @@ namespace {
 class RenameListModelTest : public testing::Test {
 protected:
     RenameListModelTest() {
-        model.appendEntries({{u"/d"_s, u"b"_s, {}, false},
-                             {u"/d"_s, u"a"_s, {}, false},
-                             {u"/e"_s, u"c"_s, {}, false}});
+        model.appendEntries({{u"/d"_s, u"b"_s}, {u"/d"_s, u"a"_s}, {u"/e"_s, u"c"_s}});
         for (QSignalSpy* spy : {&reset, &changed, &inserted, &removed, &layout, &flags})
             spy->clear();
     }
@@ -47,8 +45,8 @@ TEST_F(RenameListModelTest, ShowsThreeLeftAlignedColumns) {
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), u"Directory"_s);
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), u"Filename"_s);
     EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), u"Ren Output"_s);
-    EXPECT_EQ(columnSpec(ListColumn::Directory).width, 230);
-    EXPECT_EQ(columnSpec(ListColumn::Renout).key, u"renout"_s);
+    EXPECT_EQ(columnLayout(ListColumn::Directory).width, 230);
+    EXPECT_EQ(columnLayout(ListColumn::Renout).key, u"renout"_s);
     EXPECT_EQ(model.data(model.index(2, 0)).toString(), u"/e"_s);
     EXPECT_EQ(model.data(model.index(2, 1)).toString(), u"c"_s);
     EXPECT_EQ(model.data(model.index(1, 2), Qt::TextAlignmentRole).value<Qt::Alignment>(),
@@ -58,7 +56,7 @@ TEST_F(RenameListModelTest, ShowsThreeLeftAlignedColumns) {
 
 TEST_F(RenameListModelTest, EachCommandSendsOneSignal) {
     const FixedClock clock({QDate(2005, 6, 14), QTime(12, 0)});
-    model.appendEntries({{u"/f"_s, u"d.txt"_s, {}, false}, {u"/f"_s, u"e.txt"_s, {}, false}});
+    model.appendEntries({{u"/f"_s, u"d.txt"_s}, {u"/f"_s, u"e.txt"_s}});
     EXPECT_EQ(inserted.count(), 1);
 
     model.refreshRenOutput(RenameRuleSet{}, DateTimeStamper(clock, TimeNotation{}));

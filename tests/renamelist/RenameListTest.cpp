@@ -75,7 +75,13 @@ INSTANTIATE_TEST_SUITE_P(
                     u"file10 File2* file1"_s, u"file1 File2* file10"_s},
         CommandCase{"SortDescending",
                     [](RenameList& l) { l.sortBy(ListColumn::Filename, Qt::DescendingOrder); },
-                    u"b a* c"_s, u"c b a*"_s}),
+                    u"b a* c"_s, u"c b a*"_s},
+        CommandCase{"SortTiesKeepTheirOrder",
+                    [](RenameList& l) { l.sortBy(ListColumn::Filename, Qt::AscendingOrder); },
+                    u"Photo* photo PHOTO a01 a1* a001"_s, u"a01 a1* a001 Photo* photo PHOTO"_s},
+        CommandCase{"SortTiesKeepTheirOrderDescending",
+                    [](RenameList& l) { l.sortBy(ListColumn::Filename, Qt::DescendingOrder); },
+                    u"a01 Photo* a1* photo"_s, u"Photo* photo a01 a1*"_s}),
     CaseName());
 
 TEST(RenameListTest, MovesLeaveTheRenoutCellsWithTheirPositions) {
@@ -143,36 +149,74 @@ TEST(RenameListTest, LongListsMoveAndSelectLikeShortOnes) {
 
 struct OrderCase {
     const char* name;
-    SortType type;
-    QString a;
-    QString b;
-    int expected; // sign of the comparison
+    ListColumn column;
+    QStringList cells;
+    QStringList sorted;
 };
 
-class CompareCellsTest : public testing::TestWithParam<OrderCase> {};
+class SortOrderTest : public testing::TestWithParam<OrderCase> {};
 
-TEST_P(CompareCellsTest, OrdersAsPeopleRead) {
+TEST_P(SortOrderTest, OrdersAsPeopleRead) {
     const OrderCase& c = GetParam();
-    const int result = compareCells(c.type, c.a, c.b);
-    EXPECT_EQ((result > 0) - (result < 0), c.expected);
-    const int reverse = compareCells(c.type, c.b, c.a);
-    EXPECT_EQ((reverse > 0) - (reverse < 0), -c.expected);
+    RenameList list;
+    for (const QString& cell : c.cells) {
+        list.append(u"/d"_s, u"f"_s);
+        list.setCell(list.count() - 1, c.column, cell);
+    }
+    list.sortBy(c.column, Qt::AscendingOrder);
+    QStringList cells;
+    for (qint32 row = 0; row < list.count(); ++row)
+        cells.append(list.cell(row, c.column));
+    EXPECT_EQ(cells, c.sorted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Types, CompareCellsTest,
-    testing::Values(OrderCase{"NumbersByValue", SortType::Natural, u"file2"_s, u"file10"_s, -1},
-                    OrderCase{"CaseIgnored", SortType::Natural, u"B"_s, u"a"_s, 1},
-                    OrderCase{"SameButCase", SortType::Natural, u"Photo"_s, u"photo"_s, 0},
-                    OrderCase{"LeadingZerosTie", SortType::Natural, u"a01"_s, u"a1"_s, 0},
-                    OrderCase{"LongNumbers", SortType::Natural, u"x99999999999999999999"_s,
-                              u"x100000000000000000000"_s, -1},
-                    OrderCase{"DigitsAfterText", SortType::Natural, u"img"_s, u"img1"_s, -1},
-                    OrderCase{"AccentedFolded", SortType::Natural, u"\u00C9t\u00E9"_s,
-                              u"\u00E9t\u00E9"_s, 0},
-                    OrderCase{"PlainTextCaseFirst", SortType::PlainText, u"B"_s, u"a"_s, -1},
-                    OrderCase{"PlainTextDigits", SortType::PlainText, u"file2"_s, u"file10"_s, 1}),
+    Columns, SortOrderTest,
+    testing::Values(OrderCase{"NumbersByValue",
+                              ListColumn::Filename,
+                              {u"file10"_s, u"file2"_s, u"file1"_s},
+                              {u"file1"_s, u"file2"_s, u"file10"_s}},
+                    OrderCase{"CaseIgnored",
+                              ListColumn::Filename,
+                              {u"b"_s, u"C"_s, u"A"_s},
+                              {u"A"_s, u"b"_s, u"C"_s}},
+                    OrderCase{"LongNumbers",
+                              ListColumn::Filename,
+                              {u"x100000000000000000000"_s, u"x99999999999999999999"_s},
+                              {u"x99999999999999999999"_s, u"x100000000000000000000"_s}},
+                    OrderCase{"PrefixFirst",
+                              ListColumn::Filename,
+                              {u"img1"_s, u"img"_s, u""_s},
+                              {u""_s, u"img"_s, u"img1"_s}},
+                    OrderCase{"AccentsFolded",
+                              ListColumn::Filename,
+                              {u"\u00E9b"_s, u"\u00C9a"_s},
+                              {u"\u00C9a"_s, u"\u00E9b"_s}},
+                    OrderCase{"BeyondTheBasicPlaneFolded",
+                              ListColumn::Filename,
+                              {u"\U00010428b"_s, u"\U00010400a"_s},
+                              {u"\U00010400a"_s, u"\U00010428b"_s}},
+                    OrderCase{"DirectoriesByValue",
+                              ListColumn::Directory,
+                              {u"/p/d10"_s, u"/p/D9"_s},
+                              {u"/p/D9"_s, u"/p/d10"_s}},
+                    OrderCase{"RenoutPlainText",
+                              ListColumn::Renout,
+                              {u"file2"_s, u"b"_s, u"file10"_s, u"B"_s},
+                              {u"B"_s, u"b"_s, u"file10"_s, u"file2"_s}}),
     CaseName());
+
+TEST(RenameListTest, RowsSharingAFolderTextStillSortByIt) {
+    const QChar text[] = {u'b', u'9', u'z'};
+    RenameList list;
+    list.append(QString::fromRawData(text, 3), u"f"_s);
+    list.append(QString::fromRawData(text, 1), u"f"_s);
+    list.append(u"b5"_s, u"f"_s);
+    list.sortBy(ListColumn::Directory, Qt::AscendingOrder);
+    EXPECT_EQ(list.at(0).directory, u"b"_s);
+    EXPECT_EQ(list.at(1).directory, u"b5"_s);
+    EXPECT_EQ(list.at(2).directory, u"b9z"_s);
+}
 
 TEST(DirectoryCellFormTest, KeepsOnlyARootsSeparator) {
     EXPECT_EQ(directoryCellForm(u"/home/ann/"_s), u"/home/ann"_s);
