@@ -1,0 +1,44 @@
+#pragma once
+
+#include "gathering/FileFilterSet.h"
+#include "platform/Dialogs.h"
+#include "settings/Registry.h"
+
+#include <QStringView>
+#include <QtGlobal>
+
+namespace quillane {
+
+// The file filter set as the settings store keeps it: a count under the program key and one
+// numbered value per filter in each of two subkeys.
+class FileFilterStore {
+public:
+    // The most filters ever read. A larger stored count comes from a damaged store, and reading
+    // stops here so that it costs at most this many look-ups.
+    static constexpr qint32 MaxFilterCount = 32767;
+
+    FileFilterStore(Registry& registry, Dialogs& dialogs)
+        : m_registry(registry), m_dialogs(dialogs) {}
+
+    // The stored set. A missing or zero count is reported to the user on top of the owner, and
+    // the defaults are stored and returned.
+    FileFilterSet ReadFileFilterSet(DialogOwner owner = DialogOwner::MainWindow);
+    // Replaces the stored set, numbering the filters from 1. False when the store refused a write.
+    bool WriteFileFilterSet(const FileFilterSet& set);
+    // Stores the default set in place of whatever was there.
+    bool ResetFileFilter();
+    // The start-up check: a missing or zero count is replaced by the defaults without a word.
+    void repairAtStartup();
+
+    // The count a stored text stands for: its leading number after any spaces, 0 without one,
+    // never more than MaxFilterCount.
+    static qint32 countFromText(QStringView text);
+
+private:
+    bool countIsMissing() const;
+
+    Registry& m_registry;
+    Dialogs& m_dialogs;
+};
+
+} // namespace quillane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace quillane {
+
+// The fixed texts of adding files and of the file filter set.
+namespace GatheringText {
+inline constexpr QLatin1StringView MessageTitle("Kestrova Quillane");
+inline constexpr QLatin1StringView FilterSetDamaged(
+    "Your custom FileType information is tampered or deleted. Default FileType is replaced.");
+
+// Subkeys of the program key holding each filter's patterns and description.
+inline constexpr QLatin1StringView PatternsSubkey("Filter");
+inline constexpr QLatin1StringView DescriptionsSubkey("FilterInfo");
+
+// The stored count that means the set is gone, like no count at all.
+inline constexpr QLatin1StringView NoFilters("0");
+
+inline constexpr QLatin1StringView AllFiles("All Files");
+inline constexpr QLatin1StringView AllFilesPatterns("*.*");
+inline constexpr QLatin1StringView Jpeg("Jpeg");
+inline constexpr QLatin1StringView JpegPatterns("*.jpg,*.jpeg,*.jpe");
+inline constexpr QLatin1StringView Mpeg("Mpeg");
+inline constexpr QLatin1StringView MpegPatterns("*.mpg,*.mpeg,*.mpe");
+
+inline constexpr QLatin1StringView LabelStart(" (");
+inline constexpr QLatin1StringView LabelEnd(")");
+inline constexpr QChar DialogFilterSeparator(u'|');
+inline constexpr QChar StoredPatternSeparator(u',');
+inline constexpr QChar DialogPatternSeparator(u';');
+} // namespace GatheringText
+
+} // namespace quillane

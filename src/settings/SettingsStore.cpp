@@ -1,0 +1,153 @@
+#include "settings/SettingsStore.h"
+
+#include "settings/SettingNames.h"
+
+#include <QDir>
+
+#include <utility>
+
+namespace quillane {
+
+namespace {
+
+bool isSeparator(QChar c) {
+    return c == u'/' || c == u'\\';
+}
+
+// "C:" names a drive, not a folder on it; a two-character path such as "/a" is a real folder.
+bool isBareDrive(const QString& folder) {
+    return folder.size() == 2 && folder[1] == u':' && folder[0].isLetter() &&
+           folder[0].unicode() < 0x80;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(Registry& registry, Dialogs& dialogs, QString appDir)
+    : m_registry(registry), m_dialogs(dialogs), m_appDir(std::move(appDir)), m_startupDir(m_appDir),
+      m_customOutputDir(m_appDir), m_pendingCustomDir(m_appDir) {}
+
+QString SettingsStore::read(QLatin1StringView name) const {
+    return m_registry.GetString(RegistryRoot::CurrentUser, SettingName::ProgramKey, name);
+}
+
+void SettingsStore::write(QLatin1StringView name, const QString& text) {
+    // A setting that cannot be stored still takes effect for this run.
+    m_registry.SaveString(RegistryRoot::CurrentUser, SettingName::ProgramKey, name, text);
+}
+
+void SettingsStore::applyStartupSettings(const std::function<void()>& repairFileFilters) {
+    const QString startupDir = read(SettingName::StartupDir);
+    // A folder that has gone since is still offered; the dialog copes with it.
+    m_startupDir = startupDir.isEmpty() ? m_appDir : startupDir;
+    write(SettingName::StartupDir, m_startupDir);
+
+    if (read(SettingName::RecurseDir) == SettingText::RecurseN)
+        ExcSubdirMnu_Click();
+    else
+        IncSubdirMnu_Click();
+
+    const QString customDir = read(SettingName::OutputCustomDirPath);
+    m_customOutputDir = customDir.isEmpty() ? m_appDir : customDir;
+    write(SettingName::OutputCustomDirPath, m_customOutputDir);
+    m_mainMenu.OutputCustomDirMnuCaption = customDirCaption(m_customOutputDir);
+
+    if (read(SettingName::OutDir) == SettingText::Custom) {
+        m_mainMenu.OutputWhereFileIsMnu = false;
+        m_mainMenu.OutputCustomDirMnu = true;
+        write(SettingName::OutDir, SettingText::Custom);
+    } else {
+        OutputWhereFileIsMnu_Click();
+    }
+
+    if (repairFileFilters)
+        repairFileFilters();
+
+    const bool gridShown = read(SettingName::Grid) != SettingText::Hidden;
+    m_mainMenu.gridLines = gridShown;
+    m_mainMenu.ShowGridMnu = gridShown;
+    write(SettingName::Grid, gridShown ? SettingText::Shown : SettingText::Hidden);
+
+    m_showTipOfTheDay = read(SettingName::ShowTod) != SettingText::Hidden;
+}
+
+void SettingsStore::IncSubdirMnu_Click() {
+    m_mainMenu.IncSubdirMnu = true;
+    m_mainMenu.ExcSubdirMnu = false;
+    write(SettingName::RecurseDir, SettingText::RecurseY);
+}
+
+void SettingsStore::ExcSubdirMnu_Click() {
+    m_mainMenu.IncSubdirMnu = false;
+    m_mainMenu.ExcSubdirMnu = true;
+    write(SettingName::RecurseDir, SettingText::RecurseN);
+}
+
+void SettingsStore::OutputWhereFileIsMnu_Click() {
+    m_mainMenu.OutputWhereFileIsMnu = true;
+    m_mainMenu.OutputCustomDirMnu = false;
+    write(SettingName::OutDir, SettingText::WhereFileIs);
+}
+
+void SettingsStore::ShowGridMnu_Click() {
+    const bool show = !m_mainMenu.ShowGridMnu;
+    m_mainMenu.gridLines = show;
+    m_mainMenu.ShowGridMnu = show;
+    write(SettingName::Grid, show ? SettingText::Shown : SettingText::Hidden);
+}
+
+CustomDirChoice SettingsStore::OutputCustomDirMnu_Click() {
+    const FolderRequest request{browseTitle(m_customOutputDir), m_browseFromPreferences
+                                                                    ? DialogOwner::Preferences
+                                                                    : DialogOwner::MainWindow};
+    const std::optional<QString> chosen = m_dialogs.browseForFolder(request);
+    if (!chosen)
+        return CustomDirChoice::Cancelled;
+    const QString folder = chosenFolder(*chosen);
+    // An empty folder would send renamed files to the root, so it counts as no choice.
+    if (folder.isEmpty())
+        return CustomDirChoice::Cancelled;
+    if (m_browseFromPreferences) {
+        m_pendingCustomDir = folder;
+        return CustomDirChoice::Pending;
+    }
+    useCustomOutputDir(folder);
+    return CustomDirChoice::Applied;
+}
+
+void SettingsStore::useCustomOutputDir(const QString& folder) {
+    m_customOutputDir = folder;
+    m_mainMenu.OutputWhereFileIsMnu = false;
+    m_mainMenu.OutputCustomDirMnu = true;
+    write(SettingName::OutDir, SettingText::Custom);
+    write(SettingName::OutputCustomDirPath, folder);
+    m_mainMenu.OutputCustomDirMnuCaption = customDirCaption(folder);
+}
+
+void SettingsStore::setStartupDir(const QString& folder) {
+    m_startupDir = folder;
+    write(SettingName::StartupDir, folder);
+}
+
+QString SettingsStore::customDirCaption(const QString& folder) {
+    return SettingText::CustomCaptionStart + folder + SettingText::CustomCaptionEnd;
+}
+
+QString SettingsStore::browseTitle(const QString& folder) {
+    QString title = SettingText::BrowseTitleStart + folder;
+    if (isBareDrive(folder))
+        title += QDir::separator();
+    return title;
+}
+
+QString SettingsStore::chosenFolder(const QString& path) {
+    QString folder = path;
+    const qsizetype nul = folder.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        folder.truncate(nul);
+    // The root keeps its separator: without it "/" would become no folder at all.
+    if (folder.size() > 1 && isSeparator(folder.back()))
+        folder.chop(1);
+    return folder;
+}
+
+} // namespace quillane
