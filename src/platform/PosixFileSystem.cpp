@@ -267,7 +267,12 @@ FileResult PosixFileSystem::setAttributes(const QString& path, int attributes) {
         ::chmod(pinned.constData(), writable & 07777) != 0)
         return failed(errno);
 
-    if (const int bits = attributes & DosAttributeBits; bits != 0) {
+    // A dot-file is hidden by its name; that needs no extended attribute, which not every file
+    // system can keep.
+    int bits = attributes & DosAttributeBits;
+    if (path.sliced(path.lastIndexOf(u'/') + 1).startsWith(u'.'))
+        bits &= ~Attribute::Hidden;
+    if (bits != 0) {
         const QByteArray text = "0x" + QByteArray::number(bits, 16);
         if (::setxattr(pinned.constData(), DosAttributeName, text.constData(),
                        static_cast<size_t>(text.size()), 0) != 0)
@@ -288,7 +293,7 @@ TempFileResult PosixFileSystem::createTempFile(const QString& directory, const Q
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString path =
             start +
-            QString::number(QRandomGenerator::system()->generate() & 0xFFFFF, 16).toUpper() +
+            QString::number(QRandomGenerator::global()->generate() & 0xFFFFF, 16).toUpper() +
             QStringLiteral(".tmp");
         Descriptor fd(::open(native(path).constData(),
                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
