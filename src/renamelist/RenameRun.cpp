@@ -56,6 +56,11 @@ bool namesAFile(const QString& name) {
     return true;
 }
 
+// The temporary names are made in the entry's own folder, so the name alone places them.
+QString fileNameOf(const QString& path) {
+    return path.sliced(path.lastIndexOf(u'/') + 1);
+}
+
 } // namespace
 
 QString pathIn(const QString& directory, const QString& name) {
@@ -117,19 +122,17 @@ FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& 
 
 // After a failure of any other kind: the file goes back under its old name where it can, the
 // user learns where it is, and the run ends.
-RenameRun::EntryEnd RenameRun::putBack(qint32 row, const QString& temporary, int savedAttributes,
+RenameRun::EntryEnd RenameRun::putBack(qint32 row, const QString& temporary,
+                                       std::optional<int> savedAttributes,
                                        const QString& failedTarget, const FileResult& failure) {
     const RenameEntry& entry = m_list.at(row);
     const QString source = pathIn(entry.directory, entry.filename);
-    QString whereNow = source;
-    if (m_files.move(temporary, source).ok()) {
-        m_files.setAttributes(source, savedAttributes);
-    } else {
-        whereNow = temporary;
-        m_files.setAttributes(temporary, savedAttributes);
-        const qsizetype slash = temporary.lastIndexOf(u'/');
-        m_list.setCell(row, ListColumn::Filename, temporary.sliced(slash + 1));
-    }
+    const QString whereNow = m_files.move(temporary, source).ok() ? source : temporary;
+    // Attributes go back only where they were cleared.
+    if (savedAttributes)
+        m_files.setAttributes(whereNow, *savedAttributes);
+    if (whereNow == temporary)
+        m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
     tell(runStopped(source, failedTarget, failure.message, whereNow));
     return EntryEnd::EndRun;
 }
@@ -163,7 +166,7 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
 
     const AttributeResult saved = m_files.attributes(temporary);
     if (!saved.result.ok())
-        return putBack(row, temporary, 0, target, saved.result);
+        return putBack(row, temporary, std::nullopt, target, saved.result);
     if (const FileResult cleared = m_files.setAttributes(temporary, 0); !cleared.ok())
         return putBack(row, temporary, saved.attributes, target, cleared);
 
@@ -190,8 +193,7 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
             m_list.setCell(row, ListColumn::Directory, targetDirectory);
         } else {
             m_files.setAttributes(temporary, saved.attributes);
-            m_list.setCell(row, ListColumn::Filename,
-                           temporary.sliced(temporary.lastIndexOf(u'/') + 1));
+            m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
             tell(leftUnderTemporaryName(oldNameThere, temporary));
         }
         finishEntry();

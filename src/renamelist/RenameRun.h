@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace quillane {
 
@@ -50,7 +51,7 @@ private:
     // Returns the final result; SourceMissing means the user chose to skip.
     FileResult moveAskingWhenMissing(const QString& from, const QString& to,
                                      const QString& missingPath);
-    EntryEnd putBack(qint32 row, const QString& temporary, int savedAttributes,
+    EntryEnd putBack(qint32 row, const QString& temporary, std::optional<int> savedAttributes,
                      const QString& failedTarget, const FileResult& failure);
     void tell(const QString& text);
     void finishEntry();
