@@ -34,7 +34,7 @@ FileResult failed(int error) {
     return {FileOutcome::Failed, qt_error_string(error)};
 }
 FileResult outcome(FileOutcome outcome) {
-    return {outcome, {}};
+    return {outcome, qt_error_string(outcome == FileOutcome::TargetExists ? EEXIST : ENOENT)};
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -111,6 +111,17 @@ bool copyExtendedAttributes(int in, int out) {
     return true;
 }
 
+bool entryExists(const QByteArray& path) {
+    struct stat st {};
+    return ::lstat(path.constData(), &st) == 0;
+}
+
+// The last step of a copy or link: the source goes. A removal reported as failed although the
+// source is gone leaves the target as the only copy, so it stays.
+bool removeSource(const QByteArray& source) {
+    return ::unlink(source.constData()) == 0 || (errno == ENOENT && !entryExists(source));
+}
+
 // Removes what a failed copy left at the target and reports the failure.
 FileResult abandonCopy(const QByteArray& target, int error) {
     ::unlink(target.constData());
@@ -133,7 +144,7 @@ FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& targ
         linkText.truncate(length);
         if (::symlink(linkText.constData(), target.constData()) != 0)
             return errno == EEXIST ? outcome(FileOutcome::TargetExists) : failed(errno);
-        if (::unlink(source.constData()) != 0)
+        if (!removeSource(source))
             return abandonCopy(target, errno);
         return FileResult::success();
     }
@@ -155,7 +166,7 @@ FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& targ
         ::fchmod(out.get(), st.st_mode & 07777) != 0 || ::futimens(out.get(), times.data()) != 0 ||
         ::fsync(out.get()) != 0 || out.close() != 0)
         return abandonCopy(target, errno);
-    if (::unlink(source.constData()) != 0)
+    if (!removeSource(source))
         return abandonCopy(target, errno);
     return FileResult::success();
 }
@@ -166,8 +177,7 @@ FileResult posix::moveByLinking(const QByteArray& source, const QByteArray& targ
         case EEXIST:
             return outcome(FileOutcome::TargetExists);
         case ENOENT:
-            return ::access(source.constData(), F_OK) != 0 ? outcome(FileOutcome::SourceMissing)
-                                                           : failed(ENOENT);
+            return !entryExists(source) ? outcome(FileOutcome::SourceMissing) : failed(ENOENT);
         case EXDEV:
         case EPERM:
         case ENOTSUP:
@@ -177,12 +187,16 @@ FileResult posix::moveByLinking(const QByteArray& source, const QByteArray& targ
             return failed(errno);
         }
     }
-    if (::unlink(source.constData()) != 0)
+    if (!removeSource(source))
         return abandonCopy(target, errno);
     return FileResult::success();
 }
 
 namespace {
+
+bool hiddenByName(const QString& path) {
+    return path.sliced(path.lastIndexOf(u'/') + 1).startsWith(u'.');
+}
 
 int parseDosAttribute(const char* text, ssize_t length) {
     const QByteArray value = QByteArray(text, length).trimmed();
@@ -206,9 +220,7 @@ FileResult PosixFileSystem::move(const QString& from, const QString& to) {
         return outcome(FileOutcome::TargetExists);
     case ENOENT:
         // Either the file is gone or the target's folder is.
-        return ::access(source.constData(), F_OK) != 0 && errno == ENOENT
-                   ? outcome(FileOutcome::SourceMissing)
-                   : failed(ENOENT);
+        return !entryExists(source) ? outcome(FileOutcome::SourceMissing) : failed(ENOENT);
     case EXDEV:
         return posix::moveByCopying(source, target);
     case EINVAL:
@@ -234,13 +246,19 @@ AttributeResult PosixFileSystem::attributes(const QString& path) {
     int value = 0;
     if (!S_ISLNK(st.st_mode) && (st.st_mode & S_IWUSR) == 0)
         value |= Attribute::ReadOnly;
-    std::array<char, 64> text{};
-    const ssize_t length =
-        ::lgetxattr(name.constData(), DosAttributeName, text.data(), text.size());
-    if (length > 0)
-        value |= parseDosAttribute(text.data(), length);
-    const qsizetype slash = path.lastIndexOf(u'/');
-    if (path.sliced(slash + 1).startsWith(u'.'))
+    // Samba may keep more than the text form in the value; the whole of it is read.
+    const ssize_t size = ::lgetxattr(name.constData(), DosAttributeName, nullptr, 0);
+    if (size > 0) {
+        QByteArray text(size, '\0');
+        const ssize_t length = ::lgetxattr(name.constData(), DosAttributeName, text.data(),
+                                           static_cast<size_t>(text.size()));
+        if (length < 0)
+            return {failed(errno), 0};
+        value |= parseDosAttribute(text.constData(), length);
+    } else if (size < 0 && errno != ENODATA && errno != ENOTSUP && errno != EPERM) {
+        return {failed(errno), 0};
+    }
+    if (hiddenByName(path))
         value |= Attribute::Hidden;
     return {FileResult::success(), value};
 }
@@ -253,9 +271,14 @@ FileResult PosixFileSystem::setAttributes(const QString& path, int attributes) {
     struct stat st {};
     if (::fstat(file.get(), &st) != 0)
         return failed(errno);
-    if (S_ISLNK(st.st_mode))
+    // A link has no attribute value of its own: clearing it is nothing to do, setting one is
+    // refused rather than passed on to the file it points at.
+    if (S_ISLNK(st.st_mode)) {
+        if (attributes == 0)
+            return FileResult::success();
         return {FileOutcome::Failed,
                 QStringLiteral("Attributes are not changed through a symbolic link")};
+    }
     const QByteArray pinned = "/proc/self/fd/" + QByteArray::number(file.get());
 
     // Writing an extended attribute needs write permission, so read-only comes off first and
@@ -270,22 +293,24 @@ FileResult PosixFileSystem::setAttributes(const QString& path, int attributes) {
     // A dot-file is hidden by its name; that needs no extended attribute, which not every file
     // system can keep.
     int bits = attributes & DosAttributeBits;
-    if (path.sliced(path.lastIndexOf(u'/') + 1).startsWith(u'.'))
+    if (hiddenByName(path))
         bits &= ~Attribute::Hidden;
+    int xattrError = 0;
     if (bits != 0) {
         const QByteArray text = "0x" + QByteArray::number(bits, 16);
         if (::setxattr(pinned.constData(), DosAttributeName, text.constData(),
                        static_cast<size_t>(text.size()), 0) != 0)
-            return failed(errno);
+            xattrError = errno;
     } else if (::removexattr(pinned.constData(), DosAttributeName) != 0 && errno != ENODATA &&
                errno != ENOTSUP) {
-        return failed(errno);
+        xattrError = errno;
     }
 
+    // Read-only goes on even when the other bits could not be kept.
     if (wantReadOnly && (st.st_mode & 07777) != (readOnly & 07777) &&
         ::chmod(pinned.constData(), readOnly & 07777) != 0)
         return failed(errno);
-    return FileResult::success();
+    return xattrError == 0 ? FileResult::success() : failed(xattrError);
 }
 
 TempFileResult PosixFileSystem::createTempFile(const QString& directory, const QString& prefix) {
@@ -337,8 +362,7 @@ std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& direct
 }
 
 bool PosixFileSystem::exists(const QString& path) {
-    struct stat st {};
-    return ::lstat(native(path).constData(), &st) == 0;
+    return entryExists(native(path));
 }
 
 bool PosixFileSystem::isDirectory(const QString& path) {

@@ -12,6 +12,7 @@ namespace {
 
 const QString Title = u"Kestrova Quillane"_s;
 const QString TemporaryPrefix = u"ren"_s;
+const QString NoOutputFolder = u"no output folder is set"_s;
 
 QString quoted(const QString& path) {
     return u"'"_s + path + u"'"_s;
@@ -34,6 +35,10 @@ QString runStopped(const QString& source, const QString& target, const QString& 
 QString noTemporaryName(const QString& source, const QString& why) {
     return u"No temporary name could be made for "_s + quoted(source) + u": "_s + why +
            u"\r\nThe file keeps its name."_s;
+}
+
+QString attributesNotSet(const QString& path, const QString& why) {
+    return u"The attributes of "_s + quoted(path) + u" could not be set: "_s + why;
 }
 
 QString leftUnderTemporaryName(const QString& oldName, const QString& temporary) {
@@ -120,6 +125,24 @@ FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& 
     }
 }
 
+void RenameRun::giveAttributes(const QString& path, int attributes) {
+    if (const FileResult given = m_files.setAttributes(path, attributes); !given.ok())
+        tell(attributesNotSet(path, given.message));
+}
+
+QString RenameRun::returnToOldName(qint32 row, const QString& temporary,
+                                   std::optional<int> savedAttributes) {
+    const RenameEntry& entry = m_list.at(row);
+    const QString source = pathIn(entry.directory, entry.filename);
+    const QString whereNow = m_files.move(temporary, source).ok() ? source : temporary;
+    // Attributes go back only where they were cleared.
+    if (savedAttributes)
+        giveAttributes(whereNow, *savedAttributes);
+    if (whereNow == temporary)
+        m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
+    return whereNow;
+}
+
 // After a failure of any other kind: the file goes back under its old name where it can, the
 // user learns where it is, and the run ends.
 RenameRun::EntryEnd RenameRun::putBack(qint32 row, const QString& temporary,
@@ -127,12 +150,7 @@ RenameRun::EntryEnd RenameRun::putBack(qint32 row, const QString& temporary,
                                        const QString& failedTarget, const FileResult& failure) {
     const RenameEntry& entry = m_list.at(row);
     const QString source = pathIn(entry.directory, entry.filename);
-    const QString whereNow = m_files.move(temporary, source).ok() ? source : temporary;
-    // Attributes go back only where they were cleared.
-    if (savedAttributes)
-        m_files.setAttributes(whereNow, *savedAttributes);
-    if (whereNow == temporary)
-        m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
+    const QString whereNow = returnToOldName(row, temporary, savedAttributes);
     tell(runStopped(source, failedTarget, failure.message, whereNow));
     return EntryEnd::EndRun;
 }
@@ -143,6 +161,10 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
     const QString targetDirectory =
         m_settings.outputWhereFileIs ? entry.directory : m_settings.customOutputDir;
     const QString target = pathIn(targetDirectory, entry.renout);
+    if (targetDirectory.isEmpty()) {
+        tell(runStopped(source, target, NoOutputFolder, source));
+        return EntryEnd::EndRun;
+    }
 
     // A name of its own: made by the platform, then freed for the move.
     const TempFileResult made = m_files.createTempFile(entry.directory, TemporaryPrefix);
@@ -189,10 +211,10 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
             m_progress.value(m_finished + 1);
         const QString oldNameThere = pathIn(targetDirectory, entry.filename);
         if (m_files.move(temporary, oldNameThere).ok()) {
-            m_files.setAttributes(oldNameThere, saved.attributes);
+            giveAttributes(oldNameThere, saved.attributes);
             m_list.setCell(row, ListColumn::Directory, targetDirectory);
         } else {
-            m_files.setAttributes(temporary, saved.attributes);
+            giveAttributes(temporary, saved.attributes);
             m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
             tell(leftUnderTemporaryName(oldNameThere, temporary));
         }
@@ -200,20 +222,21 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
         return EntryEnd::Next;
     }
     if (moved.outcome == FileOutcome::SourceMissing) {
+        // Skipped; should the file still be there after all, it does not stay unnamed.
+        if (m_files.exists(temporary) &&
+            returnToOldName(row, temporary, saved.attributes) == temporary)
+            tell(leftUnderTemporaryName(source, temporary));
         finishEntry();
         return EntryEnd::Next;
     }
     if (!moved.ok())
         return putBack(row, temporary, saved.attributes, target, moved);
 
-    const FileResult attributed = m_files.setAttributes(
-        target, m_settings.newAttributesOn ? m_settings.newAttributeValue : saved.attributes);
+    // The file has its new name; attributes that cannot be set are told, and the run goes on.
+    giveAttributes(target,
+                   m_settings.newAttributesOn ? m_settings.newAttributeValue : saved.attributes);
     m_list.setCell(row, ListColumn::Filename, entry.renout);
     m_list.setCell(row, ListColumn::Directory, targetDirectory);
-    if (!attributed.ok()) {
-        tell(runStopped(source, target, attributed.message, target));
-        return EntryEnd::EndRun;
-    }
     finishEntry();
     return EntryEnd::Next;
 }

@@ -51,6 +51,11 @@ private:
     // Returns the final result; SourceMissing means the user chose to skip.
     FileResult moveAskingWhenMissing(const QString& from, const QString& to,
                                      const QString& missingPath);
+    void giveAttributes(const QString& path, int attributes);
+    // Puts the file back under its old name where it can, attributes as they were; the row names
+    // wherever it ends up, which is returned.
+    QString returnToOldName(qint32 row, const QString& temporary,
+                            std::optional<int> savedAttributes);
     EntryEnd putBack(qint32 row, const QString& temporary, std::optional<int> savedAttributes,
                      const QString& failedTarget, const FileResult& failure);
     void tell(const QString& text);

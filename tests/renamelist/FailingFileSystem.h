@@ -5,10 +5,11 @@
 namespace quillane {
 
 // Passes every call to a real file system, except that call number `failAt` (counted from 1 over
-// every operation that changes or reads a file) fails with the system's "Input/output error".
+// every operation that changes or reads a file) reports `outcome` without doing anything.
 class FailingFileSystem final : public FileSystem {
 public:
-    FailingFileSystem(FileSystem& real, int failAt) : m_real(real), m_failAt(failAt) {}
+    FailingFileSystem(FileSystem& real, int failAt, FileOutcome outcome = FileOutcome::Failed)
+        : m_real(real), m_failAt(failAt), m_outcome(outcome) {}
 
     int calls() const { return m_calls; }
 
@@ -40,12 +41,11 @@ public:
 
 private:
     bool fails() { return ++m_calls == m_failAt; }
-    static FileResult injected() {
-        return {FileOutcome::Failed, QStringLiteral("Input/output error")};
-    }
+    FileResult injected() const { return {m_outcome, QStringLiteral("Input/output error")}; }
 
     FileSystem& m_real;
     int m_failAt;
+    FileOutcome m_outcome;
     int m_calls = 0;
 };
 

@@ -198,8 +198,9 @@ TEST(RenameRunFaultTest, OldNameTakenInTheCustomFolderIsToldWithTheTemporaryName
     EXPECT_TRUE(dialogs.messages()[1].text.contains(temporary));
 }
 
-// Fails each file operation of a run in turn: afterwards every file is under its old name, its
-// new name, or a name a message gave, with its contents.
+// Makes each file operation of a run in turn fail, or report a taken name or a missing file that
+// are not so: afterwards every file is under its old name, its new name, or a name a message
+// gave, with its contents, and every row names a file that is there.
 TEST(RenameRunFaultTest, NoFailureLosesAFile) {
     const QStringList files{u"a=1"_s, u"b=2"_s, u"c=3"_s};
     const QStringList renames{u"a>x"_s, u"b>b"_s, u"c>z"_s};
@@ -214,34 +215,56 @@ TEST(RenameRunFaultTest, NoFailureLosesAFile) {
         callsOfAWholeRun = counting.calls();
     }
     ASSERT_GT(callsOfAWholeRun, 10);
-    for (int failAt = 1; failAt <= callsOfAWholeRun; ++failAt) {
-        RunFolder folder(files);
-        RenameList list = listOf(folder, renames);
-        ScriptedDialogs dialogs;
-        for (int i = 0; i < 3; ++i)
-            dialogs.answerMessage(MessageAnswer::Ok);
-        FailingFileSystem failing(real, failAt);
-        RenameRun(list, failing, dialogs, {}, {}).run();
+    for (const FileOutcome outcome :
+         {FileOutcome::Failed, FileOutcome::TargetExists, FileOutcome::SourceMissing}) {
+        for (int failAt = 1; failAt <= callsOfAWholeRun; ++failAt) {
+            const std::string context = "outcome " + std::to_string(static_cast<int>(outcome)) +
+                                        ", call " + std::to_string(failAt);
+            RunFolder folder(files);
+            RenameList list = listOf(folder, renames);
+            ScriptedDialogs dialogs;
+            for (int i = 0; i < 6; ++i)
+                dialogs.answerMessage(MessageAnswer::Yes);
+            FailingFileSystem failing(real, failAt, outcome);
+            RenameRun(list, failing, dialogs, {}, {}).run();
 
-        QString told;
-        for (const MessageRequest& box : dialogs.messages())
-            told += box.text;
-        const QStringList after = folder.contents();
-        for (const QString& content : {u"=1"_s, u"=2"_s, u"=3"_s}) {
-            QStringList holders;
-            for (const QString& file : after) {
-                if (file.endsWith(content))
-                    holders.append(file.chopped(content.size()));
+            QString told;
+            for (const MessageRequest& box : dialogs.messages())
+                told += box.text;
+            const QStringList after = folder.contents();
+            for (const QString& content : {u"=1"_s, u"=2"_s, u"=3"_s}) {
+                QStringList holders;
+                for (const QString& file : after) {
+                    if (file.endsWith(content))
+                        holders.append(file.chopped(content.size()));
+                }
+                ASSERT_EQ(holders.size(), 1) << context << " " << after.join(u' ').toStdString();
+                const QString name = holders.front();
+                const bool expected =
+                    QStringList{u"a"_s, u"x"_s, u"b"_s, u"c"_s, u"z"_s}.contains(name);
+                EXPECT_TRUE(expected || told.contains(folder.dir.filePath(name)))
+                    << context << ": " << name.toStdString() << " untold";
             }
-            ASSERT_EQ(holders.size(), 1)
-                << "failing call " << failAt << " " << after.join(u' ').toStdString();
-            const QString name = holders.front();
-            const bool expected =
-                QStringList{u"a"_s, u"x"_s, u"b"_s, u"c"_s, u"z"_s}.contains(name);
-            EXPECT_TRUE(expected || told.contains(folder.dir.filePath(name)))
-                << "failing call " << failAt << ": " << name.toStdString() << " untold";
+            for (qint32 row = 0; row < list.count(); ++row) {
+                EXPECT_TRUE(QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)))
+                    << context << ": row " << row << " names "
+                    << list.at(row).filename.toStdString();
+            }
         }
     }
+}
+
+TEST(RenameRunTest, LinksAreRenamedAsLinks) {
+    RunFolder folder({u"real=1"_s, u"b=2"_s});
+    ASSERT_TRUE(QFile::link(folder.dir.filePath(u"real"_s), folder.dir.filePath(u"link"_s)));
+    RenameList list = listOf(folder, {u"link>renamed"_s, u"b>y"_s});
+    ScriptedDialogs dialogs;
+    PosixFileSystem files;
+    EXPECT_TRUE(RenameRun(list, files, dialogs, {}, {}).run().completed);
+    EXPECT_EQ(QFileInfo(folder.dir.filePath(u"renamed"_s)).symLinkTarget(),
+              folder.dir.filePath(u"real"_s));
+    EXPECT_TRUE(QFile::exists(folder.dir.filePath(u"y"_s)));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
 TEST(RenameRunTest, AttributesAreKeptOrReplaced) {
