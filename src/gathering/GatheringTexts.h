@@ -10,6 +10,11 @@ inline constexpr QLatin1StringView MessageTitle("Kestrova Quillane");
 inline constexpr QLatin1StringView FilterSetDamaged(
     "Your custom FileType information is tampered or deleted. Default FileType is replaced.");
 
+inline constexpr QLatin1StringView UnrecognisedName(
+    "Kestrova Quillane cannot recognize the input filename. \r\nFilename skipped:     ");
+inline constexpr QLatin1StringView AddFilesTitle("Add Files... (multiple selection possible)");
+inline constexpr QLatin1StringView AddDirectoryTitle("Add which directory?");
+
 // Subkeys of the program key holding each filter's patterns and description.
 inline constexpr QLatin1StringView PatternsSubkey("Filter");
 inline constexpr QLatin1StringView DescriptionsSubkey("FilterInfo");

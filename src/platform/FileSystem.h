@@ -75,6 +75,8 @@ public:
                                                       const QString& pattern) = 0;
     virtual bool exists(const QString& path) = 0;
     virtual bool isDirectory(const QString& path) = 0;
+    // The path with every link resolved, or empty when it cannot be resolved.
+    virtual QString canonicalPath(const QString& path) = 0;
     // Whole text files in the single-byte code page (Windows-1252).
     virtual TextFileResult readTextFile(const QString& path) = 0;
     virtual FileResult writeTextFile(const QString& path, const QString& text) = 0;

@@ -10,6 +10,7 @@
 #include <QStringEncoder>
 
 #include <array>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -368,6 +369,12 @@ bool PosixFileSystem::exists(const QString& path) {
 bool PosixFileSystem::isDirectory(const QString& path) {
     struct stat st {};
     return ::stat(native(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString PosixFileSystem::canonicalPath(const QString& path) {
+    std::unique_ptr<char, void (*)(void*)> resolved(::realpath(native(path).constData(), nullptr),
+                                                    ::free);
+    return resolved ? QFile::decodeName(resolved.get()) : QString();
 }
 
 TextFileResult PosixFileSystem::readTextFile(const QString& path) {

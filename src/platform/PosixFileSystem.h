@@ -6,7 +6,7 @@ namespace quillane {
 
 // The file system of a POSIX host (Linux): renames that never replace, attribute values kept in
 // permissions and in the extended attribute user.DOSATTRIB.
-class PosixFileSystem final : public FileSystem {
+class PosixFileSystem : public FileSystem {
 public:
     FileResult move(const QString& from, const QString& to) override;
     FileResult remove(const QString& path) override;
@@ -17,6 +17,7 @@ public:
                                               const QString& pattern) override;
     bool exists(const QString& path) override;
     bool isDirectory(const QString& path) override;
+    QString canonicalPath(const QString& path) override;
     TextFileResult readTextFile(const QString& path) override;
     FileResult writeTextFile(const QString& path, const QString& text) override;
 };

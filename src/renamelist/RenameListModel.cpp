@@ -101,6 +101,11 @@ void RenameListModel::moveToLast() {
     applyMove(&RenameList::moveToLast);
 }
 
+void RenameListModel::selectRow(qint32 row) {
+    m_list.setSelected(row, true);
+    Q_EMIT selectionFlagsChanged();
+}
+
 void RenameListModel::selectAll() {
     m_list.selectAll();
     Q_EMIT selectionFlagsChanged();

@@ -33,6 +33,8 @@ public:
     void refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper);
     // The user's own selection in a view; no signal, the view already shows it.
     void setSelected(qint32 row, bool selected) { m_list.setSelected(row, selected); }
+    // A command selecting one more row.
+    void selectRow(qint32 row);
 
     void removeSelected();
     void clear();

@@ -34,6 +34,7 @@ public:
     }
     bool exists(const QString& path) override { return m_real.exists(path); }
     bool isDirectory(const QString& path) override { return m_real.isDirectory(path); }
+    QString canonicalPath(const QString& path) override { return m_real.canonicalPath(path); }
     TextFileResult readTextFile(const QString& path) override { return m_real.readTextFile(path); }
     FileResult writeTextFile(const QString& path, const QString& text) override {
         return m_real.writeTextFile(path, text);

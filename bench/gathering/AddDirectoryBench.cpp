@@ -1,0 +1,102 @@
+#include "gathering/DirectoryScan.h"
+#include "platform/PosixFileSystem.h"
+#include "renamelist/RenameListModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+namespace {
+
+// No box ever opens while this tree is walked.
+class SilentDialogs final : public Dialogs {
+public:
+    MessageAnswer showMessage(const MessageRequest& request) override {
+        return request.defaultButton;
+    }
+    std::optional<OpenFilesResult> openFiles(const OpenFilesRequest&) override { return {}; }
+    std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
+};
+
+// 10 folders of 10 subfolders of 1,000 files each, made once, in memory where possible.
+const QTemporaryDir& tree() {
+    static const QTemporaryDir dir(
+        (QFileInfo(u"/dev/shm"_s).isWritable() ? u"/dev/shm"_s : QDir::tempPath()) +
+        u"/quillane-tree-XXXXXX"_s);
+    static const bool made = [] {
+        for (int top = 0; top < 10; ++top) {
+            for (int sub = 0; sub < 10; ++sub) {
+                const QString folder = dir.path() + u"/album %1/day %2"_s.arg(top).arg(sub);
+                QDir().mkpath(folder);
+                const QByteArray base = QFile::encodeName(folder) + "/IMG_";
+                for (int file = 0; file < 1000; ++file)
+                    ::close(::open((base + QByteArray::number(file) + ".JPG").constData(),
+                                   O_WRONLY | O_CREAT, 0644));
+            }
+        }
+        return true;
+    }();
+    Q_UNUSED(made);
+    return dir;
+}
+
+double secondsOf(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double addSeconds = 0;
+
+void BM_AddDirectory_100k(benchmark::State& state) {
+    const QString root = tree().path();
+    double total = 0;
+    for (auto _ : state) {
+        RenameListModel model;
+        const double seconds = secondsOf([&] {
+            PosixFileSystem files;
+            SilentDialogs dialogs;
+            DirectoryScan scan(files, dialogs);
+            scan.ScanDirectory({true, root, u"*.*"_s});
+            model.appendEntries(scan.found());
+        });
+        if (model.rowCount() != 100'000)
+            state.SkipWithError("the tree did not give 100,000 files");
+        total += seconds;
+        state.SetIterationTime(seconds);
+    }
+    addSeconds = total / static_cast<double>(state.iterations());
+}
+
+// For comparison: `find DIR -type f` on the same tree.
+void BM_FindTypeF_100k(benchmark::State& state) {
+    const QByteArray command =
+        "find '" + QFile::encodeName(tree().path()) + "' -type f > /dev/null";
+    double total = 0;
+    for (auto _ : state) {
+        const double seconds = secondsOf([&] {
+            if (std::system(command.constData()) != 0)
+                state.SkipWithError("find failed");
+        });
+        total += seconds;
+        state.SetIterationTime(seconds);
+    }
+    state.counters["add_to_find_ratio"] = addSeconds / (total / state.iterations());
+}
+
+BENCHMARK(BM_AddDirectory_100k)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindTypeF_100k)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace quillane

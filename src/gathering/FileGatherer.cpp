@@ -1,0 +1,74 @@
+#include "gathering/FileGatherer.h"
+
+#include "gathering/DirectoryScan.h"
+#include "gathering/GatheringPaths.h"
+#include "gathering/GatheringTexts.h"
+
+namespace quillane {
+
+namespace {
+
+// The folder of a picked path as the list keeps it, the root with its separator.
+QString folderOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash <= 0 ? QStringLiteral("/") : path.first(slash);
+}
+
+} // namespace
+
+FileGatherer::FileGatherer(RenameListModel& list, FileSystem& files, Dialogs& dialogs,
+                           SettingsStore& settings, FileFilterStore& filters)
+    : m_list(list), m_files(files), m_dialogs(dialogs), m_settings(settings), m_filters(filters) {}
+
+void FileGatherer::append(const QList<ListedFile>& files) {
+    const bool wasEmpty = m_list.rowCount() == 0;
+    m_list.appendEntries(files);
+    if (wasEmpty && m_list.rowCount() > 0)
+        m_list.selectRow(0);
+}
+
+void FileGatherer::AddMnu_Click() {
+    const FileFilterSet filters = m_filters.ReadFileFilterSet(DialogOwner::MainWindow);
+    const std::optional<OpenFilesResult> picked =
+        m_dialogs.openFiles({GatheringText::AddFilesTitle, m_settings.StartupDir(),
+                             filters.dialogFilters(), 0, DialogOwner::MainWindow});
+    if (!picked || picked->paths.isEmpty())
+        return;
+    QList<ListedFile> files;
+    QString directory;
+    for (const QString& path : picked->paths) {
+        // Folders and names ending in a separator are no files to rename.
+        if (path.endsWith(u'/') || m_files.isDirectory(path))
+            continue;
+        if (!FileExists(m_files, path)) {
+            m_dialogs.showMessage(unrecognisedNameMessage(path));
+            continue;
+        }
+        const QString folder = folderOf(path);
+        if (folder != directory)
+            directory = folder;
+        files.append({directory, path.sliced(path.lastIndexOf(u'/') + 1)});
+    }
+    append(files);
+    // A single pick keeps its folder as it is; a multiple pick ends with a separator.
+    const QString pickedFolder = folderOf(picked->paths.front());
+    m_settings.setStartupDir(picked->paths.size() > 1 ? AddSlash(pickedFolder) : pickedFolder);
+}
+
+void FileGatherer::AddDirMnu_Click() {
+    const std::optional<QString> chosen =
+        m_dialogs.browseForFolder({GatheringText::AddDirectoryTitle, DialogOwner::MainWindow});
+    if (!chosen)
+        return;
+    QString path = TrimAtNul(*chosen);
+    // The root keeps its separator; anything else loses a trailing one.
+    if (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    if (path.isEmpty())
+        return;
+    DirectoryScan scan(m_files, m_dialogs);
+    scan.ScanDirectory({m_settings.mainMenu().IncSubdirMnu, path, QStringLiteral("*.*")});
+    append(scan.found());
+}
+
+} // namespace quillane
