@@ -123,6 +123,16 @@ bool removeSource(const QByteArray& source) {
     return ::unlink(source.constData()) == 0 || (errno == ENOENT && !entryExists(source));
 }
 
+// A move that failed for good: a taken name, a missing source, or the system's words. ENOENT
+// also comes when the target's folder is missing, so the source itself is looked at.
+FileResult failedMove(int error, const QByteArray& source) {
+    if (error == EEXIST)
+        return outcome(FileOutcome::TargetExists);
+    if (error == ENOENT && !entryExists(source))
+        return outcome(FileOutcome::SourceMissing);
+    return failed(error);
+}
+
 // Removes what a failed copy left at the target and reports the failure.
 FileResult abandonCopy(const QByteArray& target, int error) {
     ::unlink(target.constData());
@@ -174,19 +184,10 @@ FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& targ
 
 FileResult posix::moveByLinking(const QByteArray& source, const QByteArray& target) {
     if (::link(source.constData(), target.constData()) != 0) {
-        switch (errno) {
-        case EEXIST:
-            return outcome(FileOutcome::TargetExists);
-        case ENOENT:
-            return !entryExists(source) ? outcome(FileOutcome::SourceMissing) : failed(ENOENT);
-        case EXDEV:
-        case EPERM:
-        case ENOTSUP:
-        case EMLINK:
+        const int error = errno;
+        if (error == EXDEV || error == EPERM || error == ENOTSUP || error == EMLINK)
             return posix::moveByCopying(source, target);
-        default:
-            return failed(errno);
-        }
+        return failedMove(error, source);
     }
     if (!removeSource(source))
         return abandonCopy(target, errno);
@@ -216,21 +217,12 @@ FileResult PosixFileSystem::move(const QString& from, const QString& to) {
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
         0)
         return FileResult::success();
-    switch (errno) {
-    case EEXIST:
-        return outcome(FileOutcome::TargetExists);
-    case ENOENT:
-        // Either the file is gone or the target's folder is.
-        return !entryExists(source) ? outcome(FileOutcome::SourceMissing) : failed(ENOENT);
-    case EXDEV:
+    const int error = errno;
+    if (error == EXDEV)
         return posix::moveByCopying(source, target);
-    case EINVAL:
-    case ENOSYS:
-    case ENOTSUP:
+    if (error == EINVAL || error == ENOSYS || error == ENOTSUP)
         return posix::moveByLinking(source, target);
-    default:
-        return failed(errno);
-    }
+    return failedMove(error, source);
 }
 
 FileResult PosixFileSystem::remove(const QString& path) {
