@@ -44,8 +44,8 @@ void FileGatherer::AddMnu_Click() {
             m_dialogs.showMessage(unrecognisedNameMessage(path));
             continue;
         }
-        const QString folder = folderOf(path);
-        if (folder != directory)
+        // Files of one folder share its text, as rows added from a folder do.
+        if (const QString folder = folderOf(path); folder != directory)
             directory = folder;
         files.append({directory, path.sliced(path.lastIndexOf(u'/') + 1)});
     }
