@@ -1,6 +1,6 @@
 #include "renamelist/RenameRun.h"
 
-#include <QDir>
+#include "platform/PathText.h"
 
 #include <optional>
 
@@ -46,16 +46,12 @@ QString leftUnderTemporaryName(const QString& oldName, const QString& temporary)
            quoted(temporary) + u"."_s;
 }
 
-bool isSeparator(QChar c) {
-    return c == u'/' || c == QDir::separator();
-}
-
 // A name that would reach another folder, or none, is never used as a target.
 bool namesAFile(const QString& name) {
     if (name.isEmpty() || name == u"."_s || name == u".."_s)
         return false;
     for (const QChar c : name) {
-        if (isSeparator(c) || c == QChar(u'\0'))
+        if (isPathSeparator(c) || c == QChar(u'\0'))
             return false;
     }
     return true;
@@ -67,12 +63,6 @@ QString fileNameOf(const QString& path) {
 }
 
 } // namespace
-
-QString pathIn(const QString& directory, const QString& name) {
-    if (!directory.isEmpty() && isSeparator(directory.back()))
-        return directory + name;
-    return directory + u'/' + name;
-}
 
 RenameRun::RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunSettings settings,
                      RunProgress progress)

@@ -69,7 +69,4 @@ private:
     qint32 m_finished = 0;
 };
 
-// A path in a directory, with one separator between them.
-QString pathIn(const QString& directory, const QString& name);
-
 } // namespace quillane

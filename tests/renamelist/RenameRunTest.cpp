@@ -1,5 +1,6 @@
 #include "renamelist/RenameRun.h"
 
+#include "platform/PathText.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/CaseName.h"
 #include "tests/renamelist/FailingFileSystem.h"

@@ -1,0 +1,54 @@
+#include "startup/Manifest.h"
+
+#include "platform/PathText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+
+namespace {
+
+const QString ManifestName = u"Quillane.exe.manifest"_s;
+
+} // namespace
+
+const QStringList& manifestLines() {
+    // Several lines end in a space, as the manifest has always been written.
+    static const QStringList lines{
+        u"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>"_s,
+        u"<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">"_s,
+        u"    <assemblyIdentity "_s,
+        u"        version=\"1.0.0.0\" "_s,
+        u"        processorArchitecture=\"X86\" "_s,
+        u"        name=\"Kestrova Brellow\" "_s,
+        u"        type=\"win32\" />"_s,
+        u"    <description>Tornvale Brellow Des</description>"_s,
+        u"    <dependency>"_s,
+        u"        <dependentAssembly>"_s,
+        u"            <assemblyIdentity "_s,
+        u"                type=\"win32\" "_s,
+        u"                name=\"Microsoft.Windows.Common-Controls\" "_s,
+        u"                version=\"6.0.0.0\" "_s,
+        u"                processorArchitecture=\"X86\" "_s,
+        u"                publicKeyToken=\"6595b64144ccf1df\" "_s,
+        u"                language=\"*\" />"_s,
+        u"        </dependentAssembly>"_s,
+        u"    </dependency>"_s,
+        u"</assembly>"_s};
+    return lines;
+}
+
+bool SaveManifest(const QString& AppDir, FileSystem& files) {
+    const QString path = pathIn(AppDir, ManifestName);
+    if (files.exists(path))
+        files.setAttributes(path, 0);
+    return files.writeTextFile(path, manifestLines().join(u"\r\n"_s) + u"\r\n"_s).ok();
+}
+
+QString appDirFrom(const QString& executableFolder) {
+    if (executableFolder.size() > 1 && executableFolder.endsWith(u'/'))
+        return executableFolder.chopped(1);
+    return executableFolder;
+}
+
+} // namespace quillane
