@@ -1,6 +1,7 @@
 #include "icons/IconFile.h"
 
 #include "tests/CaseName.h"
+#include "tests/icons/IconFileWriter.h"
 
 #include <QtEndian>
 
@@ -8,104 +9,6 @@
 
 namespace quillane {
 namespace {
-
-struct ImageSpec {
-    int size;
-    int bitCount;
-};
-
-// The colour, alpha and mask each test image has at (x, y).
-QRgb expectedColour(int x, int y, int bitCount) {
-    if (bitCount <= 8) {
-        const int index = (x + y) % (1 << bitCount);
-        return qRgb(index * 7 % 256, index * 13 % 256, index * 29 % 256);
-    }
-    return qRgb(x * 8, y * 8, (x + y) * 4);
-}
-int expectedAlpha(int x, int y) {
-    return (x * 16 + y) % 256;
-}
-bool expectedTransparent(int x, int y) {
-    return x == 0 || y == 1;
-}
-
-void put16(QByteArray& out, int value) {
-    out.append(static_cast<char>(value & 0xFF)).append(static_cast<char>((value >> 8) & 0xFF));
-}
-void put32(QByteArray& out, qint64 value) {
-    put16(out, static_cast<int>(value & 0xFFFF));
-    put16(out, static_cast<int>((value >> 16) & 0xFFFF));
-}
-
-QByteArray image(const ImageSpec& spec) {
-    const int size = spec.size;
-    QByteArray out;
-    put32(out, 40);
-    put32(out, size);
-    put32(out, size * 2);
-    put16(out, 1);
-    put16(out, spec.bitCount);
-    out.append(24, '\0');
-    const int paletteSize = spec.bitCount <= 8 ? 1 << spec.bitCount : 0;
-    for (int i = 0; i < paletteSize; ++i) {
-        const QRgb c = qRgb(i * 7 % 256, i * 13 % 256, i * 29 % 256);
-        out.append(static_cast<char>(qBlue(c))).append(static_cast<char>(qGreen(c)));
-        out.append(static_cast<char>(qRed(c))).append('\0');
-    }
-    const int stride = (size * spec.bitCount + 31) / 32 * 4;
-    for (int y = size - 1; y >= 0; --y) {
-        QByteArray row(stride, '\0');
-        for (int x = 0; x < size; ++x) {
-            if (spec.bitCount <= 8) {
-                const int index = (x + y) % paletteSize;
-                const int bit = x * spec.bitCount;
-                row[bit / 8] =
-                    static_cast<char>(row[bit / 8] | (index << (8 - spec.bitCount - bit % 8)));
-            } else {
-                const QRgb c = expectedColour(x, y, spec.bitCount);
-                const int at = x * spec.bitCount / 8;
-                row[at] = static_cast<char>(qBlue(c));
-                row[at + 1] = static_cast<char>(qGreen(c));
-                row[at + 2] = static_cast<char>(qRed(c));
-                if (spec.bitCount == 32)
-                    row[at + 3] = static_cast<char>(expectedAlpha(x, y));
-            }
-        }
-        out.append(row);
-    }
-    const int maskStride = (size + 31) / 32 * 4;
-    for (int y = size - 1; y >= 0; --y) {
-        QByteArray row(maskStride, '\0');
-        for (int x = 0; x < size; ++x) {
-            if (expectedTransparent(x, y))
-                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
-        }
-        out.append(row);
-    }
-    return out;
-}
-
-QByteArray iconFile(const QList<ImageSpec>& specs, int type = 1) {
-    QByteArray out;
-    put16(out, 0);
-    put16(out, type);
-    put16(out, static_cast<int>(specs.size()));
-    QList<QByteArray> images;
-    qint64 offset = 6 + 16 * specs.size();
-    for (const ImageSpec& spec : specs) {
-        images.append(image(spec));
-        out.append(static_cast<char>(spec.size % 256)).append(static_cast<char>(spec.size % 256));
-        out.append('\0').append('\0');
-        put16(out, 1);
-        put16(out, spec.bitCount);
-        put32(out, images.back().size());
-        put32(out, offset);
-        offset += images.back().size();
-    }
-    for (const QByteArray& data : images)
-        out.append(data);
-    return out;
-}
 
 struct ChoiceCase {
     const char* name;

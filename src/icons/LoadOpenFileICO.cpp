@@ -1,0 +1,42 @@
+#include "icons/LoadOpenFileICO.h"
+
+#include "icons/IconFile.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+
+namespace {
+
+// Far beyond any icon file of 16 and 32 pixel images.
+constexpr qint64 LargestIconFile = 4 * 1024 * 1024;
+
+void tell(Dialogs& dialogs, const QString& text) {
+    dialogs.showMessage({u"Kestrova Quillane"_s, text, MessageIcon::None, MessageButtons::Ok,
+                         MessageAnswer::Ok, false, DialogOwner::MainWindow});
+}
+
+} // namespace
+
+std::optional<QImage> LoadOpenFileICO(const QString& path, QColor background, Dialogs& dialogs) {
+    QByteArray data;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() <= LargestIconFile)
+        data = file.readAll();
+    const auto directory = readIconDirectory(data);
+    const int index = directory ? chooseIconEntry(*directory) : -1;
+    if (index < 0) {
+        tell(dialogs, u"Invalid icon file or file does not contain 32x32 or 16x16 icon"_s);
+        return std::nullopt;
+    }
+    const auto icon = decodeIconEntry(data, *directory, index);
+    if (!icon) {
+        tell(dialogs, path + u"\r\nFailed to load this file"_s);
+        return std::nullopt;
+    }
+    return composeIcon(*icon, background);
+}
+
+} // namespace quillane
