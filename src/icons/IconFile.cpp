@@ -50,8 +50,8 @@ std::optional<IconDirectory> readIconDirectory(QByteArrayView file) {
     for (int i = 0; i < count; ++i) {
         const qint64 at = DirectoryHeaderSize + qint64{i} * DirectoryEntrySize;
         IconEntry e;
-        e.width = in.u8(at) == 0 ? 256 : in.u8(at);
-        e.height = in.u8(at + 1) == 0 ? 256 : in.u8(at + 1);
+        e.width = in.u8(at);
+        e.height = in.u8(at + 1);
         e.bitCount = in.u16(at + 6);
         e.bytesInResource = in.u32(at + 8);
         e.imageOffset = in.u32(at + 12);
@@ -65,7 +65,8 @@ int chooseIconEntry(const IconDirectory& directory) {
     if (entries.isEmpty() || directory.type != 1)
         return -1;
     const IconEntry& first = entries.front();
-    if (first.bytesInResource == 0 || first.imageOffset == 0)
+    if (first.width == 0 || first.height == 0 || first.bytesInResource == 0 ||
+        first.imageOffset == 0)
         return -1;
     if (entries.size() == 1) {
         const bool fits =

@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"First32WithoutALaterTrueColourOne", {{16, 8}, {32, 8}, {48, 32}}, 1, 1},
         ChoiceCase{"First16WhenNo32", {{48, 8}, {16, 8}, {16, 32}}, 1, 1},
         ChoiceCase{"Single32", {{32, 4}}, 1, 0}, ChoiceCase{"Single48", {{48, 32}}, 1, -1},
-        ChoiceCase{"Cursor", {{32, 32}}, 2, -1}),
+        ChoiceCase{"Cursor", {{32, 32}}, 2, -1},
+        ChoiceCase{"FirstEntryOfNoSize", {{256, 32}, {32, 32}}, 1, -1}),
     CaseName());
 
 class DecodeIconTest : public testing::TestWithParam<int> {};
