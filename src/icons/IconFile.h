@@ -10,7 +10,7 @@
 namespace quillane {
 
 struct IconEntry {
-    int width = 0; // 0 in the file means 256
+    int width = 0; // as stored: 0 stands for 256, which is never shown
     int height = 0;
     int bitCount = 0;
     quint32 bytesInResource = 0;

@@ -1,5 +1,7 @@
 #include "startup/DisplayProfile.h"
 
+#include <QRegularExpression>
+
 using namespace Qt::StringLiterals;
 
 namespace quillane {
@@ -8,15 +10,12 @@ namespace {
 
 const QString ThemeManagerKey = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\ThemeManager"_s;
 
-// The whole number at the start of the text; 0 when there is none.
-qint64 leadingValue(const QString& text) {
-    qint64 value = 0;
-    for (const QChar c : text.trimmed()) {
-        if (c < u'0' || c > u'9' || value > 1'000'000)
-            break;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
+// The number at the start of the text (blanks, a sign, digits and a fraction); 0 when there is
+// none.
+double leadingValue(const QString& text) {
+    static const QRegularExpression number(u"^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)"_s);
+    const QRegularExpressionMatch match = number.match(text);
+    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
 }
 
 void classicLook(DisplayProfile& profile, const QString& scheme) {
@@ -62,8 +61,9 @@ DisplaySettings readDisplaySettings(const Registry& registry, const SystemQuerie
     DisplaySettings settings;
     settings.dpiLogicalX =
         registry.GetString(RegistryRoot::CurrentConfig, u"Display\\Settings"_s, u"DPILogicalX"_s);
-    settings.logPixels = registry.GetDWord(RegistryRoot::CurrentConfig, u"Software\\Fonts"_s,
-                                           u"LogPixels"_s, screenDpi);
+    if (settings.dpiLogicalX.isEmpty())
+        settings.logPixels = registry.GetDWord(RegistryRoot::CurrentConfig, u"Software\\Fonts"_s,
+                                               u"LogPixels"_s, screenDpi);
     settings.version = system.platformVersion();
     settings.themeActive =
         registry.GetString(RegistryRoot::CurrentUser, ThemeManagerKey, u"ThemeActive"_s);

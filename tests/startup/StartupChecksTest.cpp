@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace quillane {
@@ -42,14 +44,26 @@ TEST(StartupChecksTest, TheMailIconLoadsOnlyAfterTheProductIcon) {
     writeFile(dir.filePath(u"Amail.ir"_s), iconFile({{16, 8}}));
     dialogs.answerMessage(MessageAnswer::Ok);
     AboutIcons icons = prepareAboutIcons(dir.path(), Qt::white, dialogs);
-    EXPECT_FALSE(icons.product && icons.mail);
-    EXPECT_EQ(dialogs.messages().size(), 1); // the missing product icon only
+    EXPECT_FALSE(icons.product.has_value());
+    EXPECT_FALSE(icons.mail.has_value()); // never tried after the product icon failed
 
     writeFile(dir.filePath(u"Quillane.ir"_s), iconFile({{32, 4}}));
     icons = prepareAboutIcons(dir.path(), Qt::white, dialogs);
     ASSERT_TRUE(icons.product && icons.mail);
     EXPECT_EQ(icons.product->size(), QSize(32, 32));
     EXPECT_EQ(icons.mail->size(), QSize(16, 16));
+}
+
+TEST(LoadOpenFileICOTest, OnlyRegularFilesAreRead) {
+    const QTemporaryDir dir;
+    const QString pipe = dir.filePath(u"Tod.ir"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ScriptedDialogs dialogs;
+    dialogs.answerMessage(MessageAnswer::Ok);
+    dialogs.answerMessage(MessageAnswer::Ok);
+    EXPECT_FALSE(LoadOpenFileICO(pipe, Qt::white, dialogs));           // would block if opened
+    EXPECT_FALSE(LoadOpenFileICO(u"/dev/zero"_s, Qt::white, dialogs)); // would never end
+    EXPECT_EQ(dialogs.messages().size(), 2);
 }
 
 TEST(LoadOpenFileICOTest, EachFailureHasItsMessage) {

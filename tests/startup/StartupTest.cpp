@@ -60,6 +60,16 @@ INSTANTIATE_TEST_SUITE_P(Displays, DisplayProfileTest,
                                                      true,
                                                      {false, false, false, 100, -50, 0, 0, 0, 0},
                                                      false},
+                                         ProfileCase{"DpiWithAFraction",
+                                                     {u"96.5"_s, 0, NotNt, {}, {}, {}},
+                                                     true,
+                                                     {false, false, false, 100, -50, 0, 0, 0, 0},
+                                                     false},
+                                         ProfileCase{"DpiWithASign",
+                                                     {u" +120"_s, 0, NotNt, {}, {}, {}},
+                                                     true,
+                                                     {false, false, false, 100, -50, 0, 0, 0, 0},
+                                                     false},
                                          ProfileCase{"NoDpiAtAll",
                                                      {u""_s, 0, NotNt, {}, {}, {}},
                                                      true,
@@ -131,15 +141,30 @@ TEST(ManifestTest, IsWrittenByteForByteAndReplacesAReadOnlyCopy) {
     ASSERT_TRUE(SaveManifest(dir.path(), files));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray bytes = written.readAll();
-    EXPECT_TRUE(
-        bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n"
-                         "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" "
-                         "manifestVersion=\"1.0\">\r\n    <assemblyIdentity \r\n"));
-    EXPECT_TRUE(bytes.contains("\r\n                publicKeyToken=\"6595b64144ccf1df\" \r\n"));
-    EXPECT_TRUE(bytes.endsWith("    </dependency>\r\n</assembly>\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), 20);
-    EXPECT_EQ(manifestLines().size(), 20);
+    const QByteArray expected =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n"
+        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
+        "    <assemblyIdentity \r\n"
+        "        version=\"1.0.0.0\" \r\n"
+        "        processorArchitecture=\"X86\" \r\n"
+        "        name=\"Kestrova Brellow\" \r\n"
+        "        type=\"win32\" />\r\n"
+        "    <description>Tornvale Brellow Des</description>\r\n"
+        "    <dependency>\r\n"
+        "        <dependentAssembly>\r\n"
+        "            <assemblyIdentity \r\n"
+        "                type=\"win32\" \r\n"
+        "                name=\"Microsoft.Windows.Common-Controls\" \r\n"
+        "                version=\"6.0.0.0\" \r\n"
+        "                processorArchitecture=\"X86\" \r\n"
+        "                publicKeyToken=\"6595b64144ccf1df\" \r\n"
+        "                language=\"*\" />\r\n"
+        "        </dependentAssembly>\r\n"
+        "    </dependency>\r\n"
+        "</assembly>\r\n";
+    EXPECT_EQ(written.readAll(), expected);
+    // The manifest that replaced the read-only copy is a normal file.
+    EXPECT_EQ(files.attributes(path).attributes, 0);
 
     EXPECT_FALSE(SaveManifest(dir.filePath(u"missing"_s), files));
 }
