@@ -12,7 +12,7 @@ namespace {
 
 struct ChoiceCase {
     const char* name;
-    QList<ImageSpec> images;
+    QList<ImageShape> images;
     int type;
     int expected;
 };
