@@ -1,3 +1,4 @@
+#include "bench/BenchSupport.h"
 #include "gathering/DirectoryScan.h"
 #include "platform/PosixFileSystem.h"
 #include "renamelist/RenameListModel.h"
@@ -19,16 +20,6 @@ using namespace Qt::StringLiterals;
 namespace quillane {
 namespace {
 
-// No box ever opens while this tree is walked.
-class SilentDialogs final : public Dialogs {
-public:
-    MessageAnswer showMessage(const MessageRequest& request) override {
-        return request.defaultButton;
-    }
-    std::optional<OpenFilesResult> openFiles(const OpenFilesRequest&) override { return {}; }
-    std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
-};
-
 // 10 folders of 10 subfolders of 1,000 files each, made once, in memory where possible.
 const QTemporaryDir& tree() {
     static const QTemporaryDir dir(
@@ -49,12 +40,6 @@ const QTemporaryDir& tree() {
     }();
     Q_UNUSED(made);
     return dir;
-}
-
-double secondsOf(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 double addSeconds = 0;

@@ -1,3 +1,4 @@
+#include "bench/BenchSupport.h"
 #include "platform/PosixFileSystem.h"
 #include "renamelist/RenameRun.h"
 
@@ -22,16 +23,6 @@ namespace {
 
 constexpr int Files = 20'000;
 
-// No box ever opens in these runs.
-class SilentDialogs final : public Dialogs {
-public:
-    MessageAnswer showMessage(const MessageRequest& request) override {
-        return request.defaultButton;
-    }
-    std::optional<OpenFilesResult> openFiles(const OpenFilesRequest&) override { return {}; }
-    std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
-};
-
 QByteArray nameOf(const char* stem, int i) {
     return stem + QByteArray::number(i) + ".jpg";
 }
@@ -41,12 +32,6 @@ void makeFiles(const QTemporaryDir& dir) {
         const QByteArray path = QFile::encodeName(dir.path()) + '/' + nameOf("IMG_", i);
         ::close(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644));
     }
-}
-
-double secondsOf(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // A memory file system where there is one: the disk's own delays would drown what is measured.

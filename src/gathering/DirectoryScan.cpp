@@ -6,9 +6,9 @@
 namespace quillane {
 
 MessageRequest unrecognisedNameMessage(const QString& path) {
-    return {GatheringText::MessageTitle, GatheringText::UnrecognisedName + path,
-            MessageIcon::Exclamation,    MessageButtons::Ok,
-            MessageAnswer::Ok,           true,
+    return {ApplicationTitle,         GatheringText::UnrecognisedName + path,
+            MessageIcon::Exclamation, MessageButtons::Ok,
+            MessageAnswer::Ok,        true,
             DialogOwner::MainWindow};
 }
 

@@ -49,7 +49,7 @@ bool FileFilterStore::countIsMissing() const {
 FileFilterSet FileFilterStore::ReadFileFilterSet(DialogOwner owner) {
     if (countIsMissing()) {
         MessageRequest box;
-        box.title = GatheringText::MessageTitle;
+        box.title = ApplicationTitle;
         box.text = GatheringText::FilterSetDamaged;
         box.icon = MessageIcon::Exclamation;
         box.buttons = MessageButtons::Ok;

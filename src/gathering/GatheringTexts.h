@@ -6,7 +6,6 @@ namespace quillane {
 
 // The fixed texts of adding files and of the file filter set.
 namespace GatheringText {
-inline constexpr QLatin1StringView MessageTitle("Kestrova Quillane");
 inline constexpr QLatin1StringView FilterSetDamaged(
     "Your custom FileType information is tampered or deleted. Default FileType is replaced.");
 

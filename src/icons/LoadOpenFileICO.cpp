@@ -15,7 +15,7 @@ namespace {
 constexpr qint64 LargestIconFile = 4 * 1024 * 1024;
 
 void tell(Dialogs& dialogs, const QString& text) {
-    dialogs.showMessage({u"Kestrova Quillane"_s, text, MessageIcon::None, MessageButtons::Ok,
+    dialogs.showMessage({ApplicationTitle, text, MessageIcon::None, MessageButtons::Ok,
                          MessageAnswer::Ok, false, DialogOwner::MainWindow});
 }
 

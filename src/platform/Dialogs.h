@@ -7,6 +7,9 @@
 
 namespace quillane {
 
+// The title of every message box the program shows.
+inline constexpr QLatin1StringView ApplicationTitle("Kestrova Quillane");
+
 // The window that owns a dialog.
 enum class DialogOwner { MainWindow, Preferences, FilterDialog };
 

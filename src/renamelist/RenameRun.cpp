@@ -10,7 +10,6 @@ namespace quillane {
 
 namespace {
 
-const QString Title = u"Kestrova Quillane"_s;
 const QString TemporaryPrefix = u"ren"_s;
 const QString NoOutputFolder = u"no output folder is set"_s;
 
@@ -91,7 +90,7 @@ RunResult RenameRun::run() {
 }
 
 void RenameRun::tell(const QString& text) {
-    m_dialogs.showMessage({Title, text, MessageIcon::Exclamation, MessageButtons::Ok,
+    m_dialogs.showMessage({ApplicationTitle, text, MessageIcon::Exclamation, MessageButtons::Ok,
                            MessageAnswer::Ok, false, DialogOwner::MainWindow});
 }
 
@@ -108,8 +107,8 @@ FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& 
         if (moved.outcome != FileOutcome::SourceMissing)
             return moved;
         const MessageAnswer skip = m_dialogs.showMessage(
-            {Title, cannotBeFound(missingPath), MessageIcon::Exclamation, MessageButtons::YesNo,
-             MessageAnswer::Yes, false, DialogOwner::MainWindow});
+            {ApplicationTitle, cannotBeFound(missingPath), MessageIcon::Exclamation,
+             MessageButtons::YesNo, MessageAnswer::Yes, false, DialogOwner::MainWindow});
         if (skip == MessageAnswer::Yes)
             return moved;
     }
@@ -187,8 +186,8 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
         if (moved.outcome != FileOutcome::TargetExists)
             break;
         const MessageAnswer overwrite = m_dialogs.showMessage(
-            {Title, alreadyExists(target), MessageIcon::Exclamation, MessageButtons::YesNo,
-             MessageAnswer::No, false, DialogOwner::MainWindow});
+            {ApplicationTitle, alreadyExists(target), MessageIcon::Exclamation,
+             MessageButtons::YesNo, MessageAnswer::No, false, DialogOwner::MainWindow});
         if (overwrite == MessageAnswer::Yes) {
             // Deleting needs no attribute change here, and the other file's are not ours to write.
             const FileResult removed = m_files.remove(target);

@@ -10,7 +10,7 @@ namespace quillane {
 bool refuseSecondInstance(SystemQueries& system, Dialogs& dialogs) {
     if (!system.earlierInstanceRunning())
         return false;
-    dialogs.showMessage({u"Kestrova Quillane"_s, u"This program is already running!"_s,
+    dialogs.showMessage({ApplicationTitle, u"This program is already running!"_s,
                          MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok, false,
                          DialogOwner::MainWindow});
     return true;
