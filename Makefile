@@ -1,9 +1,9 @@
-# The two commands of the README: `make run` (window issue) and `make test`.
+# The two commands of the README: `make run` and `make test`.
 # Every target sets up, configures and builds what it needs first.
 
 SETUP_STAMP := build/.setup-done
 
-.PHONY: all setup test bench fuzz build clean format
+.PHONY: all setup run test bench fuzz build screenshots clean format
 
 FUZZ_SECONDS ?= 60
 
@@ -17,6 +17,10 @@ setup: $(SETUP_STAMP)
 
 build/%/build.ninja: $(SETUP_STAMP) CMakeLists.txt CMakePresets.json
 	cmake --preset $*
+
+run: build/debug/build.ninja
+	cmake --build --preset debug --target quillane
+	build/debug/bin/quillane
 
 test: build/asan/build.ninja
 	cmake --build --preset asan
@@ -36,6 +40,12 @@ fuzz: build/fuzz/build.ninja
 
 build: build/debug/build.ninja
 	cmake --build --preset debug
+
+# Renders the windows under a virtual X server; the README shows docs/main-window.png.
+screenshots: build/debug/build.ninja
+	cmake --build --preset debug --target quillane_screenshots
+	xvfb-run -a -s "-screen 0 1600x1200x24" build/debug/tools/quillane_screenshots build/screenshots
+	mkdir -p docs && cp build/screenshots/main-window.png docs/main-window.png
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

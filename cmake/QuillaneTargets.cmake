@@ -34,11 +34,17 @@ function(quillane_library name)
   quillane_warnings(quillane_${name})
 endfunction()
 
-# quillane_test(<name> SOURCES ... LINKS ...): one test executable per folder of tests/, run by CTest.
+# quillane_test(<name> [WIDGETS] SOURCES ... LINKS ...): one test executable per folder of tests/,
+# run by CTest. WIDGETS tests run inside a QApplication on the offscreen platform.
 function(quillane_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gmock GTest::gtest_main)
+  if(ARG_WIDGETS)
+    set(test_main quillane_widget_test_main)
+  else()
+    set(test_main GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gmock ${test_main})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   quillane_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES)

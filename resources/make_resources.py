@@ -1,41 +1,149 @@
 #!/usr/bin/env python3
-"""Re-creates Quillane's shipped files: the five .ir icon files, the program icon AAA.ico and
-the tips file tod.ctd. Run from anywhere: python3 resources/make_resources.py"""
+"""Re-creates Quillane's shipped files: the five .ir icon files, the program icon AAA.ico, the
+tips file tod.ctd, and the PNG pictures of the tool-bar (toolbar/), the status bar (status/) and the
+buttons under the file list (list/) with the Qt resource file pictures.qrc that lists them.
+Run from anywhere: python3 resources/make_resources.py"""
 
 import math
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-# --- Pictures: each role is a list of layers; a layer is (inside(u, v), rgb) over the unit square.
+# --- Pictures: each role is a list of layers; a layer is (inside(u, v), colour) over the unit
+# square, and the last layer that holds a point gives its colour. A colour is an (r, g, b) triple,
+# a function of (u, v) giving one, or ERASE, which clears what the layers below drew. Every shape
+# also knows its bounding box and how to grow by a distance d, which draws outlines and the gaps
+# around shapes.
 
-def circle(cx, cy, r):
-    return lambda u, v: (u - cx) ** 2 + (v - cy) ** 2 <= r * r
+ERASE = "erase"
 
 
-def rect(x0, y0, x1, y1):
-    return lambda u, v: x0 <= u <= x1 and y0 <= v <= y1
+class Shape:
+    """A region of the unit square: shape(u, v) tells whether it holds the point."""
 
 
-def thick_line(ax, ay, bx, by, width):
-    def inside(u, v):
+class circle(Shape):
+    def __init__(self, cx, cy, r):
+        self.cx, self.cy, self.r = cx, cy, r
+        self.box = (cx - r, cy - r, cx + r, cy + r)
+
+    def __call__(self, u, v):
+        return (u - self.cx) ** 2 + (v - self.cy) ** 2 <= self.r * self.r
+
+    def grow(self, d):
+        return circle(self.cx, self.cy, self.r + d)
+
+
+class rect(Shape):
+    def __init__(self, x0, y0, x1, y1):
+        self.box = (x0, y0, x1, y1)
+
+    def __call__(self, u, v):
+        x0, y0, x1, y1 = self.box
+        return x0 <= u <= x1 and y0 <= v <= y1
+
+    def grow(self, d):
+        x0, y0, x1, y1 = self.box
+        return rect(x0 - d, y0 - d, x1 + d, y1 + d)
+
+
+class thick_line(Shape):
+    def __init__(self, ax, ay, bx, by, width):
+        self.a, self.b, self.width = (ax, ay), (bx, by), width
+        w = width / 2
+        self.box = (min(ax, bx) - w, min(ay, by) - w, max(ax, bx) + w, max(ay, by) + w)
+
+    def __call__(self, u, v):
+        (ax, ay), (bx, by) = self.a, self.b
         dx, dy = bx - ax, by - ay
         t = max(0.0, min(1.0, ((u - ax) * dx + (v - ay) * dy) / (dx * dx + dy * dy)))
         px, py = ax + t * dx, ay + t * dy
-        return (u - px) ** 2 + (v - py) ** 2 <= (width / 2) ** 2
-    return inside
+        return (u - px) ** 2 + (v - py) ** 2 <= (self.width / 2) ** 2
+
+    def grow(self, d):
+        return thick_line(*self.a, *self.b, self.width + 2 * d)
 
 
-def triangle(a, b, c):
-    def side(p, q, u, v):
+def _edges_grown(points, d):
+    return [thick_line(*points[i - 1], *points[i], 2 * d) for i in range(len(points))]
+
+
+class triangle(Shape):
+    def __init__(self, a, b, c):
+        self.points = (a, b, c)
+        self.box = _box_of(self.points)
+
+    @staticmethod
+    def _side(p, q, u, v):
         return (q[0] - p[0]) * (v - p[1]) - (q[1] - p[1]) * (u - p[0])
 
-    def inside(u, v):
-        s1, s2, s3 = side(a, b, u, v), side(b, c, u, v), side(c, a, u, v)
+    def __call__(self, u, v):
+        a, b, c = self.points
+        s1, s2, s3 = self._side(a, b, u, v), self._side(b, c, u, v), self._side(c, a, u, v)
         return (s1 >= 0 and s2 >= 0 and s3 >= 0) or (s1 <= 0 and s2 <= 0 and s3 <= 0)
-    return inside
+
+    def grow(self, d):
+        return Union(self, *_edges_grown(self.points, d))
+
+
+def _box_of(points):
+    return (min(p[0] for p in points), min(p[1] for p in points),
+            max(p[0] for p in points), max(p[1] for p in points))
+
+
+class polygon(Shape):
+    """Any simple polygon, inside by the even-odd rule."""
+    def __init__(self, *points):
+        self.points = points
+        self.box = _box_of(points)
+
+    def __call__(self, u, v):
+        x0, y0, x1, y1 = self.box
+        if not (x0 <= u <= x1 and y0 <= v <= y1):
+            return False
+        inside = False
+        for i in range(len(self.points)):
+            (ax, ay), (bx, by) = self.points[i - 1], self.points[i]
+            if (ay > v) != (by > v) and u < ax + (v - ay) * (bx - ax) / (by - ay):
+                inside = not inside
+        return inside
+
+    def grow(self, d):
+        return Union(self, *_edges_grown(self.points, d))
+
+
+class Union(Shape):
+    def __init__(self, *shapes):
+        self.shapes = shapes
+        boxes = [s.box for s in shapes]
+        self.box = (min(b[0] for b in boxes), min(b[1] for b in boxes),
+                    max(b[2] for b in boxes), max(b[3] for b in boxes))
+
+    def __call__(self, u, v):
+        x0, y0, x1, y1 = self.box
+        return x0 <= u <= x1 and y0 <= v <= y1 and any(s(u, v) for s in self.shapes)
+
+    def grow(self, d):
+        return Union(*(s.grow(d) for s in self.shapes))
+
+
+def arc(cx, cy, r, start, end, width, steps=12):
+    """A round stroke along a circle from angle start to angle end, in degrees counted
+    counter-clockwise from the right as seen on screen (v grows downwards)."""
+    points = [(cx + r * math.cos(math.radians(start + (end - start) * i / steps)),
+               cy - r * math.sin(math.radians(start + (end - start) * i / steps)))
+              for i in range(steps + 1)]
+    return Union(*(thick_line(*points[i - 1], *points[i], width) for i in range(1, steps + 1)))
+
+
+def turned(points, degrees, cx=0.5, cy=0.5):
+    """The points turned about (cx, cy), counter-clockwise as seen on screen."""
+    c, s = math.cos(math.radians(degrees)), math.sin(math.radians(degrees))
+    return [(cx + (x - cx) * c + (y - cy) * s, cy - (x - cx) * s + (y - cy) * c)
+            for x, y in points]
 
 
 ROLES = {
@@ -83,8 +191,11 @@ ROLES = {
 ROLES["AAA"] = ROLES["Quillane"]
 
 def render(role, size):
+    return render_layers(ROLES[role], size)
+
+
+def render_layers(layers, size):
     """RGBA rows, top first, antialiased by 4 x 4 samples per pixel."""
-    layers = ROLES[role]
     rows = []
     for y in range(size):
         row = []
@@ -99,6 +210,10 @@ def render(role, size):
                     for inside, rgb in layers:
                         if inside(u, v):
                             colour = rgb
+                    if colour is ERASE:
+                        colour = None
+                    elif callable(colour):
+                        colour = colour(u, v)
                     if colour is not None:
                         covered += 1
                         for i in range(3):
@@ -166,6 +281,250 @@ def icon_file(role, sizes):
     return bytes(out)
 
 
+# --- Tool-bar pictures: each subject is a list of parts (kind, shape, colour name). A "body" part
+# gets a dark outline in the classic family and a clear gap around it in the flat family; a
+# "detail" part is drawn as it is; a "hole" part is cut out of what lies below it.
+
+def page(x0, y0, x1, y1, fold):
+    """A sheet of paper with its top right corner folded over, and the fold."""
+    sheet = polygon((x0, y0), (x1 - fold, y0), (x1, y0 + fold), (x1, y1), (x0, y1))
+    return [("body", sheet, "page"),
+            ("detail", triangle((x1 - fold, y0), (x1 - fold, y0 + fold), (x1, y0 + fold)), "fold")]
+
+
+def text_lines(x0, x1, ys, height=0.05):
+    return [("detail", rect(x0, y - height / 2, x1, y + height / 2), "text") for y in ys]
+
+
+def plus(cx, cy, arm, width):
+    return Union(thick_line(cx - arm, cy, cx + arm, cy, width),
+                 thick_line(cx, cy - arm, cx, cy + arm, width))
+
+
+def cross(cx, cy, arm, width):
+    return Union(thick_line(cx - arm, cy - arm, cx + arm, cy + arm, width),
+                 thick_line(cx - arm, cy + arm, cx + arm, cy - arm, width))
+
+
+def arrow_up(x0, y0, x1, y1, head, stem):
+    """An arrow pointing up inside the box: the head is head high, the stem stem wide."""
+    cx = (x0 + x1) / 2
+    return polygon((cx, y0), (x1, y0 + head), (cx + stem / 2, y0 + head), (cx + stem / 2, y1),
+                   (cx - stem / 2, y1), (cx - stem / 2, y0 + head), (x0, y0 + head))
+
+
+def flipped(shape_points):
+    return [(x, 1 - y) for x, y in shape_points]
+
+
+def gear(cx, cy, r, teeth, tooth_length, tooth_width):
+    tooth = [(cx - tooth_width / 2, cy - r * 0.6), (cx + tooth_width / 2, cy - r * 0.6),
+             (cx + tooth_width / 2 * 0.8, cy - r - tooth_length),
+             (cx - tooth_width / 2 * 0.8, cy - r - tooth_length)]
+    return Union(circle(cx, cy, r),
+                 *(polygon(*turned(tooth, 360 * i / teeth, cx, cy)) for i in range(teeth)))
+
+
+def question_mark(cx, cy, size, width):
+    """A "?" whose bowl is centred on (cx, cy) with radius size; the dot is below."""
+    hook = arc(cx, cy, size, 165, -60, width, 14)
+    end = (cx + size * math.cos(math.radians(-60)), cy - size * math.sin(math.radians(-60)))
+    return [("detail", hook, "mark"),
+            ("detail", thick_line(end[0], end[1], cx, cy + size * 1.35, width), "mark"),
+            ("detail", thick_line(cx, cy + size * 1.35, cx, cy + size * 1.6, width), "mark"),
+            ("detail", circle(cx, cy + size * 2.45, width * 0.62), "mark")]
+
+
+def quill(tip, top, width):
+    """A feather from its writing tip to its top, with a dark nib at the tip."""
+    (tx, ty), (px, py) = tip, top
+    dx, dy = px - tx, py - ty
+    length = math.hypot(dx, dy)
+    nx, ny = -dy / length, dx / length
+
+    def at(t, side):
+        return (tx + dx * t + nx * width * side, ty + dy * t + ny * width * side)
+    feather = polygon(at(0.12, 0), at(0.35, 0.55), at(0.75, 0.75), at(1.0, 0), at(0.6, -0.55),
+                      at(0.3, -0.45))
+    return [("body", feather, "quill"),
+            ("detail", thick_line(*at(0.12, 0), *at(0.98, 0), width * 0.18), "quill_vein"),
+            ("detail", thick_line(tx, ty, *at(0.14, 0), width * 0.3), "nib")]
+
+
+TOOLBAR_SUBJECTS = [
+    # Add: a page with a green plus.
+    page(0.12, 0.04, 0.7, 0.9, 0.18) + text_lines(0.22, 0.5, (0.34, 0.48, 0.62))
+    + [("body", plus(0.7, 0.7, 0.2, 0.14), "green")],
+    # Add Dir: a folder with a green plus.
+    [("body", Union(polygon((0.04, 0.2), (0.1, 0.13), (0.34, 0.13), (0.4, 0.2)),
+                    rect(0.04, 0.2, 0.9, 0.82)), "folder_back"),
+     ("body", polygon((0.04, 0.82), (0.13, 0.36), (0.97, 0.36), (0.9, 0.82)), "folder"),
+     ("body", plus(0.72, 0.72, 0.2, 0.14), "green")],
+    # Remove: a page with a red minus.
+    page(0.12, 0.04, 0.7, 0.9, 0.18) + text_lines(0.22, 0.5, (0.34, 0.48, 0.62))
+    + [("body", thick_line(0.52, 0.72, 0.9, 0.72, 0.15), "red")],
+    # Remove All: a stack of pages with a red cross.
+    [("body", rect(0.36, 0.04, 0.86, 0.62), "page"),
+     ("body", rect(0.24, 0.14, 0.74, 0.74), "page"),
+     ("body", rect(0.12, 0.24, 0.62, 0.86), "page")]
+    + text_lines(0.2, 0.52, (0.38, 0.5, 0.62))
+    + [("body", cross(0.74, 0.74, 0.16, 0.13), "red")],
+    # Up: an arrow pointing up.
+    [("body", arrow_up(0.1, 0.06, 0.9, 0.94, 0.44, 0.34), "arrow")],
+    # Down: an arrow pointing down.
+    [("body", polygon(*flipped(arrow_up(0.1, 0.06, 0.9, 0.94, 0.44, 0.34).points)), "arrow")],
+    # Rename: a page with a quill writing on it.
+    page(0.06, 0.04, 0.64, 0.9, 0.18) + text_lines(0.16, 0.44, (0.34, 0.48, 0.62))
+    + quill((0.42, 0.86), (0.95, 0.06), 0.16),
+    # Options: a gear.
+    [("body", gear(0.5, 0.5, 0.3, 8, 0.14, 0.15), "gear"),
+     ("hole", circle(0.5, 0.5, 0.12), "gear")],
+    # Help: a blue badge with a white question mark.
+    [("body", circle(0.5, 0.5, 0.45), "badge")] + question_mark(0.5, 0.38, 0.14, 0.11),
+]
+
+CLASSIC = {
+    "page": (250, 250, 244), "fold": (212, 212, 200), "text": (140, 150, 170),
+    "green": (55, 160, 45), "red": (210, 45, 35), "arrow": (45, 110, 205), "badge": (40, 100, 200),
+    "mark": (255, 255, 255), "folder": (245, 180, 25), "folder_back": (200, 130, 15),
+    "gear": (150, 156, 170), "quill": (70, 120, 210), "quill_vein": (30, 60, 130),
+    "nib": (35, 35, 45),
+}
+FLAT = {
+    "page": (110, 165, 235), "fold": (200, 222, 250), "text": (255, 255, 255),
+    "green": (40, 190, 80), "red": (240, 70, 60), "arrow": (0, 170, 150), "badge": (30, 140, 240),
+    "mark": (255, 255, 255), "folder": (255, 196, 40), "folder_back": (240, 150, 20),
+    "gear": (110, 135, 160), "quill": (255, 140, 20), "quill_vein": (255, 210, 150),
+    "nib": (60, 60, 70),
+}
+
+
+def darker(rgb, k):
+    return tuple(int(c * k) for c in rgb)
+
+
+def glossy(rgb, box):
+    """A fill that is light at the top of box and a little darker at its foot."""
+    y0, y1 = box[1], box[3]
+    cache = {}
+
+    def colour(u, v):
+        t = max(0.0, min(1.0, (v - y0) / (y1 - y0)))
+        step = int(t * 32)
+        if step not in cache:
+            light = 0.5 * (1 - step / 32) ** 2
+            dark = 1 - 0.2 * step / 32
+            cache[step] = tuple(int((c + (255 - c) * light) * dark) for c in rgb)
+        return cache[step]
+    return colour
+
+
+def classic_layers(parts, size):
+    outline = 1.1 / size
+    layers = []
+    for kind, shape, name in parts:
+        rgb = CLASSIC[name]
+        if kind == "body":
+            layers += [(shape.grow(outline), darker(rgb, 0.45)), (shape, glossy(rgb, shape.box))]
+        elif kind == "hole":
+            layers += [(shape.grow(outline), darker(rgb, 0.45)), (shape, ERASE)]
+        else:
+            layers.append((shape, rgb))
+    return layers
+
+
+def flat_layers(parts, size):
+    gap = 1.3 / size
+    layers = []
+    for kind, shape, name in parts:
+        if kind == "body":
+            layers += [(shape.grow(gap), ERASE), (shape, FLAT[name])]
+        elif kind == "hole":
+            layers.append((shape, ERASE))
+        else:
+            layers.append((shape, FLAT[name]))
+    return layers
+
+
+# --- Small pictures for the buttons under the file list, drawn on the grid of their 16 pixels:
+# three rows of the list, each with its check box.
+
+def grid(x0, y0, x1, y1):
+    return rect(x0 / 16, y0 / 16, x1 / 16, y1 / 16)
+
+
+def list_rows(selected, right=15):
+    layers = []
+    for top, on in zip((1, 6, 11), selected):
+        if on:
+            layers += [(grid(1, top, 5, top + 4), (25, 70, 160)),
+                       (grid(2, top + 1, 4, top + 3), (70, 140, 235)),
+                       (grid(6, top, right, top + 4), (50, 120, 220))]
+        else:
+            layers += [(grid(1, top, 5, top + 4), (105, 110, 120)),
+                       (grid(2, top + 1, 4, top + 3), (255, 255, 255)),
+                       (grid(6, top + 1, right, top + 3), (165, 170, 182))]
+    return layers
+
+
+def list_arrow(up):
+    points = [(x / 16, y / 16) for x, y in
+              ((8, 2), (14, 8), (10.5, 8), (10.5, 14), (5.5, 14), (5.5, 8), (2, 8))]
+    shape = polygon(*(points if up else flipped(points)))
+    return classic_layers([("body", shape, "arrow")], 16)
+
+
+TWO_WAY = (235, 120, 20)
+LIST_PICTURES = {
+    "selectall": list_rows((True, True, True)),
+    "deselectall": list_rows((False, False, False)),
+    "invertselection": list_rows((True, False, True), right=9)
+    + [(grid(12, 3, 14, 13), TWO_WAY),
+       (triangle((13 / 16, 0), (9.5 / 16, 4.5 / 16), (16.5 / 16, 4.5 / 16)), TWO_WAY),
+       (triangle((13 / 16, 1), (9.5 / 16, 11.5 / 16), (16.5 / 16, 11.5 / 16)), TWO_WAY)],
+    "up": list_arrow(True),
+    "down": list_arrow(False),
+}
+
+
+# --- PNG files: 8-bit RGBA, no filtering, one zlib stream.
+
+def png_file(rows):
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)
+        for pixel in row:
+            raw += bytes(pixel)
+    header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
+def pictures():
+    """Every PNG picture, as (path under resources/, rows)."""
+    out = []
+    for family, layers_of in enumerate((classic_layers, flat_layers)):
+        for i, parts in enumerate(TOOLBAR_SUBJECTS):
+            out.append(("toolbar/%02d.png" % (family * len(TOOLBAR_SUBJECTS) + i),
+                        render_layers(layers_of(parts, 32), 32)))
+    for role, name in (("Busy", "busy"), ("Idle", "idle")):
+        out.append(("status/%s.png" % name, render(role, 32)))
+        out.append(("status/%s16.png" % name, render(role, 16)))
+    for name, layers in LIST_PICTURES.items():
+        out.append(("list/%s.png" % name, render_layers(layers, 16)))
+    return out
+
+
+def resource_file(paths):
+    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '<qresource prefix="/">']
+    lines += ["    <file>%s</file>" % path for path in paths]
+    lines += ["</qresource>", "</RCC>", ""]
+    return "\n".join(lines).encode("ascii")
+
+
 TIPS = [
     "Every change of a rule shows the new names at once in the Ren Output column: check them there before you press Rename.",
     "Numbers in a prefix or suffix follow the order of the list. Sort by a column or move files up and down first, and the numbers follow.",
@@ -203,6 +562,14 @@ def main():
         f.write(icon_file("AAA", (16, 24, 32, 48)))
     with open(os.path.join(HERE, "tod.ctd"), "wb") as f:
         f.write("\r\n".join(TIPS).encode("cp1252"))
+    made = pictures()
+    for path, rows in made:
+        os.makedirs(os.path.join(HERE, os.path.dirname(path)), exist_ok=True)
+        with open(os.path.join(HERE, path), "wb") as f:
+            f.write(png_file(rows))
+    with open(os.path.join(HERE, "pictures.qrc"), "wb") as f:
+        # The program icon travels inside the executable as well as beside it.
+        f.write(resource_file(["AAA.ico"] + [path for path, _ in made]))
 
 
 if __name__ == "__main__":

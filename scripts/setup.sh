@@ -15,6 +15,9 @@ packages=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  fonts-dejavu-core
+  xvfb
+  xauth
 )
 
 if [ "$(id -u)" -eq 0 ]; then

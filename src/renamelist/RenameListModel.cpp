@@ -58,6 +58,15 @@ void RenameListModel::refreshRenOutput(const RenameRuleSet& rules, const DateTim
     Q_EMIT dataChanged(index(0, renout), index(m_list.count() - 1, renout), {Qt::DisplayRole});
 }
 
+RunResult RenameListModel::renameFiles(FileSystem& files, Dialogs& dialogs, RunSettings settings,
+                                       RunProgress progress) {
+    const RunResult result =
+        RenameRun(m_list, files, dialogs, std::move(settings), std::move(progress)).run();
+    if (m_list.count() > 0)
+        rowsChanged(0, m_list.count() - 1);
+    return result;
+}
+
 void RenameListModel::rowsChanged(qint32 first, qint32 last) {
     Q_EMIT dataChanged(index(first, 0), index(last, ListColumnCount - 1), {Qt::DisplayRole});
 }

@@ -2,6 +2,7 @@
 
 #include "renamelist/ColumnSortTags.h"
 #include "renamelist/RenameList.h"
+#include "renamelist/RenameRun.h"
 #include "rules/DateTimeStamper.h"
 #include "rules/RenameRuleSet.h"
 
@@ -47,6 +48,10 @@ public:
     void invertSelection();
     // A click on a column header: sorts by that column, alternating its direction.
     SortKey clickColumn(ListColumn column);
+    // Renames every listed file; views read the cells live while it runs and hear of the rows
+    // it rewrote once it ends.
+    RunResult renameFiles(FileSystem& files, Dialogs& dialogs, RunSettings settings,
+                          RunProgress progress);
 
 Q_SIGNALS:
     void selectionFlagsChanged();

@@ -1,0 +1,32 @@
+#include "forms/agreefrm/agreefrm.h"
+#include "forms/widgets/WidgetDialogs.h"
+#include "platform/HostSystemQueries.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/QSettingsStore.h"
+#include "settings/SettingNames.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    using namespace quillane;
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Kestrova"));
+    QApplication::setApplicationName(QStringLiteral("Quillane"));
+
+    WidgetDialogs dialogs;
+    PosixFileSystem files;
+    HostSystemQueries system;
+    QSettingsStore store(SettingName::ProgramKey);
+    Registry registry(store);
+    const DateTimeStamper stamper = DateTimeStamper::system();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+
+    agreefrm startup({system, dialogs, files, registry, stamper,
+                      QCoreApplication::applicationDirPath(),
+                      screen != nullptr ? qRound(screen->logicalDotsPerInchX()) : 96});
+    if (!startup.load())
+        return 0;
+    dialogs.setOwnerWindow(DialogOwner::MainWindow, startup.mainWindow());
+    return QApplication::exec();
+}

@@ -1,0 +1,36 @@
+#include "forms/agreefrm/agreefrm.h"
+
+#include "startup/Manifest.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace quillane {
+
+using namespace Qt::StringLiterals;
+
+agreefrm::agreefrm(StartupServices services) : m_services(std::move(services)) {}
+
+agreefrm::~agreefrm() = default;
+
+bool agreefrm::load() {
+    QApplication::setWindowIcon(QIcon(u":/AAA.ico"_s));
+    if (refuseSecondInstance(m_services.system, m_services.dialogs))
+        return false;
+    m_appDir = appDirFrom(m_services.executableFolder);
+    m_profile = computeDisplayProfile(
+        readDisplaySettings(m_services.registry, m_services.system, m_services.screenDpi),
+        [this] { return SaveManifest(m_appDir, m_services.files); });
+
+    m_mainWindow = std::make_unique<quillanemainfrm>(MainWindowServices{
+        m_services.files, m_services.dialogs, m_services.registry, m_services.stamper, m_profile,
+        m_services.system.platformVersion(), m_appDir});
+    m_mainWindow->load();
+    m_mainWindow->show();
+
+    m_aboutIcons = prepareAboutIcons(m_appDir, QApplication::palette().color(QPalette::Window),
+                                     m_services.dialogs);
+    return true;
+}
+
+} // namespace quillane

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace quillane {
+
+// The main window's own fixed texts.
+namespace MainWindowText {
+inline constexpr QLatin1StringView AwaitingJob("Awaiting for job...");
+inline constexpr QLatin1StringView Processing("Processing ...");
+inline constexpr QLatin1StringView Idle("IDLE");
+inline constexpr QLatin1StringView CaptionStart("Kestrova Quillane v");
+inline constexpr QLatin1StringView ProgramVersion("2.0.0");
+} // namespace MainWindowText
+
+} // namespace quillane

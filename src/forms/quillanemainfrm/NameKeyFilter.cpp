@@ -1,0 +1,20 @@
+#include "forms/quillanemainfrm/NameKeyFilter.h"
+
+#include <QKeyEvent>
+
+namespace quillane {
+
+bool NameKeyFilter::isForbiddenInNames(QChar c) {
+    return QStringView(u"\\/:*?\"<>|").contains(c);
+}
+
+bool NameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (text.size() == 1 && isForbiddenInNames(text.front()))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quillane

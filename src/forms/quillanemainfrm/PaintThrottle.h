@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+namespace quillane {
+
+// Lets the windows repaint during a long operation on their own thread, at most `perSecond`
+// times a second however often it is asked; the user's input waits until the operation ends.
+class PaintThrottle {
+public:
+    explicit PaintThrottle(int perSecond = 30);
+
+    void repaint();
+
+private:
+    QElapsedTimer m_sinceLast;
+    qint64 m_intervalMs;
+};
+
+} // namespace quillane

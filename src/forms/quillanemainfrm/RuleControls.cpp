@@ -1,0 +1,186 @@
+#include "forms/quillanemainfrm/RuleControls.h"
+
+#include "forms/quillanemainfrm/RuleWidgets.h"
+#include "rules/RuleTexts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace quillane {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QGroupBox* frame(QWidget* form, const QString& name, const QString& caption) {
+    return named(form, name, new QGroupBox(caption));
+}
+
+QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption, bool checked) {
+    auto* box = named(parent, name, new QCheckBox(caption));
+    box->setChecked(checked);
+    return box;
+}
+
+QComboBox* dropDown(QWidget* parent, const QString& name, const QStringList& entries, int index) {
+    auto* list = named(parent, name, new QComboBox);
+    list->addItems(entries);
+    list->setCurrentIndex(index);
+    return list;
+}
+
+} // namespace
+
+RuleControls::RuleControls(QWidget* form) : QObject(form) {
+    m_prefix = new AffixControls(AffixEditor::Kind::Prefix, form);
+    m_suffix = new AffixControls(AffixEditor::Kind::Suffix, form);
+    createReplaceFrame(form);
+    createFilenameFrames(form);
+    createDateTimeFrame(form);
+    createAttributesFrame(form);
+    showSwitches();
+
+    connect(m_prefix, &AffixControls::namesAffected, this, &RuleControls::namesAffected);
+    connect(m_suffix, &AffixControls::namesAffected, this, &RuleControls::namesAffected);
+    for (QCheckBox* box :
+         {m_newFilename, m_newExtension, m_replace, m_stamp, m_spaceToUnderscore,
+          m_underscoreToSpace, m_underscoreToHyphen, m_removeSpaces, m_removeUnderscores,
+          m_removeHyphens, m_removeSquareNumbers, m_removeRoundNumbers, m_decodeUrlEscapes})
+        connect(box, &QCheckBox::clicked, this, [this] {
+            showSwitches();
+            Q_EMIT namesAffected();
+        });
+    for (QRadioButton* option : {m_stampAsPrefix, m_stampAsSuffix})
+        connect(option, &QRadioButton::clicked, this, &RuleControls::namesAffected);
+    for (QComboBox* list : {m_caseMode, m_stampFormat})
+        connect(list, &QComboBox::activated, this, &RuleControls::namesAffected);
+    for (QLineEdit* box : {m_newFilenameText, m_newExtensionText, m_replaceWhat, m_replaceWith})
+        connect(box, &QLineEdit::textChanged, this, &RuleControls::namesAffected);
+    // Attributes change no names, so they ask for no refresh.
+    connect(m_newAttributes, &QCheckBox::clicked, this, &RuleControls::showSwitches);
+}
+
+void RuleControls::createFilenameFrames(QWidget* form) {
+    const RenameRuleSet startUp;
+    QGroupBox* filename = frame(form, u"FilenameFrm"_s, u"Filename"_s);
+    m_newFilename =
+        checkBox(filename, u"new_filename_chk"_s, u"New Filename:"_s, startUp.NewFilenameOn);
+    m_newFilenameText = named(filename, u"new_filename_txt"_s, new QLineEdit(startUp.NewFilename));
+    named(filename, u"ren_format_lbl"_s, new QLabel(u"Ren Format: "_s));
+    m_caseMode = dropDown(filename, u"filename_format_cmb"_s, caseModeEntries(), startUp.CaseMode);
+
+    QGroupBox* filetype = frame(form, u"FiletypeFrm"_s, u"Filetype"_s);
+    m_newExtension =
+        checkBox(filetype, u"new_ext_chk"_s, u"New Extension:"_s, startUp.NewExtensionOn);
+    m_newExtensionText = named(filetype, u"new_ext_txt"_s, new QLineEdit(startUp.NewExtension));
+}
+
+void RuleControls::createReplaceFrame(QWidget* form) {
+    // Doubled, the ampersand shows as itself.
+    QGroupBox* replace = frame(form, u"ReplaceFrm"_s, u"Search && Replace"_s);
+    m_replace = checkBox(replace, u"Replace_chk"_s, u"Replace:"_s, false);
+    m_replaceWhat = named(replace, u"ReplaceWhat_txt"_s, new QLineEdit);
+    m_withLabel = named(replace, u"with_lbl"_s, new QLabel(u"with"_s));
+    m_replaceWith = named(replace, u"ReplaceWith_txt"_s, new QLineEdit);
+    m_spaceToUnderscore =
+        checkBox(replace, u"Replace_Space___chk"_s, u"Replace Space w/ _"_s, false);
+    m_underscoreToSpace =
+        checkBox(replace, u"Replace___Space_chk"_s, u"Replace _ w/ Space"_s, false);
+    m_underscoreToHyphen = checkBox(replace, u"Replace___Hyphen_chk"_s, u"Replace _ w/ -"_s, false);
+    m_removeSpaces = checkBox(replace, u"Remove_Space_chk"_s, u"Remove Space"_s, false);
+    m_removeUnderscores = checkBox(replace, u"Remove_UnderScore_chk"_s, u"Remove _"_s, false);
+    m_removeHyphens = checkBox(replace, u"Remove_Hyphen_chk"_s, u"Remove -"_s, false);
+    m_removeSquareNumbers =
+        checkBox(replace, u"Remove_Brackets_chk"_s, u"Remove [1], [2], [3]..."_s, false);
+    m_removeRoundNumbers =
+        checkBox(replace, u"Remove_Brackets2_chk"_s, u"Remove (4), (5)..."_s, false);
+    m_decodeUrlEscapes =
+        checkBox(replace, u"Remove_URL_Enc_chk"_s, u"Remove Url Encoding"_s, false);
+}
+
+void RuleControls::createDateTimeFrame(QWidget* form) {
+    const RenameRuleSet startUp;
+    QGroupBox* dateTime = frame(form, u"DateTimeFrm"_s, u"Date/Time"_s);
+    m_stamp = checkBox(dateTime, u"DateTime_chk"_s, u"Stamp Date/Time:"_s, startUp.StampOn);
+    m_stampFormat =
+        dropDown(dateTime, u"datetime_cmb"_s, stampFormatEntries(), startUp.StampFormat);
+    // The pair sits on the frame's top edge, in front of it.
+    m_stampAsPrefix = named(form, u"DateAsSuPrefix_Opt(0)"_s, new QRadioButton(u"as prefix"_s));
+    m_stampAsSuffix = named(form, u"DateAsSuPrefix_Opt(1)"_s, new QRadioButton(u"as suffix"_s));
+    m_stampAsPrefix->setChecked(startUp.StampAsPrefix);
+    m_stampAsSuffix->setChecked(!startUp.StampAsPrefix);
+}
+
+void RuleControls::createAttributesFrame(QWidget* form) {
+    QGroupBox* attributes = frame(form, u"AttrbFrm"_s, u"Attributes"_s);
+    m_newAttributes = checkBox(attributes, u"new_attr_chk"_s, u"New Attributes:"_s, false);
+    m_readOnly = checkBox(attributes, u"ReadOnly_chk"_s, u"Read-Only"_s, false);
+    m_hidden = checkBox(attributes, u"Hidden_chk"_s, u"Hidden"_s, false);
+    m_system = checkBox(attributes, u"System_chk"_s, u"System"_s, false);
+    m_archive = checkBox(attributes, u"Archive_chk"_s, u"Archive"_s, false);
+}
+
+void RuleControls::showSwitches() {
+    setInputEnabled(m_newFilenameText, m_newFilename->isChecked());
+    setInputEnabled(m_newExtensionText, m_newExtension->isChecked());
+
+    const bool replace = m_replace->isChecked();
+    setInputEnabled(m_replaceWhat, replace);
+    setInputEnabled(m_replaceWith, replace);
+    m_withLabel->setEnabled(replace);
+    for (QCheckBox* box : {m_spaceToUnderscore, m_underscoreToSpace, m_underscoreToHyphen,
+                           m_removeSpaces, m_removeUnderscores, m_removeHyphens,
+                           m_removeSquareNumbers, m_removeRoundNumbers, m_decodeUrlEscapes})
+        box->setEnabled(replace);
+
+    const bool stamp = m_stamp->isChecked();
+    setInputEnabled(m_stampFormat, stamp);
+    m_stampAsPrefix->setEnabled(stamp);
+    m_stampAsSuffix->setEnabled(stamp);
+
+    const bool attributes = m_newAttributes->isChecked();
+    for (QCheckBox* box : {m_readOnly, m_hidden, m_system, m_archive})
+        box->setEnabled(attributes);
+}
+
+RenameRuleSet RuleControls::ruleSet() const {
+    RenameRuleSet rules;
+    rules.NewFilenameOn = m_newFilename->isChecked();
+    rules.NewFilename = m_newFilenameText->text();
+    rules.NewExtensionOn = m_newExtension->isChecked();
+    rules.NewExtension = m_newExtensionText->text();
+    rules.CaseMode = m_caseMode->currentIndex();
+
+    rules.ReplaceOn = m_replace->isChecked();
+    rules.ReplaceWhat = m_replaceWhat->text();
+    rules.ReplaceWith = m_replaceWith->text();
+    rules.SpaceToUnderscore = m_spaceToUnderscore->isChecked();
+    rules.UnderscoreToSpace = m_underscoreToSpace->isChecked();
+    rules.UnderscoreToHyphen = m_underscoreToHyphen->isChecked();
+    rules.RemoveSpaces = m_removeSpaces->isChecked();
+    rules.RemoveUnderscores = m_removeUnderscores->isChecked();
+    rules.RemoveHyphens = m_removeHyphens->isChecked();
+    rules.RemoveSquareNumbers = m_removeSquareNumbers->isChecked();
+    rules.RemoveRoundNumbers = m_removeRoundNumbers->isChecked();
+    rules.DecodeUrlEscapes = m_decodeUrlEscapes->isChecked();
+
+    rules.Prefix = m_prefix->rule();
+    rules.Suffix = m_suffix->rule();
+
+    rules.StampOn = m_stamp->isChecked();
+    rules.StampFormat = m_stampFormat->currentIndex();
+    rules.StampAsPrefix = m_stampAsPrefix->isChecked();
+
+    rules.NewAttributesOn = m_newAttributes->isChecked();
+    rules.AttrReadOnly = m_readOnly->isChecked();
+    rules.AttrHidden = m_hidden->isChecked();
+    rules.AttrSystem = m_system->isChecked();
+    rules.AttrArchive = m_archive->isChecked();
+    return rules;
+}
+
+} // namespace quillane

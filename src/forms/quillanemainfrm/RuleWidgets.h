@@ -1,0 +1,26 @@
+#pragma once
+
+#include "rules/AffixEditor.h"
+
+#include <QString>
+#include <QWidget>
+
+class QLineEdit;
+
+namespace quillane {
+
+// Puts a new control on its parent under its name.
+template <typename Widget> Widget* named(QWidget* parent, const QString& name, Widget* widget) {
+    widget->setParent(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+// Enables or disables a rule input with its colour: a disabled box is also read-only and shows
+// the button face, an enabled one the window background.
+void setInputEnabled(QWidget* input, bool enabled);
+
+// Lets a text box take only what the limit allows while typing.
+void setEntryLimit(QLineEdit* box, const TextEntryLimit& limit);
+
+} // namespace quillane

@@ -1,0 +1,52 @@
+#include "forms/quillanemainfrm/StatusColours.h"
+
+#include <QString>
+
+namespace quillane {
+
+namespace {
+
+// The system colour indexes the program can meet, by the palette role that plays each part.
+std::optional<QPalette::ColorRole> roleOfSystemColour(quint32 index) {
+    switch (index) {
+    case 5:
+        return QPalette::Base; // window background
+    case 8:
+        return QPalette::Text; // window text
+    case 13:
+        return QPalette::Highlight; // selected items
+    case 14:
+        return QPalette::HighlightedText; // text of selected items
+    case 15:
+        return QPalette::Button; // button face
+    case 18:
+        return QPalette::ButtonText; // button text
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<qint32> TranslateColor(ColourValue colour, const QPalette& palette) {
+    if ((colour & 0x80000000u) == 0)
+        return static_cast<qint32>(colour & 0x00FFFFFFu);
+    const std::optional<QPalette::ColorRole> role = roleOfSystemColour(colour & 0xFFu);
+    if (!role || (colour & 0x7FFFFF00u) != 0)
+        return std::nullopt;
+    const QColor c = palette.color(QPalette::Active, *role);
+    return c.red() + c.green() * 256 + c.blue() * 65536;
+}
+
+ColourParts SplitColour(qint32 rgb) {
+    // C++ division truncates toward zero and the remainder takes the dividend's sign, which is
+    // what these parts are defined by.
+    return {static_cast<qint16>(rgb % 256), static_cast<qint16>((rgb / 256) % 256),
+            static_cast<qint16>((rgb / 65536) % 256)};
+}
+
+QString colourPartsText(const ColourParts& parts) {
+    return QStringLiteral("%1, %2, %3").arg(parts.red).arg(parts.green).arg(parts.blue);
+}
+
+} // namespace quillane

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "forms/quillanemainfrm/MainLayout.h"
+#include "gathering/FileFilterStore.h"
+#include "gathering/FileGatherer.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/SystemQueries.h"
+#include "renamelist/RenameListModel.h"
+#include "rules/DateTimeStamper.h"
+#include "settings/Registry.h"
+#include "settings/SettingsStore.h"
+#include "startup/DisplayProfile.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+
+class QAbstractButton;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QTableView;
+class QToolBar;
+
+namespace quillane {
+
+class ListSelectionSync;
+class RuleControls;
+
+// What the main window works with; all of it outlives the window.
+struct MainWindowServices {
+    FileSystem& files;
+    Dialogs& dialogs;
+    Registry& registry;
+    const DateTimeStamper& stamper;
+    DisplayProfile profile;
+    PlatformVersion platform;
+    QString AppDir;
+};
+
+// The program's working window: the rename list, the rule controls and every command.
+class quillanemainfrm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit quillanemainfrm(MainWindowServices services);
+    ~quillanemainfrm() override;
+
+    // The load sequence: size, tool bar, stored settings, idle status, command states, preview.
+    void load();
+
+    void BusyMode();
+    void NotBusyMode();
+    void Refresh_Buttons();
+    void RefreshRenOutputLst();
+
+    void AddMnu_Click();
+    void AddDirMnu_Click();
+    void RemoveMnu_Click();
+    void RemoveAllMnu_Click();
+    void ClearRenameLstMnu_Click();
+    void renamelst_Clear_cmd_Click();
+    void ExitMnu_Click();
+    void RenameMnu_Click();
+    void selposup_cmd_Click();
+    void selposdown_cmd_Click();
+    void MoveUpMnu_Click();
+    void MoveDownMnu_Click();
+    void MoveFirstMnu_Click();
+    void MoveLastMnu_Click();
+    void renamelst_SelectAll_cmd_Click();
+    void renamelst_DeselectAll_cmd_Click();
+    void renamelst_InvSel_cmd_Click();
+    void InvSelMnu_Click();
+    void IncSubdirMnu_Click();
+    void ExcSubdirMnu_Click();
+    void OutputWhereFileIsMnu_Click();
+    void OutputCustomDirMnu_Click();
+    void ShowGridMnu_Click();
+    void grdThis_ColumnClick(int column);
+
+    RenameListModel& renameList() { return m_list; }
+    SettingsStore& settings() { return m_settings; }
+    FileFilterStore& fileFilters() { return m_filters; }
+    const DisplayProfile& displayProfile() const { return m_profile; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption,
+                       const QString& shortcut = {});
+    void createMenus();
+    void createGridPopupMenu();
+    void createToolbar();
+    void createGrid(QWidget* form);
+    void createListButtons(QWidget* form);
+    void createStatusBar();
+    void placeDesignedControls();
+    void applyLayout();
+    void showMenuState();
+    void showToolbarHover(int position);
+    void showStatePicture(bool busy);
+    void PlaceInStatusPanel();
+    void colourProgressBar();
+    void runCommand(const QString& menuItem);
+
+    int pixels(int twips) const;
+    int twips(int pixels) const;
+    FormSize formSize() const;
+
+    FileSystem& m_files;
+    Dialogs& m_dialogs;
+    const DateTimeStamper& m_stamper;
+    DisplayProfile m_profile;
+    PlatformVersion m_platform;
+    QString m_appDir;
+    bool m_busy = false;
+
+    SettingsStore m_settings;
+    FileFilterStore m_filters;
+    RenameListModel m_list;
+    FileGatherer m_gatherer;
+
+    QWidget* m_form = nullptr;
+    RuleControls* m_rules = nullptr;
+    QTableView* m_grid = nullptr;
+    QWidget* m_gridViewport = nullptr;
+    ListSelectionSync* m_selectionSync = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_actionMenu = nullptr;
+    QMenu* m_popup = nullptr;
+    QLabel* m_panels[4] = {};
+    QProgressBar* m_progress = nullptr;
+    QPointer<QWidget> m_progressHome; // the bar's parent before it went into the status bar
+
+    QList<QAction*> m_removeGroup;
+    QList<QAction*> m_moveGroup;
+    QList<QAction*> m_listGroup;
+    QList<QAbstractButton*> m_listButtons;
+    QList<QAction*> m_toolbarActions;
+
+    // The state pictures; the 16 pixel ones show above the normal resolution.
+    QPixmap BusyIconImg;
+    QPixmap NotBusyIconImg;
+    QPixmap BusyIconImg16;
+    QPixmap NotBusyIconImg16;
+};
+
+} // namespace quillane

@@ -1,0 +1,370 @@
+#include "forms/quillanemainfrm/MainWindowTexts.h"
+#include "forms/quillanemainfrm/quillanemainfrm.h"
+#include "platform/PosixFileSystem.h"
+#include "tests/CaseName.h"
+#include "tests/QtPrinters.h"
+#include "tests/rules/FixedClock.h"
+#include "tests/settings/IniStore.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+
+#include <gmock/gmock.h>
+
+#include <memory>
+
+namespace quillane {
+namespace {
+
+using namespace Qt::StringLiterals;
+using testing::ElementsAre;
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<quillanemainfrm>(MainWindowServices{
+            files, dialogs, store.registry(), stamper, DisplayProfile{true, false, false, 100, -50},
+            PlatformVersion{}, folder.path()});
+        window->load();
+        window->show();
+    }
+
+    template <typename Widget = QWidget> Widget* child(const QString& name) const {
+        auto* found = window->findChild<Widget*>(name);
+        EXPECT_NE(found, nullptr) << qPrintable(name);
+        return found;
+    }
+    QAction* action(const QString& name) const { return child<QAction>(name); }
+
+    QString makeFile(const QString& name) const {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8());
+        return file.fileName();
+    }
+
+    // Adds the files through the add-files command, as picked in the dialog.
+    void addFiles(const QStringList& names) {
+        QStringList paths;
+        for (const QString& name : names)
+            paths << makeFile(name);
+        dialogs.answerOpenFiles(OpenFilesResult{paths});
+        action(u"AddMnu"_s)->trigger();
+    }
+
+    QString cell(int row, ListColumn column) const {
+        return window->renameList().list().cell(row, column);
+    }
+    QStringList newNames() const {
+        QStringList names;
+        for (int row = 0; row < window->renameList().rowCount(); ++row)
+            names << cell(row, ListColumn::Renout);
+        return names;
+    }
+    QString statusPanel(int panel) const {
+        return child<QLabel>(u"StatusPanel%1"_s.arg(panel))->text();
+    }
+    void type(const QString& box, const QString& text) {
+        QTest::keyClicks(child<QLineEdit>(box), text);
+    }
+    // Clicks near the left edge, where a check box's box is.
+    void click(const QString& name) {
+        QWidget* target = child(name);
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
+    }
+
+    QTemporaryDir folder;
+    IniStore store;
+    ScriptedDialogs dialogs;
+    PosixFileSystem files;
+    FixedClock clock{{QDate(2026, 12, 6), QTime(10, 30, 0)}};
+    DateTimeStamper stamper{clock, TimeNotation{}};
+    std::unique_ptr<quillanemainfrm> window;
+};
+
+TEST_F(MainWindowTest, DefaultRulesNumberAFreshListAndSelectItsFirstRow) {
+    addFiles({u"holiday.jpg"_s, u"beach.png"_s, u"notes"_s});
+
+    EXPECT_THAT(newNames(), ElementsAre(u"Image1.jpg"_s, u"Image2.png"_s, u"Image3"_s));
+    EXPECT_EQ(statusPanel(2), u"3 files, 1 selected"_s);
+    EXPECT_TRUE(child<QTableView>(u"grdThis"_s)->selectionModel()->isRowSelected(0, {}));
+    EXPECT_EQ(window->windowTitle(), u"Kestrova Quillane v2.0.0"_s);
+}
+
+TEST_F(MainWindowTest, TypedForbiddenCharactersNeverReachTheTextBoxesButPastedOnesDo) {
+    click(u"Replace_chk"_s);
+    for (const QString& box : {u"new_filename_txt"_s, u"ReplaceWhat_txt"_s, u"prefix_txt"_s}) {
+        child<QLineEdit>(box)->clear();
+        type(box, u"a:b\\/*?\"<>|c"_s);
+        EXPECT_EQ(child<QLineEdit>(box)->text(), u"abc"_s) << qPrintable(box);
+    }
+    auto* name = child<QLineEdit>(u"new_filename_txt"_s);
+    QApplication::clipboard()->setText(u"x:y"_s);
+    name->paste();
+    EXPECT_EQ(name->text(), u"abcx:y"_s);
+}
+
+struct EnablingCase {
+    const char* name;
+    QString switchBox;
+    QStringList dependents;
+    bool startsOn;
+};
+
+class EnablingTest : public MainWindowTest, public testing::WithParamInterface<EnablingCase> {};
+
+TEST_P(EnablingTest, SwitchEnablesItsDependentsAndTheyKeepTheirValues) {
+    const EnablingCase& c = GetParam();
+    const auto dependentsEnabled = [&] {
+        QList<bool> states;
+        for (const QString& name : c.dependents) {
+            QWidget* dependent = child(name);
+            auto* box = qobject_cast<QLineEdit*>(dependent);
+            // A disabled text box is read-only too.
+            if (box != nullptr) {
+                EXPECT_EQ(box->isReadOnly(), !box->isEnabled()) << qPrintable(name);
+                const QPalette::ColorRole paint =
+                    box->isEnabled() ? QPalette::Base : QPalette::Button;
+                EXPECT_EQ(box->palette().color(QPalette::Base),
+                          QApplication::palette(box).color(paint))
+                    << qPrintable(name);
+            }
+            states << dependent->isEnabled();
+        }
+        return states;
+    };
+    EXPECT_THAT(dependentsEnabled(), testing::Each(c.startsOn));
+    const QString firstText = qobject_cast<QLineEdit*>(child(c.dependents.front()))
+                                  ? child<QLineEdit>(c.dependents.front())->text()
+                                  : QString();
+    click(c.switchBox);
+    EXPECT_THAT(dependentsEnabled(), testing::Each(!c.startsOn));
+    click(c.switchBox);
+    EXPECT_THAT(dependentsEnabled(), testing::Each(c.startsOn));
+    if (auto* box = qobject_cast<QLineEdit*>(child(c.dependents.front()))) {
+        EXPECT_EQ(box->text(), firstText);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Switches, EnablingTest,
+    testing::Values(
+        EnablingCase{"NewFilename", u"new_filename_chk"_s, {u"new_filename_txt"_s}, true},
+        EnablingCase{"NewExtension", u"new_ext_chk"_s, {u"new_ext_txt"_s}, false},
+        EnablingCase{"Replace",
+                     u"Replace_chk"_s,
+                     {u"ReplaceWhat_txt"_s, u"ReplaceWith_txt"_s, u"with_lbl"_s,
+                      u"Replace_Space___chk"_s, u"Replace___Space_chk"_s, u"Replace___Hyphen_chk"_s,
+                      u"Remove_Space_chk"_s, u"Remove_UnderScore_chk"_s, u"Remove_Hyphen_chk"_s,
+                      u"Remove_Brackets_chk"_s, u"Remove_Brackets2_chk"_s, u"Remove_URL_Enc_chk"_s},
+                     false},
+        EnablingCase{"DateTime",
+                     u"DateTime_chk"_s,
+                     {u"datetime_cmb"_s, u"DateAsSuPrefix_Opt(0)"_s, u"DateAsSuPrefix_Opt(1)"_s},
+                     false},
+        EnablingCase{"NewAttributes",
+                     u"new_attr_chk"_s,
+                     {u"ReadOnly_chk"_s, u"Hidden_chk"_s, u"System_chk"_s, u"Archive_chk"_s},
+                     false}),
+    CaseName());
+
+TEST_F(MainWindowTest, RuleChangesRefreshThePreviewButAttributesDoNot) {
+    addFiles({u"a.jpg"_s, u"b.jpg"_s});
+    type(u"new_filename_txt"_s, u"X"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"ImageX1.jpg"_s, u"ImageX2.jpg"_s));
+
+    click(u"DateTime_chk"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"2026-12-06ImageX1.jpg"_s, u"2026-12-06ImageX2.jpg"_s));
+    click(u"DateAsSuPrefix_Opt(1)"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"ImageX12026-12-06.jpg"_s, u"ImageX22026-12-06.jpg"_s));
+
+    // A name edited behind the preview's back shows whether attributes refresh it.
+    child<QComboBox>(u"filename_format_cmb"_s)->setCurrentIndex(1);
+    click(u"new_attr_chk"_s);
+    click(u"Hidden_chk"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"ImageX12026-12-06.jpg"_s, u"ImageX22026-12-06.jpg"_s));
+}
+
+TEST_F(MainWindowTest, AffixControlsFollowTheirPageAscendingAndScrollBars) {
+    addFiles({u"a.jpg"_s, u"b.jpg"_s});
+    // Padding grows as its scroll bar goes up.
+    child<QScrollBar>(u"suffix_no_format_vscr"_s)->setValue(5);
+    EXPECT_EQ(child<QLineEdit>(u"suffix_no_format_txt"_s)->text(), u"3"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"Image001.jpg"_s, u"Image002.jpg"_s));
+    child<QScrollBar>(u"suffix_no_incr_vscr"_s)->setValue(246);
+    EXPECT_EQ(child<QLineEdit>(u"suffix_no_incr_txt"_s)->text(), u"10"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"Image001.jpg"_s, u"Image011.jpg"_s));
+
+    // Without Ascending the suffix is fixed, still padded, and its increment rests.
+    click(u"suffix_asc_chk"_s);
+    EXPECT_TRUE(child(u"suffix_no_format_txt"_s)->isEnabled());
+    EXPECT_FALSE(child(u"suffix_no_incr_vscr"_s)->isEnabled());
+    EXPECT_FALSE(child(u"suffix_no_incr_lbl"_s)->isEnabled());
+    EXPECT_THAT(newNames(), ElementsAre(u"Image001.jpg"_s, u"Image001.jpg"_s));
+
+    // On the Numeric page the prefix box takes digits only; Ascending becomes available.
+    EXPECT_FALSE(child(u"prefix_asc_chk"_s)->isEnabled());
+    child<QTabBar>(u"prefix_tab"_s)->setCurrentIndex(0);
+    EXPECT_TRUE(child(u"prefix_asc_chk"_s)->isEnabled());
+    type(u"prefix_txt"_s, u"a7b"_s);
+    EXPECT_EQ(child<QLineEdit>(u"prefix_txt"_s)->text(), u"7"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"7Image001.jpg"_s, u"7Image001.jpg"_s));
+}
+
+TEST_F(MainWindowTest, CommandStatesFollowEveryListChange) {
+    const auto states = [&] {
+        return QList<bool>{
+            action(u"RemoveMnu"_s)->isEnabled(),
+            action(u"MoveUpMnu"_s)->isEnabled(),
+            action(u"RenameMnu"_s)->isEnabled(),
+            child(u"renamelst_InvSel_cmd"_s)->isEnabled(),
+            child<QToolBar>(u"cToolbar1"_s)->findChild<QAction*>(u"Up"_s)->isEnabled(),
+            action(u"MoveToFirstRenameWhatSelPopupMnu"_s)->isEnabled()};
+    };
+    const QList<bool> none{false, false, false, false, false, false};
+    EXPECT_EQ(states(), none);
+    EXPECT_EQ(statusPanel(2), u"0 file, 0 selected"_s);
+
+    addFiles({u"a"_s});
+    EXPECT_EQ(states(), (QList<bool>{true, false, true, true, false, false}));
+    addFiles({u"b"_s, u"c"_s});
+    EXPECT_EQ(states(), (QList<bool>{true, true, true, true, true, true}));
+    action(u"DeselectAllMnu"_s)->trigger();
+    EXPECT_EQ(states(), (QList<bool>{false, false, true, true, false, false}));
+    EXPECT_EQ(statusPanel(2), u"3 files, 0 selected"_s);
+    click(u"renamelst_InvSel_cmd"_s);
+    EXPECT_EQ(statusPanel(2), u"3 files, 3 selected"_s);
+    QTest::keyClick(child(u"grdThis"_s), Qt::Key_Delete);
+    EXPECT_EQ(states(), none);
+    EXPECT_EQ(statusPanel(2), u"0 file, 0 selected"_s);
+
+    // Selecting in the grid is a selection change too.
+    addFiles({u"d"_s, u"e"_s});
+    child<QTableView>(u"grdThis"_s)->selectAll();
+    EXPECT_EQ(statusPanel(2), u"2 files, 2 selected"_s);
+    action(u"RemoveAllMnu"_s)->trigger();
+    EXPECT_EQ(statusPanel(2), u"0 file, 0 selected"_s);
+}
+
+TEST_F(MainWindowTest, MovesAndColumnSortRenumberThePreview) {
+    addFiles({u"b.txt"_s, u"a.txt"_s, u"c.txt"_s});
+    action(u"MoveLastMnu"_s)->trigger(); // row 0, b, is selected
+    EXPECT_EQ(cell(2, ListColumn::Filename), u"b.txt"_s);
+    EXPECT_EQ(cell(2, ListColumn::Renout), u"Image3.txt"_s);
+
+    QHeaderView* header = child<QTableView>(u"grdThis"_s)->horizontalHeader();
+    Q_EMIT header->sectionClicked(1);
+    EXPECT_EQ(cell(0, ListColumn::Filename), u"a.txt"_s);
+    EXPECT_EQ(cell(0, ListColumn::Renout), u"Image1.txt"_s);
+    Q_EMIT header->sectionClicked(1);
+    EXPECT_EQ(cell(0, ListColumn::Filename), u"c.txt"_s);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
+TEST_F(MainWindowTest, SettingsCommandsWriteTheStoreAndSetTheirChecks) {
+    EXPECT_TRUE(action(u"IncSubdirMnu"_s)->isChecked());
+    action(u"ExcSubdirMnu"_s)->trigger();
+    EXPECT_FALSE(action(u"IncSubdirMnu"_s)->isChecked());
+    EXPECT_TRUE(action(u"ExcSubdirMnu"_s)->isChecked());
+    EXPECT_THAT(store.dump().toStdString(), testing::HasSubstr("RecurseDir=RecurseN"));
+
+    EXPECT_TRUE(child<QTableView>(u"grdThis"_s)->showGrid());
+    action(u"ShowGridMnu"_s)->trigger();
+    EXPECT_FALSE(action(u"ShowGridMnu"_s)->isChecked());
+    EXPECT_FALSE(child<QTableView>(u"grdThis"_s)->showGrid());
+    EXPECT_THAT(store.dump().toStdString(), testing::HasSubstr("grid=0"));
+
+    dialogs.answerFolder(folder.path());
+    action(u"OutputCustomDirMnu"_s)->trigger();
+    EXPECT_TRUE(action(u"OutputCustomDirMnu"_s)->isChecked());
+    EXPECT_FALSE(action(u"OutputWhereFileIsMnu"_s)->isChecked());
+    EXPECT_EQ(action(u"OutputCustomDirMnu"_s)->text(), u"Custom... ("_s + folder.path() + u")"_s);
+}
+
+TEST_F(MainWindowTest, BusyModeLocksTheCommandsAndIdleModeRestoresExactlyThem) {
+    addFiles({u"a"_s, u"b"_s});
+    action(u"DeselectAllMnu"_s)->trigger();
+    const auto enabledStates = [&] {
+        QList<bool> states;
+        for (QAction* each : window->findChildren<QAction*>())
+            states << each->isEnabled();
+        return states;
+    };
+    const QList<bool> idle = enabledStates();
+    QToolBar* toolbar = child<QToolBar>(u"cToolbar1"_s);
+
+    window->BusyMode();
+    EXPECT_FALSE(child<QMenu>(u"FileMnu"_s)->menuAction()->isEnabled());
+    EXPECT_FALSE(child<QMenu>(u"ActionMnu"_s)->menuAction()->isEnabled());
+    EXPECT_TRUE(child<QMenu>(u"OptionMnu"_s)->menuAction()->isEnabled());
+    for (QAction* button : toolbar->actions())
+        EXPECT_TRUE(button->isSeparator() || !button->isEnabled()) << qPrintable(button->text());
+    EXPECT_EQ(statusPanel(1), MainWindowText::Processing);
+    auto* bar = child<QProgressBar>(u"ProgressBar1"_s);
+    EXPECT_EQ(bar->parentWidget(), static_cast<QWidget*>(window->statusBar()));
+    EXPECT_TRUE(bar->isVisible());
+
+    window->NotBusyMode();
+    EXPECT_EQ(enabledStates(), idle);
+    EXPECT_FALSE(toolbar->findChild<QAction*>(u"Remove"_s)->isEnabled());
+    EXPECT_EQ(statusPanel(1), MainWindowText::AwaitingJob);
+    EXPECT_EQ(statusPanel(3), MainWindowText::Idle);
+    EXPECT_LT(bar->geometry().right(), 0);
+
+    // The bar moved into the status bar once; a second busy spell only places it again.
+    window->BusyMode();
+    EXPECT_EQ(bar->parentWidget(), static_cast<QWidget*>(window->statusBar()));
+    EXPECT_GT(bar->x(), child(u"StatusPanel3"_s)->x());
+    window->NotBusyMode();
+}
+
+TEST_F(MainWindowTest, RenameRunAsksAboutATakenNameAndLeavesTheWindowIdle) {
+    addFiles({u"one.txt"_s, u"two.txt"_s});
+    makeFile(u"Image2.txt"_s);
+    dialogs.answerMessage(MessageAnswer::No);
+
+    action(u"RenameMnu"_s)->trigger();
+
+    const QList<MessageRequest> asked = dialogs.messages();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].text,
+              u"'"_s + folder.filePath(u"Image2.txt"_s) + u"' already exists. Overwrite?"_s);
+    EXPECT_TRUE(QFile::exists(folder.filePath(u"Image1.txt"_s)));
+    EXPECT_TRUE(QFile::exists(folder.filePath(u"two.txt"_s)));
+    EXPECT_EQ(cell(0, ListColumn::Filename), u"Image1.txt"_s);
+    EXPECT_EQ(cell(1, ListColumn::Filename), u"two.txt"_s);
+    EXPECT_TRUE(child<QMenu>(u"FileMnu"_s)->menuAction()->isEnabled());
+    EXPECT_EQ(statusPanel(1), MainWindowText::AwaitingJob);
+    EXPECT_EQ(child<QProgressBar>(u"ProgressBar1"_s)->value(), 0);
+}
+
+TEST_F(MainWindowTest, ToolbarHoverNamesTheButtonAndSeparatorsShowTheIdleText) {
+    QToolBar* toolbar = child<QToolBar>(u"cToolbar1"_s);
+    const QList<QAction*> positions = toolbar->actions();
+    ASSERT_EQ(positions.size(), 14);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(toolbar->widgetForAction(positions[9]), &enter);
+    EXPECT_EQ(statusPanel(1), u"Rename file(s)."_s);
+    QApplication::sendEvent(toolbar->widgetForAction(positions[5]), &enter);
+    EXPECT_EQ(statusPanel(1), MainWindowText::AwaitingJob);
+    EXPECT_EQ(positions[9]->toolTip(), u"Rename  files"_s);
+}
+
+} // namespace
+} // namespace quillane

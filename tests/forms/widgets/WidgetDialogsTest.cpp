@@ -1,0 +1,205 @@
+#include "forms/widgets/WidgetDialogs.h"
+
+#include "tests/CaseName.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+namespace {
+
+// Runs `act` on the modal window the next call opens, once its event loop is running.
+template <typename Window> void whenShown(std::function<void(Window*)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (!window) {
+            ADD_FAILURE() << "no modal window of the expected kind";
+            if (QWidget* other = QApplication::activeModalWidget())
+                other->close();
+            return;
+        }
+        act(window);
+    });
+}
+
+enum class Press { Ok, Yes, No, Escape };
+
+struct MessageCase {
+    const char* name;
+    MessageRequest request;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+    Press press;
+    MessageAnswer answer;
+    friend void PrintTo(const MessageCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class WidgetDialogsTest : public testing::Test {
+protected:
+    WidgetDialogsTest() {
+        dialogs.setOwnerWindow(DialogOwner::MainWindow, &mainWindow);
+        dialogs.setOwnerWindow(DialogOwner::Preferences, preferences.get());
+        // FilterDialog stays unregistered and Preferences is destroyed in the message test.
+    }
+
+    QWidget* expectedOwner(DialogOwner owner) {
+        return owner == DialogOwner::MainWindow ? &mainWindow : nullptr;
+    }
+
+    WidgetDialogs dialogs;
+    QWidget mainWindow;
+    std::unique_ptr<QWidget> preferences = std::make_unique<QWidget>();
+};
+
+class MessageBoxTest : public WidgetDialogsTest, public testing::WithParamInterface<MessageCase> {};
+
+TEST_P(MessageBoxTest, ShowsTheRequestAndReturnsTheAnswer) {
+    const MessageCase& row = GetParam();
+    preferences.reset();
+    whenShown<QMessageBox>([&](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), row.request.title);
+        EXPECT_EQ(box->text(), row.request.text);
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->icon(), row.icon);
+        EXPECT_EQ(box->standardButtons(), row.buttons);
+        EXPECT_EQ(box->defaultButton(), qobject_cast<QPushButton*>(box->button(row.defaultButton)));
+        EXPECT_EQ(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint), row.request.keptOnTop);
+        EXPECT_EQ(box->parentWidget(), expectedOwner(row.request.owner));
+        if (row.press == Press::Escape) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(box, &escape);
+            return;
+        }
+        const auto button = row.press == Press::Ok    ? QMessageBox::Ok
+                            : row.press == Press::Yes ? QMessageBox::Yes
+                                                      : QMessageBox::No;
+        box->button(button)->click();
+    });
+    EXPECT_EQ(dialogs.showMessage(row.request), row.answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, MessageBoxTest,
+    testing::Values(
+        MessageCase{"ExclamationOkOnMainWindow",
+                    {u"Kestrova Quillane"_s, u"Already running!"_s},
+                    QMessageBox::Warning,
+                    QMessageBox::Ok,
+                    QMessageBox::Ok,
+                    Press::Ok,
+                    MessageAnswer::Ok},
+        MessageCase{"QuestionYesNoDefaultNoEscapeAnswersNo",
+                    {u"Ask"_s, u"Rename 3 files?"_s, MessageIcon::Question, MessageButtons::YesNo,
+                     MessageAnswer::No, true, DialogOwner::MainWindow},
+                    QMessageBox::Question,
+                    QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::No,
+                    Press::Escape,
+                    MessageAnswer::No},
+        MessageCase{"CriticalYesNoDefaultYesClickedYes",
+                    {u"Error"_s, u"Go on?"_s, MessageIcon::Critical, MessageButtons::YesNo,
+                     MessageAnswer::Yes, false, DialogOwner::MainWindow},
+                    QMessageBox::Critical,
+                    QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::Yes,
+                    Press::Yes,
+                    MessageAnswer::Yes},
+        MessageCase{"MarkupShownVerbatimWithoutOwner",
+                    {u"Info"_s, u"<b>a & b</b>.txt"_s, MessageIcon::Information, MessageButtons::Ok,
+                     MessageAnswer::Ok, true, DialogOwner::FilterDialog},
+                    QMessageBox::Information,
+                    QMessageBox::Ok,
+                    QMessageBox::Ok,
+                    Press::Escape,
+                    MessageAnswer::Ok},
+        MessageCase{"NoIconDestroyedOwnerClickedNo",
+                    {u"Plain"_s, u"Keep?"_s, MessageIcon::None, MessageButtons::YesNo,
+                     MessageAnswer::Yes, false, DialogOwner::Preferences},
+                    QMessageBox::NoIcon,
+                    QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::Yes,
+                    Press::No,
+                    MessageAnswer::No}),
+    CaseName());
+
+TEST_F(WidgetDialogsTest, OpenFilesReturnsTheChosenFullPathsOrNothing) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const QString& name : {u"a.jpg"_s, u"b.jpg"_s}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QStringList filters{u"All Files (*)"_s, u"Jpeg (*.jpg *.jpeg *.jpe)"_s};
+    const OpenFilesRequest request{u"Add Files"_s, folder.path(), filters, 1};
+
+    // Types two names as a user picking them would, in the order they are to come back.
+    const auto pickThenClose = [](QFileDialog* dialog, bool accept) {
+        auto* names = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+        if (!names) {
+            ADD_FAILURE() << "no file name box";
+            accept = false;
+        } else {
+            names->setText(u"\"b.jpg\" \"a.jpg\""_s);
+        }
+        if (accept)
+            static_cast<QDialog*>(dialog)->accept(); // public there, and virtual
+        else
+            dialog->reject();
+    };
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), u"Add Files"_s);
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder.path()).absolutePath());
+        EXPECT_EQ(dialog->nameFilters(), filters);
+        EXPECT_EQ(dialog->selectedNameFilter(), filters.at(1));
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
+        EXPECT_EQ(dialog->parentWidget(), &mainWindow);
+        pickThenClose(dialog, true);
+    });
+    const auto picked = dialogs.openFiles(request);
+    ASSERT_TRUE(picked.has_value());
+    EXPECT_EQ(picked->paths,
+              QStringList({folder.filePath(u"b.jpg"_s), folder.filePath(u"a.jpg"_s)}));
+
+    whenShown<QFileDialog>([&](QFileDialog* dialog) { pickThenClose(dialog, false); });
+    EXPECT_EQ(dialogs.openFiles(request), std::nullopt);
+}
+
+TEST_F(WidgetDialogsTest, BrowseForFolderReturnsTheChosenFolderOrNothing) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const FolderRequest request{u"Pick a folder"_s, DialogOwner::FilterDialog};
+
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), u"Pick a folder"_s);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
+        EXPECT_TRUE(dialog->testOption(QFileDialog::ShowDirsOnly));
+        EXPECT_EQ(dialog->parentWidget(), nullptr);
+        dialog->setDirectory(folder.path());
+        static_cast<QDialog*>(dialog)->accept(); // public there, and virtual
+    });
+    EXPECT_EQ(dialogs.browseForFolder(request), QDir(folder.path()).absolutePath());
+
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(dialogs.browseForFolder(request), std::nullopt);
+}
+
+} // namespace
+} // namespace quillane

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "forms/quillanemainfrm/quillanemainfrm.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/QSettingsStore.h"
+#include "settings/SettingNames.h"
+
+#include <QTemporaryDir>
+
+namespace quillane {
+
+// A loaded, shown main window with settings of its own in a temporary folder, as on a first
+// start with the normal display profile of this host; for tools that look at or time the window.
+class StandaloneMainWindow {
+public:
+    explicit StandaloneMainWindow(Dialogs& dialogs)
+        : m_window(MainWindowServices{m_files, dialogs, m_registry, m_stamper,
+                                      DisplayProfile{true, false, false, 100, -50},
+                                      PlatformVersion{}, m_home.path()}) {
+        m_window.load();
+        m_window.show();
+    }
+
+    quillanemainfrm& window() { return m_window; }
+
+private:
+    QTemporaryDir m_home;
+    QSettingsStore m_store{QString(SettingName::ProgramKey),
+                           m_home.filePath(QStringLiteral("settings.ini"))};
+    Registry m_registry{m_store};
+    PosixFileSystem m_files;
+    DateTimeStamper m_stamper = DateTimeStamper::system();
+    quillanemainfrm m_window;
+};
+
+} // namespace quillane

@@ -1,0 +1,63 @@
+// Renders the program's windows into PNG files, for looking at them without a desktop:
+//   quillane_screenshots OUTPUT_FOLDER
+#include "forms/widgets/WidgetDialogs.h"
+#include "tools/StandaloneMainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace quillane;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool save(QWidget& window, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name);
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+// A list a user might have gathered, with a few rules set so the preview shows them working.
+void fillExample(quillanemainfrm& window) {
+    QList<ListedFile> files;
+    for (int i = 1; i <= 24; ++i)
+        files.append({u"/home/ada/Pictures/Holiday 2026"_s,
+                      u"IMG_%1 (%2).JPG"_s.arg(4100 + i * 7).arg(i % 3 + 1)});
+    window.renameList().appendEntries(files);
+    window.renameList().selectRow(0);
+    window.Refresh_Buttons();
+    auto* name = window.findChild<QLineEdit*>(u"new_filename_txt"_s);
+    name->clear();
+    QTest::keyClicks(name, u"Lisbon "_s);
+    QWidget* newExtension = window.findChild<QWidget*>(u"new_ext_chk"_s);
+    QTest::mouseClick(newExtension, Qt::LeftButton, {}, QPoint(6, newExtension->height() / 2));
+    QTest::keyClicks(window.findChild<QLineEdit*>(u"new_ext_txt"_s), u"jpg"_s);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+
+    WidgetDialogs dialogs;
+    StandaloneMainWindow standalone(dialogs);
+    quillanemainfrm& window = standalone.window();
+    fillExample(window);
+
+    bool saved = save(window, folder, u"main-window.png"_s);
+    window.resize(window.size() * 13 / 10);
+    saved = save(window, folder, u"main-window-large.png"_s) && saved;
+    return saved ? 0 : 1;
+}
