@@ -484,6 +484,10 @@ LIST_PICTURES = {
        (triangle((13 / 16, 1), (9.5 / 16, 11.5 / 16), (16.5 / 16, 11.5 / 16)), TWO_WAY)],
     "up": list_arrow(True),
     "down": list_arrow(False),
+    # The filter dialog's add and remove buttons: a green plus and a red minus.
+    "add": [(grid(2, 6, 14, 10), (30, 130, 50)), (grid(6, 2, 10, 14), (30, 130, 50)),
+            (grid(3, 7, 13, 9), (70, 190, 90)), (grid(7, 3, 9, 13), (70, 190, 90))],
+    "remove": [(grid(2, 6, 14, 10), (170, 30, 30)), (grid(3, 7, 13, 9), (230, 80, 70))],
 }
 
 

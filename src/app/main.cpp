@@ -24,9 +24,8 @@ int main(int argc, char** argv) {
 
     agreefrm startup({system, dialogs, files, registry, stamper,
                       QCoreApplication::applicationDirPath(),
-                      screen != nullptr ? qRound(screen->logicalDotsPerInchX()) : 96});
+                      screen != nullptr ? qRound(screen->logicalDotsPerInchX()) : 96, &dialogs});
     if (!startup.load())
         return 0;
-    dialogs.setOwnerWindow(DialogOwner::MainWindow, startup.mainWindow());
     return QApplication::exec();
 }

@@ -46,21 +46,24 @@ bool FileFilterStore::countIsMissing() const {
     return count.isEmpty() || count == GatheringText::NoFilters;
 }
 
+FileFilterSet FileFilterStore::replaceDamagedSet(DialogOwner owner) {
+    MessageRequest box;
+    box.title = ApplicationTitle;
+    box.text = GatheringText::FilterSetDamaged;
+    box.icon = MessageIcon::Exclamation;
+    box.buttons = MessageButtons::Ok;
+    box.defaultButton = MessageAnswer::Ok;
+    box.keptOnTop = true;
+    box.owner = owner;
+    m_dialogs.showMessage(box);
+    // The defaults are what the message promises, also when the store cannot take them.
+    ResetFileFilter();
+    return FileFilterSet::defaults();
+}
+
 FileFilterSet FileFilterStore::ReadFileFilterSet(DialogOwner owner) {
-    if (countIsMissing()) {
-        MessageRequest box;
-        box.title = ApplicationTitle;
-        box.text = GatheringText::FilterSetDamaged;
-        box.icon = MessageIcon::Exclamation;
-        box.buttons = MessageButtons::Ok;
-        box.defaultButton = MessageAnswer::Ok;
-        box.keptOnTop = true;
-        box.owner = owner;
-        m_dialogs.showMessage(box);
-        // The defaults are what the message promises, also when the store cannot take them.
-        ResetFileFilter();
-        return FileFilterSet::defaults();
-    }
+    if (countIsMissing())
+        return replaceDamagedSet(owner);
 
     const qint32 count = countFromText(m_registry.GetString(
         RegistryRoot::CurrentUser, SettingName::ProgramKey, SettingName::NoOfFilter));
@@ -75,6 +78,13 @@ FileFilterSet FileFilterStore::ReadFileFilterSet(DialogOwner owner) {
             filters.append(std::move(filter));
     }
     return FileFilterSet(std::move(filters));
+}
+
+FileFilterSet FileFilterStore::loadForEditing(DialogOwner owner) {
+    const FileFilterSet set = ReadFileFilterSet(owner);
+    m_registry.SaveString(RegistryRoot::CurrentUser, SettingName::ProgramKey,
+                          SettingName::NoOfFilter, QString::number(set.count()));
+    return set.count() == 0 ? replaceDamagedSet(owner) : set;
 }
 
 bool FileFilterStore::WriteFileFilterSet(const FileFilterSet& set) {

@@ -23,6 +23,9 @@ public:
     // The stored set. A missing or zero count is reported to the user on top of the owner, and
     // the defaults are stored and returned.
     FileFilterSet ReadFileFilterSet(DialogOwner owner = DialogOwner::MainWindow);
+    // The stored set for the filter editor: the count of filters actually found is stored at
+    // once, and a set with none is reported and replaced by the defaults.
+    FileFilterSet loadForEditing(DialogOwner owner);
     // Replaces the stored set, numbering the filters from 1. False when the store refused a write.
     bool WriteFileFilterSet(const FileFilterSet& set);
     // Stores the default set in place of whatever was there.
@@ -36,6 +39,8 @@ public:
 
 private:
     bool countIsMissing() const;
+    // Tells the user on top of `owner`, then stores and returns the defaults.
+    FileFilterSet replaceDamagedSet(DialogOwner owner);
 
     Registry& m_registry;
     Dialogs& m_dialogs;

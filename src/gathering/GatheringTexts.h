@@ -28,6 +28,17 @@ inline constexpr QLatin1StringView JpegPatterns("*.jpg,*.jpeg,*.jpe");
 inline constexpr QLatin1StringView Mpeg("Mpeg");
 inline constexpr QLatin1StringView MpegPatterns("*.mpg,*.mpeg,*.mpe");
 
+// The filter dialog's inputs, their texts and its messages.
+inline constexpr QLatin1StringView PatternsHint("*.FileType1,*.FileType2");
+inline constexpr QLatin1StringView NeedFileType("Please key in an appropriate FileType.");
+inline constexpr QLatin1StringView NeedDescription("Please key in a Description.");
+inline constexpr QLatin1StringView NothingToAdd("Nothing to add.");
+inline constexpr QLatin1StringView NothingToRemove("Nothing to remove.");
+inline constexpr QLatin1StringView NothingToSwap("Nothing to swap.");
+inline constexpr QLatin1StringView
+    ConfirmFilterReset("Are you sure you want to reset and restore the default File Filter?");
+inline constexpr QLatin1StringView OneFilterNeeded("At least 1 FileType must exist!");
+
 inline constexpr QLatin1StringView LabelStart(" (");
 inline constexpr QLatin1StringView LabelEnd(")");
 inline constexpr QChar DialogFilterSeparator(u'|');

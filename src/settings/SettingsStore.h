@@ -74,8 +74,10 @@ public:
     // separator unless it is the root itself.
     static QString chosenFolder(const QString& path);
 
-private:
+    // A setting's stored text, empty when absent or not text.
     QString read(QLatin1StringView name) const;
+
+private:
     void write(QLatin1StringView name, const QString& text);
 
     Registry& m_registry;

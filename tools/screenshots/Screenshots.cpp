@@ -1,5 +1,7 @@
 // Renders the program's windows into PNG files, for looking at them without a desktop:
 //   quillane_screenshots OUTPUT_FOLDER
+#include "forms/Preferencesfrm/Preferencesfrm.h"
+#include "forms/customfilefilterfrm/customfilefilterfrm.h"
 #include "forms/widgets/WidgetDialogs.h"
 #include "tools/StandaloneMainWindow.h"
 
@@ -59,5 +61,13 @@ int main(int argc, char** argv) {
     bool saved = save(window, folder, u"main-window.png"_s);
     window.resize(window.size() * 13 / 10);
     saved = save(window, folder, u"main-window-large.png"_s) && saved;
+
+    Preferencesfrm preferences(window.settings(), window.fileFilters(), dialogs, &dialogs, &window);
+    preferences.show();
+    preferences.NextCmd_Click();
+    saved = save(preferences, folder, u"preferences.png"_s) && saved;
+    customfilefilterfrm filterDialog(window.fileFilters(), dialogs, &dialogs, &preferences);
+    filterDialog.show();
+    saved = save(filterDialog, folder, u"custom-file-filter.png"_s) && saved;
     return saved ? 0 : 1;
 }

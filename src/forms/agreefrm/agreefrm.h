@@ -23,6 +23,7 @@ struct StartupServices {
     const DateTimeStamper& stamper;
     QString executableFolder;
     qint32 screenDpi = 96;
+    DialogOwners* owners = nullptr;
 };
 
 // The program's start: the one-time checks, then the main window. It stays alive, unseen, until

@@ -1,5 +1,7 @@
 #include "forms/quillanemainfrm/quillanemainfrm.h"
 
+#include "forms/Preferencesfrm/Preferencesfrm.h"
+#include "forms/customfilefilterfrm/customfilefilterfrm.h"
 #include "forms/quillanemainfrm/BusyPointer.h"
 #include "forms/quillanemainfrm/MainWindowTexts.h"
 #include "forms/quillanemainfrm/NameKeyFilter.h"
@@ -7,6 +9,8 @@
 #include "forms/quillanemainfrm/RuleControls.h"
 #include "forms/quillanemainfrm/StatusColours.h"
 #include "forms/quillanemainfrm/ToolbarButtons.h"
+#include "forms/widgets/DialogOwners.h"
+#include "forms/widgets/FormPictures.h"
 #include "icons/LoadOpenFileICO.h"
 #include "platform/PathText.h"
 #include "renamelist/ListCommandStates.h"
@@ -27,11 +31,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-
-// The pictures are compiled into this static library; without this the linker leaves them out.
-static void loadPictures() {
-    Q_INIT_RESOURCE(pictures);
-}
 
 namespace quillane {
 
@@ -65,13 +64,15 @@ bool isWindowsXP(const PlatformVersion& version) {
 } // namespace
 
 quillanemainfrm::quillanemainfrm(MainWindowServices services)
-    : m_files(services.files), m_dialogs(services.dialogs), m_stamper(services.stamper),
-      m_profile(services.profile), m_platform(services.platform), m_appDir(services.AppDir),
-      m_settings(services.registry, services.dialogs, services.AppDir),
+    : m_files(services.files), m_dialogs(services.dialogs), m_owners(services.owners),
+      m_stamper(services.stamper), m_profile(services.profile), m_platform(services.platform),
+      m_appDir(services.AppDir), m_settings(services.registry, services.dialogs, services.AppDir),
       m_filters(services.registry, services.dialogs),
       m_gatherer(m_list, services.files, services.dialogs, m_settings, m_filters) {
     setObjectName(u"quillanemainfrm"_s);
-    loadPictures();
+    loadFormPictures();
+    if (m_owners != nullptr)
+        m_owners->setOwnerWindow(DialogOwner::MainWindow, this);
     m_form = new QWidget(this);
     m_form->setObjectName(u"form"_s);
     m_form->setMouseTracking(true);
@@ -180,7 +181,8 @@ void quillanemainfrm::createMenus() {
     m_listGroup << clear;
 
     QMenu* options = menu(u"OptionMnu"_s, u"&Options"_s);
-    addAction(options, u"GeneralMnu"_s, u"&General..."_s, u"Ctrl+K"_s);
+    run(addAction(options, u"GeneralMnu"_s, u"&General..."_s, u"Ctrl+K"_s),
+        &quillanemainfrm::GeneralMnu_Click);
     separator(options, u"brk22mnu"_s);
     QMenu* addDirectory = options->addMenu(u"&Add Directory"_s);
     addDirectory->menuAction()->setObjectName(u"AddDirMnu1"_s);
@@ -199,7 +201,8 @@ void quillanemainfrm::createMenus() {
         &quillanemainfrm::OutputCustomDirMnu_Click)
         ->setCheckable(true);
     separator(options, u"brk21mnu"_s);
-    addAction(options, u"CustomFileTypeMnu"_s, u"Custom FileT&ype..."_s);
+    run(addAction(options, u"CustomFileTypeMnu"_s, u"Custom FileT&ype..."_s),
+        &quillanemainfrm::CustomFileTypeMnu_Click);
     separator(options, u"brk29mnu"_s);
     run(addAction(options, u"ShowGridMnu"_s, u"Show Grid"_s), &quillanemainfrm::ShowGridMnu_Click)
         ->setCheckable(true);
@@ -756,6 +759,17 @@ void quillanemainfrm::OutputCustomDirMnu_Click() {
 void quillanemainfrm::ShowGridMnu_Click() {
     m_settings.ShowGridMnu_Click();
     showMenuState();
+}
+
+void quillanemainfrm::GeneralMnu_Click() {
+    Preferencesfrm preferences(m_settings, m_filters, m_dialogs, m_owners, this);
+    preferences.exec();
+    showMenuState();
+}
+
+void quillanemainfrm::CustomFileTypeMnu_Click() {
+    customfilefilterfrm filterDialog(m_filters, m_dialogs, m_owners, this);
+    filterDialog.exec();
 }
 
 } // namespace quillane

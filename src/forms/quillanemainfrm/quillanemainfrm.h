@@ -25,6 +25,7 @@ class QToolBar;
 
 namespace quillane {
 
+class DialogOwners;
 class ListSelectionSync;
 class RuleControls;
 
@@ -37,6 +38,8 @@ struct MainWindowServices {
     DisplayProfile profile;
     PlatformVersion platform;
     QString AppDir;
+    // Where the windows register as owners of real boxes; null when the boxes are scripted.
+    DialogOwners* owners = nullptr;
 };
 
 // The program's working window: the rename list, the rule controls and every command.
@@ -78,6 +81,8 @@ public:
     void OutputWhereFileIsMnu_Click();
     void OutputCustomDirMnu_Click();
     void ShowGridMnu_Click();
+    void GeneralMnu_Click();
+    void CustomFileTypeMnu_Click();
     void grdThis_ColumnClick(int column);
 
     RenameListModel& renameList() { return m_list; }
@@ -113,6 +118,7 @@ private:
 
     FileSystem& m_files;
     Dialogs& m_dialogs;
+    DialogOwners* m_owners;
     const DateTimeStamper& m_stamper;
     DisplayProfile m_profile;
     PlatformVersion m_platform;

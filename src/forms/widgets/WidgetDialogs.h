@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/widgets/DialogOwners.h"
 #include "platform/Dialogs.h"
 
 #include <QPointer>
@@ -11,10 +12,10 @@ namespace quillane {
 
 // The program's message boxes and file and folder dialogs as real Qt windows, each owned by the
 // window its request names (or by no window while that one is not registered).
-class WidgetDialogs : public Dialogs {
+class WidgetDialogs : public Dialogs, public DialogOwners {
 public:
     // The window that owns the dialogs asked for on behalf of `owner`.
-    void setOwnerWindow(DialogOwner owner, QWidget* window);
+    void setOwnerWindow(DialogOwner owner, QWidget* window) override;
 
     MessageAnswer showMessage(const MessageRequest& request) override;
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) override;
