@@ -29,6 +29,7 @@ test: build/asan/build.ninja
 bench: build/release/build.ninja
 	cmake --build --preset release
 	build/release/bench/quillane_bench --benchmark_counters_tabular=true
+	build/release/bench/quillane_window_bench --benchmark_counters_tabular=true
 
 # Runs each fuzzer for FUZZ_SECONDS, keeping what it learns in build/fuzz/corpus.
 fuzz: build/fuzz/build.ninja
