@@ -1,7 +1,5 @@
 #include "forms/quillanemainfrm/StatusColours.h"
 
-#include <QString>
-
 namespace quillane {
 
 namespace {
@@ -43,10 +41,6 @@ ColourParts SplitColour(qint32 rgb) {
     // what these parts are defined by.
     return {static_cast<qint16>(rgb % 256), static_cast<qint16>((rgb / 256) % 256),
             static_cast<qint16>((rgb / 65536) % 256)};
-}
-
-QString colourPartsText(const ColourParts& parts) {
-    return QStringLiteral("%1, %2, %3").arg(parts.red).arg(parts.green).arg(parts.blue);
 }
 
 } // namespace quillane

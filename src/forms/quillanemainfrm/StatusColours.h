@@ -23,8 +23,7 @@ struct ColourParts {
     friend bool operator==(const ColourParts&, const ColourParts&) = default;
 };
 
-// The three parts of a red-green-blue value, and their text "r, g, b".
+// The three parts of a red-green-blue value.
 ColourParts SplitColour(qint32 rgb);
-QString colourPartsText(const ColourParts& parts);
 
 } // namespace quillane

@@ -44,9 +44,4 @@ QString toolbarHoverText(int position) {
     return MainWindowText::AwaitingJob;
 }
 
-bool isToolbarSeparator(int position) {
-    return position >= 0 && position < toolbarButtons().back().position &&
-           !toolbarButtonAt(position);
-}
-
 } // namespace quillane

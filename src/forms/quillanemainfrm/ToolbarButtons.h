@@ -27,7 +27,4 @@ std::optional<ToolbarButton> toolbarButtonAt(int position);
 // What status panel 1 shows while the mouse is over a tool-bar position.
 QString toolbarHoverText(int position);
 
-// The positions the separators take.
-bool isToolbarSeparator(int position);
-
 } // namespace quillane

@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -275,9 +276,14 @@ void quillanemainfrm::createToolbar() {
     for (QAction* action : m_toolbar->actions())
         if (QWidget* shown = m_toolbar->widgetForAction(action))
             shown->installEventFilter(this);
-    m_removeGroup << m_toolbarActions[2] << m_toolbarActions[3];
-    m_moveGroup << m_toolbarActions[4] << m_toolbarActions[5];
-    m_listGroup << m_toolbarActions[6];
+    const auto button = [this](const char* key) {
+        return m_toolbar->findChild<QAction*>(QLatin1StringView(key), Qt::FindDirectChildrenOnly);
+    };
+    m_removeGroup << button("Remove") << button("Remove All");
+    m_moveGroup << button("Up") << button("Down");
+    m_listGroup << button("Rename");
+    // The buttons no list state governs: idle mode turns them back on itself.
+    m_ungroupedButtons << button("Add") << button("Add Dir") << button("Options") << button("Help");
 }
 
 void quillanemainfrm::createGrid(QWidget* form) {
@@ -288,6 +294,8 @@ void quillanemainfrm::createGrid(QWidget* form) {
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
+    // Tab leaves the grid for the next control rather than walking its cells.
+    m_grid->setTabKeyNavigation(false);
     m_grid->setAlternatingRowColors(true);
     QPalette palette = m_grid->palette();
     palette.setColor(QPalette::AlternateBase, QColor(AlternateRowColour));
@@ -301,6 +309,7 @@ void quillanemainfrm::createGrid(QWidget* form) {
     header->setHighlightSections(false);
     for (int column = 0; column < ListColumnCount; ++column)
         header->resizeSection(column, columnLayout(static_cast<ListColumn>(column)).width);
+    header->setStretchLastSection(true);
     connect(header, &QHeaderView::sectionClicked, this, &quillanemainfrm::grdThis_ColumnClick);
 
     m_selectionSync = new ListSelectionSync(m_list, *m_grid->selectionModel(), this);
@@ -478,6 +487,14 @@ bool quillanemainfrm::eventFilter(QObject* watched, QEvent* event) {
                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         m_popup->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
+    } else if ((watched == m_grid || watched == m_gridViewport) && type == QEvent::ContextMenu) {
+        // The mouse opens the menu on release, above; the keyboard's menu key opens it here.
+        if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+            const QRect current = m_grid->visualRect(m_grid->currentIndex());
+            m_popup->popup(
+                m_gridViewport->mapToGlobal(current.isValid() ? current.center() : QPoint(0, 0)));
+        }
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -494,9 +511,15 @@ void quillanemainfrm::runCommand(const QString& menuItem) {
 }
 
 void quillanemainfrm::closeEvent(QCloseEvent* event) {
+    // A run repaints the window as it goes, which lets a close request in; the run must end first.
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
     if (m_progressHome) {
         m_progress->setParent(m_progressHome);
         m_progress->hide();
+        m_progressHome = nullptr;
     }
     QMainWindow::closeEvent(event);
 }
@@ -568,8 +591,8 @@ void quillanemainfrm::colourProgressBar() {
 void quillanemainfrm::NotBusyMode() {
     m_fileMenu->menuAction()->setEnabled(true);
     m_actionMenu->menuAction()->setEnabled(true);
-    for (const QString& key : {u"Add"_s, u"Add Dir"_s, u"Options"_s, u"Help"_s})
-        m_toolbar->findChild<QAction*>(key)->setEnabled(true);
+    for (QAction* button : std::as_const(m_ungroupedButtons))
+        button->setEnabled(true);
     Refresh_Buttons();
     m_progress->setValue(0);
     m_progress->move(pixels(ProgressHiddenLeft), m_progress->y());
@@ -584,7 +607,6 @@ void quillanemainfrm::NotBusyMode() {
 void quillanemainfrm::AddMnu_Click() {
     BusyPointer pointer;
     m_gatherer.AddMnu_Click();
-    m_grid->show();
     m_grid->raise();
     Refresh_Buttons();
     RefreshRenOutputLst();
@@ -700,6 +722,7 @@ void quillanemainfrm::grdThis_ColumnClick(int column) {
 
 void quillanemainfrm::RenameMnu_Click() {
     BusyMode();
+    RunResult result;
     {
         BusyPointer pointer;
         PaintThrottle throttle;
@@ -713,12 +736,29 @@ void quillanemainfrm::RenameMnu_Click() {
                                  m_progress->setValue(value);
                                  throttle.repaint();
                              }};
-        m_list.renameFiles(m_files, m_dialogs,
-                           {menu.OutputWhereFileIsMnu, m_settings.customOutputDir(),
-                            rules.NewAttributesOn, rules.newAttributeValue()},
-                           std::move(progress));
+        result = m_list.renameFiles(m_files, m_dialogs,
+                                    {menu.OutputWhereFileIsMnu, m_settings.customOutputDir(),
+                                     rules.NewAttributesOn, rules.newAttributeValue()},
+                                    std::move(progress));
     }
     NotBusyMode();
+    if (!result.invalidNames.isEmpty())
+        tellSkippedNames(result.invalidNames);
+}
+
+void quillanemainfrm::tellSkippedNames(const QList<qint32>& rows) {
+    // Enough names to recognise the files by, not a box taller than the screen.
+    constexpr qsizetype Shown = 10;
+    QString text = MainWindowText::NamesSkipped;
+    for (qsizetype i = 0; i < std::min(rows.size(), Shown); ++i) {
+        const RenameList& list = m_list.list();
+        text += u"\r\n"_s + list.cell(rows[i], ListColumn::Filename) + u"  ->  "_s +
+                list.cell(rows[i], ListColumn::Renout);
+    }
+    if (rows.size() > Shown)
+        text += u"\r\n"_s + QString(MainWindowText::MoreSkipped).arg(rows.size() - Shown);
+    m_dialogs.showMessage({ApplicationTitle, text, MessageIcon::Exclamation, MessageButtons::Ok,
+                           MessageAnswer::Ok, false, DialogOwner::MainWindow});
 }
 
 // --- settings commands

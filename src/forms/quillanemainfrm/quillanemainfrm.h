@@ -111,6 +111,7 @@ private:
     void PlaceInStatusPanel();
     void colourProgressBar();
     void runCommand(const QString& menuItem);
+    void tellSkippedNames(const QList<qint32>& rows);
 
     int pixels(int twips) const;
     int twips(int pixels) const;
@@ -148,6 +149,7 @@ private:
     QList<QAction*> m_listGroup;
     QList<QAbstractButton*> m_listButtons;
     QList<QAction*> m_toolbarActions;
+    QList<QAction*> m_ungroupedButtons;
 
     // The state pictures; the 16 pixel ones show above the normal resolution.
     QPixmap BusyIconImg;

@@ -354,6 +354,43 @@ TEST_F(MainWindowTest, RenameRunAsksAboutATakenNameAndLeavesTheWindowIdle) {
     EXPECT_EQ(child<QProgressBar>(u"ProgressBar1"_s)->value(), 0);
 }
 
+TEST_F(MainWindowTest, ARunTellsWhichNamesCouldNotNameAFileAndTheWindowStaysWhileBusy) {
+    addFiles({u"one.txt"_s, u"two.txt"_s});
+    auto* name = child<QLineEdit>(u"new_filename_txt"_s);
+    name->selectAll();
+    QApplication::clipboard()->setText(u"a/b"_s);
+    name->paste();
+    dialogs.answerMessage(MessageAnswer::Ok);
+
+    action(u"RenameMnu"_s)->trigger();
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].text,
+              u"These files were left as they are, because their new name cannot name a file:"
+              "\r\none.txt  ->  a/b1.txt\r\ntwo.txt  ->  a/b2.txt"_s);
+    EXPECT_TRUE(QFile::exists(folder.filePath(u"one.txt"_s)));
+
+    window->BusyMode();
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    window->NotBusyMode();
+}
+
+TEST_F(MainWindowTest, EveryCaptionFitsItsControlAtTheFirstSize) {
+    for (QWidget* control : child(u"form"_s)->findChildren<QWidget*>()) {
+        // Picture buttons draw their small picture inside whatever room they have.
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        const auto* label = qobject_cast<QLabel*>(control);
+        const bool captioned = (button != nullptr && !button->text().isEmpty()) ||
+                               (label != nullptr && !label->text().isEmpty()) ||
+                               qobject_cast<QTabBar*>(control) != nullptr;
+        if (captioned && !control->objectName().isEmpty()) {
+            EXPECT_LE(control->sizeHint().width(), control->width())
+                << qPrintable(control->objectName());
+        }
+    }
+}
+
 TEST_F(MainWindowTest, ToolbarHoverNamesTheButtonAndSeparatorsShowTheIdleText) {
     QToolBar* toolbar = child<QToolBar>(u"cToolbar1"_s);
     const QList<QAction*> positions = toolbar->actions();
