@@ -10,13 +10,14 @@
 namespace quillane {
 
 // A loaded, shown main window with settings of its own in a temporary folder, as on a first
-// start with the normal display profile of this host; for tools that look at or time the window.
+// start with the normal display profile of this host, the shipped files in the source tree
+// standing for the program's folder; for tools that look at or time the window.
 class StandaloneMainWindow {
 public:
     explicit StandaloneMainWindow(Dialogs& dialogs)
         : m_window(MainWindowServices{m_files, dialogs, m_registry, m_stamper,
                                       DisplayProfile{true, false, false, 100, -50},
-                                      PlatformVersion{}, m_home.path()}) {
+                                      PlatformVersion{}, QStringLiteral(QUILLANE_RESOURCES_DIR)}) {
         m_window.load();
         m_window.show();
     }
@@ -24,10 +25,17 @@ public:
     quillanemainfrm& window() { return m_window; }
 
 private:
+    static KeyValueStore& withoutTips(KeyValueStore& store) {
+        store.setString(QString(SettingName::ProgramKey), QString(SettingName::ShowTod),
+                        QStringLiteral("0"));
+        return store;
+    }
+
     QTemporaryDir m_home;
     QSettingsStore m_store{QString(SettingName::ProgramKey),
                            m_home.filePath(QStringLiteral("settings.ini"))};
-    Registry m_registry{m_store};
+    // The tip window stays shut unless asked for.
+    Registry m_registry{withoutTips(m_store)};
     PosixFileSystem m_files;
     DateTimeStamper m_stamper = DateTimeStamper::system();
     quillanemainfrm m_window;

@@ -123,6 +123,11 @@ void SettingsStore::useCustomOutputDir(const QString& folder) {
     m_mainMenu.OutputCustomDirMnuCaption = customDirCaption(folder);
 }
 
+void SettingsStore::setShowTipOfTheDay(bool show) {
+    m_showTipOfTheDay = show;
+    write(SettingName::ShowTod, show ? SettingText::Shown : SettingText::Hidden);
+}
+
 void SettingsStore::setStartupDir(const QString& folder) {
     m_startupDir = folder;
     write(SettingName::StartupDir, folder);

@@ -52,6 +52,8 @@ public:
     void useCustomOutputDir(const QString& folder);
     // The folder the add-files dialog opens in next, kept in memory and in the store.
     void setStartupDir(const QString& folder);
+    // Whether the tip window opens at the next start, written at once.
+    void setShowTipOfTheDay(bool show);
 
     bool BrowseFromPreferences() const { return m_browseFromPreferences; }
     void setBrowseFromPreferences(bool fromPreferences) {

@@ -1,6 +1,7 @@
 #include "forms/quillanemainfrm/quillanemainfrm.h"
 
 #include "forms/Preferencesfrm/Preferencesfrm.h"
+#include "forms/Tipfrm/Tipfrm.h"
 #include "forms/customfilefilterfrm/customfilefilterfrm.h"
 #include "forms/quillanemainfrm/BusyPointer.h"
 #include "forms/quillanemainfrm/MainWindowTexts.h"
@@ -210,7 +211,7 @@ void quillanemainfrm::createMenus() {
 
     QMenu* help = menu(u"HelpMnu"_s, u"&Help"_s);
     addAction(help, u"HelpTopicsMnu"_s, u"Kestrova Quillane &Help Topics"_s, u"F1"_s);
-    addAction(help, u"TODMnu"_s, u"Tip of the Day"_s);
+    run(addAction(help, u"TODMnu"_s, u"Tip of the Day"_s), &quillanemainfrm::TODMnu_Click);
     separator(help, u"brk2mnu"_s);
     addAction(help, u"TechMnu"_s, u"Technical &Support"_s);
     separator(help, u"brk20mnu"_s);
@@ -416,6 +417,8 @@ void quillanemainfrm::load() {
 
     m_settings.applyStartupSettings([this] { m_filters.repairAtStartup(); });
     showMenuState();
+    if (m_settings.showTipOfTheDay())
+        TODMnu_Click();
 
     m_panels[0]->setText(MainWindowText::AwaitingJob);
     m_panels[2]->setText(MainWindowText::Idle);
@@ -805,6 +808,15 @@ void quillanemainfrm::GeneralMnu_Click() {
     Preferencesfrm preferences(m_settings, m_filters, m_dialogs, m_owners, this);
     preferences.exec();
     showMenuState();
+}
+
+void quillanemainfrm::TODMnu_Click() {
+    // One tip window at a time; asking again brings it forward.
+    if (m_tipWindow == nullptr)
+        m_tipWindow = new Tipfrm(m_settings, m_files, m_dialogs, this);
+    m_tipWindow->show();
+    m_tipWindow->raise();
+    m_tipWindow->activateWindow();
 }
 
 void quillanemainfrm::CustomFileTypeMnu_Click() {

@@ -83,6 +83,7 @@ public:
     void ShowGridMnu_Click();
     void GeneralMnu_Click();
     void CustomFileTypeMnu_Click();
+    void TODMnu_Click();
     void grdThis_ColumnClick(int column);
 
     RenameListModel& renameList() { return m_list; }
@@ -143,6 +144,7 @@ private:
     QLabel* m_panels[4] = {};
     QProgressBar* m_progress = nullptr;
     QPointer<QWidget> m_progressHome; // the bar's parent before it went into the status bar
+    QPointer<QWidget> m_tipWindow;
 
     QList<QAction*> m_removeGroup;
     QList<QAction*> m_moveGroup;

@@ -38,7 +38,7 @@ protected:
     }
 
     QTemporaryDir programFolder;
-    IniStore store;
+    IniStore store{"[General]\nShowTod=0\n"};
     ScriptedDialogs dialogs;
     PosixFileSystem files;
     FixedClock clock{{QDate(2026, 12, 6), QTime(9, 0)}};
@@ -54,7 +54,7 @@ TEST_F(AgreefrmTest, AnEarlierCopyIsToldAboutAndNothingIsShownOrWritten) {
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages()[0].text, u"This program is already running!"_s);
     EXPECT_EQ(second.mainWindow(), nullptr);
-    EXPECT_EQ(store.dump(), QString());
+    EXPECT_EQ(store.dump(), u"ShowTod=0"_s);
 }
 
 TEST_F(AgreefrmTest, StartShowsTheMainWindowAndPreparesTheAboutIconsFromTheProgramFolder) {

@@ -90,7 +90,8 @@ protected:
     }
 
     QTemporaryDir folder;
-    IniStore store;
+    // No tip window: it has its own tests.
+    IniStore store{"[General]\nShowTod=0\n"};
     ScriptedDialogs dialogs;
     PosixFileSystem files;
     FixedClock clock{{QDate(2026, 12, 6), QTime(10, 30, 0)}};
