@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/quillanemainfrm/quillanemainfrm.h"
+#include "forms/widgets/DesktopShell.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QSettingsStore.h"
 #include "settings/SettingNames.h"
@@ -15,7 +16,7 @@ namespace quillane {
 class StandaloneMainWindow {
 public:
     explicit StandaloneMainWindow(Dialogs& dialogs)
-        : m_window(MainWindowServices{m_files, dialogs, m_registry, m_stamper,
+        : m_window(MainWindowServices{m_files, dialogs, m_shell, m_registry, m_stamper,
                                       DisplayProfile{true, false, false, 100, -50},
                                       PlatformVersion{}, QStringLiteral(QUILLANE_RESOURCES_DIR)}) {
         m_window.load();
@@ -23,6 +24,9 @@ public:
     }
 
     quillanemainfrm& window() { return m_window; }
+    Registry& registry() { return m_registry; }
+    FileSystem& files() { return m_files; }
+    Shell& shell() { return m_shell; }
 
 private:
     static KeyValueStore& withoutTips(KeyValueStore& store) {
@@ -37,6 +41,7 @@ private:
     // The tip window stays shut unless asked for.
     Registry m_registry{withoutTips(m_store)};
     PosixFileSystem m_files;
+    DesktopShell m_shell;
     DateTimeStamper m_stamper = DateTimeStamper::system();
     quillanemainfrm m_window;
 };

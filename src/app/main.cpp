@@ -1,4 +1,5 @@
 #include "forms/agreefrm/agreefrm.h"
+#include "forms/widgets/DesktopShell.h"
 #include "forms/widgets/WidgetDialogs.h"
 #include "platform/HostSystemQueries.h"
 #include "platform/PosixFileSystem.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillane"));
 
     WidgetDialogs dialogs;
+    DesktopShell shell;
     PosixFileSystem files;
     HostSystemQueries system;
     QSettingsStore store(SettingName::ProgramKey);
@@ -22,7 +24,7 @@ int main(int argc, char** argv) {
     const DateTimeStamper stamper = DateTimeStamper::system();
     const QScreen* screen = QGuiApplication::primaryScreen();
 
-    agreefrm startup({system, dialogs, files, registry, stamper,
+    agreefrm startup({system, dialogs, shell, files, registry, stamper,
                       QCoreApplication::applicationDirPath(),
                       screen != nullptr ? qRound(screen->logicalDotsPerInchX()) : 96, &dialogs});
     if (!startup.load())

@@ -1,6 +1,8 @@
 // Renders the program's windows into PNG files, for looking at them without a desktop:
 //   quillane_screenshots OUTPUT_FOLDER
 #include "forms/Preferencesfrm/Preferencesfrm.h"
+#include "forms/TechSupportDialog/TechSupportDialog.h"
+#include "forms/abtfrm/abtfrm.h"
 #include "forms/customfilefilterfrm/customfilefilterfrm.h"
 #include "forms/widgets/WidgetDialogs.h"
 #include "tools/StandaloneMainWindow.h"
@@ -69,5 +71,20 @@ int main(int argc, char** argv) {
     customfilefilterfrm filterDialog(window.fileFilters(), dialogs, &dialogs, &preferences);
     filterDialog.show();
     saved = save(filterDialog, folder, u"custom-file-filter.png"_s) && saved;
+
+    window.TODMnu_Click();
+    QWidget* tips = window.findChild<QWidget*>(u"Tipfrm"_s);
+    saved = tips != nullptr && save(*tips, folder, u"tip-of-the-day.png"_s) && saved;
+
+    const AboutIcons icons =
+        prepareAboutIcons(QStringLiteral(QUILLANE_RESOURCES_DIR),
+                          QApplication::palette().color(QPalette::Window), dialogs);
+    abtfrm about(icons, standalone.shell(), standalone.registry(), standalone.files(), dialogs,
+                 &window);
+    about.show();
+    saved = save(about, folder, u"about.png"_s) && saved;
+    TechSupportDialog support(standalone.shell(), &window);
+    support.show();
+    saved = save(support, folder, u"technical-support.png"_s) && saved;
     return saved ? 0 : 1;
 }

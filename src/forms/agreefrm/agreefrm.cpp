@@ -22,14 +22,16 @@ bool agreefrm::load() {
         readDisplaySettings(m_services.registry, m_services.system, m_services.screenDpi),
         [this] { return SaveManifest(m_appDir, m_services.files); });
 
-    m_mainWindow = std::make_unique<quillanemainfrm>(MainWindowServices{
-        m_services.files, m_services.dialogs, m_services.registry, m_services.stamper, m_profile,
-        m_services.system.platformVersion(), m_appDir});
+    m_mainWindow = std::make_unique<quillanemainfrm>(
+        MainWindowServices{m_services.files, m_services.dialogs, m_services.shell,
+                           m_services.registry, m_services.stamper, m_profile,
+                           m_services.system.platformVersion(), m_appDir, m_services.owners});
     m_mainWindow->load();
     m_mainWindow->show();
 
     m_aboutIcons = prepareAboutIcons(m_appDir, QApplication::palette().color(QPalette::Window),
                                      m_services.dialogs);
+    m_mainWindow->setAboutIcons(m_aboutIcons);
     return true;
 }
 

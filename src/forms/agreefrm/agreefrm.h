@@ -18,6 +18,7 @@ namespace quillane {
 struct StartupServices {
     SystemQueries& system;
     Dialogs& dialogs;
+    Shell& shell;
     FileSystem& files;
     Registry& registry;
     const DateTimeStamper& stamper;

@@ -1,7 +1,9 @@
 #include "forms/quillanemainfrm/quillanemainfrm.h"
 
 #include "forms/Preferencesfrm/Preferencesfrm.h"
+#include "forms/TechSupportDialog/TechSupportDialog.h"
 #include "forms/Tipfrm/Tipfrm.h"
+#include "forms/abtfrm/abtfrm.h"
 #include "forms/customfilefilterfrm/customfilefilterfrm.h"
 #include "forms/quillanemainfrm/BusyPointer.h"
 #include "forms/quillanemainfrm/MainWindowTexts.h"
@@ -16,6 +18,7 @@
 #include "platform/PathText.h"
 #include "renamelist/ListCommandStates.h"
 #include "renamelist/ListSelectionSync.h"
+#include "startup/HelpAndSupport.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,9 +69,10 @@ bool isWindowsXP(const PlatformVersion& version) {
 } // namespace
 
 quillanemainfrm::quillanemainfrm(MainWindowServices services)
-    : m_files(services.files), m_dialogs(services.dialogs), m_owners(services.owners),
-      m_stamper(services.stamper), m_profile(services.profile), m_platform(services.platform),
-      m_appDir(services.AppDir), m_settings(services.registry, services.dialogs, services.AppDir),
+    : m_files(services.files), m_dialogs(services.dialogs), m_shell(services.shell),
+      m_registry(services.registry), m_owners(services.owners), m_stamper(services.stamper),
+      m_profile(services.profile), m_platform(services.platform), m_appDir(services.AppDir),
+      m_settings(services.registry, services.dialogs, services.AppDir),
       m_filters(services.registry, services.dialogs),
       m_gatherer(m_list, services.files, services.dialogs, m_settings, m_filters) {
     setObjectName(u"quillanemainfrm"_s);
@@ -210,19 +214,27 @@ void quillanemainfrm::createMenus() {
         ->setCheckable(true);
 
     QMenu* help = menu(u"HelpMnu"_s, u"&Help"_s);
-    addAction(help, u"HelpTopicsMnu"_s, u"Kestrova Quillane &Help Topics"_s, u"F1"_s);
+    run(addAction(help, u"HelpTopicsMnu"_s, u"Kestrova Quillane &Help Topics"_s, u"F1"_s),
+        &quillanemainfrm::HelpTopicsMnu_Click);
     run(addAction(help, u"TODMnu"_s, u"Tip of the Day"_s), &quillanemainfrm::TODMnu_Click);
     separator(help, u"brk2mnu"_s);
-    addAction(help, u"TechMnu"_s, u"Technical &Support"_s);
+    run(addAction(help, u"TechMnu"_s, u"Technical &Support"_s), &quillanemainfrm::TechMnu_Click);
     separator(help, u"brk20mnu"_s);
     QMenu* websites = help->addMenu(u"Websites"_s);
     websites->menuAction()->setObjectName(u"KestrovaOnTheWebMnu"_s);
-    addAction(websites, u"QuillaneSiteMnu"_s, u"Kestrova Quillane Webpage"_s);
-    addAction(websites, u"QuillaneFAQMnu"_s, u"Kestrova Quillane FAQ"_s);
+    const auto webPage = [this](QAction* item, QLatin1StringView address) {
+        connect(item, &QAction::triggered, this,
+                [this, address] { OpenWebPage(m_shell, address); });
+    };
+    webPage(addAction(websites, u"QuillaneSiteMnu"_s, u"Kestrova Quillane Webpage"_s),
+            Destination::ProductPage);
+    webPage(addAction(websites, u"QuillaneFAQMnu"_s, u"Kestrova Quillane FAQ"_s),
+            Destination::FaqPage);
     separator(websites, u"brk24mnu"_s);
-    addAction(websites, u"GoToSiteMnu"_s, u"Kestrova"_s);
+    webPage(addAction(websites, u"GoToSiteMnu"_s, u"Kestrova"_s), Destination::MakerPage);
     separator(help, u"brk5mnu"_s);
-    addAction(help, u"AbtMnu"_s, u"&About Kestrova Quillane..."_s);
+    run(addAction(help, u"AbtMnu"_s, u"&About Kestrova Quillane..."_s),
+        &quillanemainfrm::AbtMnu_Click);
 }
 
 void quillanemainfrm::createGridPopupMenu() {
@@ -817,6 +829,20 @@ void quillanemainfrm::TODMnu_Click() {
     m_tipWindow->show();
     m_tipWindow->raise();
     m_tipWindow->activateWindow();
+}
+
+void quillanemainfrm::HelpTopicsMnu_Click() {
+    OpenHelpFile(m_appDir, m_files, m_shell, m_dialogs);
+}
+
+void quillanemainfrm::TechMnu_Click() {
+    TechSupportDialog support(m_shell, this);
+    support.exec();
+}
+
+void quillanemainfrm::AbtMnu_Click() {
+    abtfrm about(m_aboutIcons, m_shell, m_registry, m_files, m_dialogs, this);
+    about.exec();
 }
 
 void quillanemainfrm::CustomFileTypeMnu_Click() {

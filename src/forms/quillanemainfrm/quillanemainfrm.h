@@ -5,12 +5,14 @@
 #include "gathering/FileGatherer.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Shell.h"
 #include "platform/SystemQueries.h"
 #include "renamelist/RenameListModel.h"
 #include "rules/DateTimeStamper.h"
 #include "settings/Registry.h"
 #include "settings/SettingsStore.h"
 #include "startup/DisplayProfile.h"
+#include "startup/StartupChecks.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -33,6 +35,7 @@ class RuleControls;
 struct MainWindowServices {
     FileSystem& files;
     Dialogs& dialogs;
+    Shell& shell;
     Registry& registry;
     const DateTimeStamper& stamper;
     DisplayProfile profile;
@@ -84,6 +87,12 @@ public:
     void GeneralMnu_Click();
     void CustomFileTypeMnu_Click();
     void TODMnu_Click();
+    void HelpTopicsMnu_Click();
+    void TechMnu_Click();
+    void AbtMnu_Click();
+
+    // The about box's pictures, prepared once the window shows.
+    void setAboutIcons(AboutIcons icons) { m_aboutIcons = std::move(icons); }
     void grdThis_ColumnClick(int column);
 
     RenameListModel& renameList() { return m_list; }
@@ -120,6 +129,8 @@ private:
 
     FileSystem& m_files;
     Dialogs& m_dialogs;
+    Shell& m_shell;
+    Registry& m_registry;
     DialogOwners* m_owners;
     const DateTimeStamper& m_stamper;
     DisplayProfile m_profile;
@@ -145,6 +156,7 @@ private:
     QProgressBar* m_progress = nullptr;
     QPointer<QWidget> m_progressHome; // the bar's parent before it went into the status bar
     QPointer<QWidget> m_tipWindow;
+    AboutIcons m_aboutIcons;
 
     QList<QAction*> m_removeGroup;
     QList<QAction*> m_moveGroup;

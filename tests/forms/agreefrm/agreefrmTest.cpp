@@ -4,6 +4,7 @@
 #include "tests/QtPrinters.h"
 #include "tests/rules/FixedClock.h"
 #include "tests/settings/IniStore.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QFile>
@@ -28,8 +29,8 @@ private:
 class AgreefrmTest : public testing::Test {
 protected:
     agreefrm startup(SystemQueries& system) {
-        return agreefrm(
-            {system, dialogs, files, store.registry(), stamper, programFolder.path() + u'/', 96});
+        return agreefrm({system, dialogs, shell, files, store.registry(), stamper,
+                         programFolder.path() + u'/', 96});
     }
     void shipIconFiles() {
         for (const QString& name : {u"Quillane.ir"_s, u"Amail.ir"_s})
@@ -40,6 +41,7 @@ protected:
     QTemporaryDir programFolder;
     IniStore store{"[General]\nShowTod=0\n"};
     ScriptedDialogs dialogs;
+    RecordingShell shell;
     PosixFileSystem files;
     FixedClock clock{{QDate(2026, 12, 6), QTime(9, 0)}};
     DateTimeStamper stamper{clock, TimeNotation{}};

@@ -5,6 +5,7 @@
 #include "tests/QtPrinters.h"
 #include "tests/rules/FixedClock.h"
 #include "tests/settings/IniStore.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAction>
@@ -39,8 +40,8 @@ class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         window = std::make_unique<quillanemainfrm>(MainWindowServices{
-            files, dialogs, store.registry(), stamper, DisplayProfile{true, false, false, 100, -50},
-            PlatformVersion{}, folder.path()});
+            files, dialogs, shell, store.registry(), stamper,
+            DisplayProfile{true, false, false, 100, -50}, PlatformVersion{}, folder.path()});
         window->load();
         window->show();
     }
@@ -93,6 +94,7 @@ protected:
     // No tip window: it has its own tests.
     IniStore store{"[General]\nShowTod=0\n"};
     ScriptedDialogs dialogs;
+    RecordingShell shell;
     PosixFileSystem files;
     FixedClock clock{{QDate(2026, 12, 6), QTime(10, 30, 0)}};
     DateTimeStamper stamper{clock, TimeNotation{}};
@@ -390,6 +392,23 @@ TEST_F(MainWindowTest, EveryCaptionFitsItsControlAtTheFirstSize) {
                 << qPrintable(control->objectName());
         }
     }
+}
+
+TEST_F(MainWindowTest, HelpOpensTheManualBesideTheProgramOrSaysItIsMissing) {
+    dialogs.answerMessage(MessageAnswer::Ok);
+    child<QToolBar>(u"cToolbar1"_s)->findChild<QAction*>(u"Help"_s)->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].text,
+              u"'"_s + folder.filePath(u"Quillane.html"_s) + u"' was not found!"_s);
+    EXPECT_EQ(dialogs.messages()[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(shell.opened.isEmpty());
+
+    makeFile(u"Quillane.html"_s);
+    action(u"HelpTopicsMnu"_s)->trigger();
+    action(u"QuillaneFAQMnu"_s)->trigger();
+    EXPECT_EQ(shell.opened, (QStringList{folder.filePath(u"Quillane.html"_s),
+                                         u"https://quillane.kestrova.example/faq"_s}));
+    EXPECT_EQ(dialogs.messages().size(), 1);
 }
 
 TEST_F(MainWindowTest, ToolbarHoverNamesTheButtonAndSeparatorsShowTheIdleText) {

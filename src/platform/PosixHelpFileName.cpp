@@ -1,0 +1,9 @@
+#include "platform/HelpFileName.h"
+
+namespace quillane {
+
+QString helpFileName() {
+    return QStringLiteral("Quillane.html");
+}
+
+} // namespace quillane
