@@ -63,6 +63,10 @@ int main(int argc, char** argv) {
     bool saved = save(window, folder, u"main-window.png"_s);
     window.resize(window.size() * 13 / 10);
     saved = save(window, folder, u"main-window-large.png"_s) && saved;
+    QAction* gridOptions = window.findChild<QAction*>(u"GridOptionsMnu"_s);
+    gridOptions->trigger();
+    saved = save(window, folder, u"grid-appearance.png"_s) && saved;
+    gridOptions->trigger();
 
     Preferencesfrm preferences(window.settings(), window.fileFilters(), dialogs, &dialogs, &window);
     preferences.show();

@@ -6,9 +6,11 @@
 #include "forms/abtfrm/abtfrm.h"
 #include "forms/customfilefilterfrm/customfilefilterfrm.h"
 #include "forms/quillanemainfrm/BusyPointer.h"
+#include "forms/quillanemainfrm/GridOptionsPanel.h"
 #include "forms/quillanemainfrm/MainWindowTexts.h"
 #include "forms/quillanemainfrm/NameKeyFilter.h"
 #include "forms/quillanemainfrm/PaintThrottle.h"
+#include "forms/quillanemainfrm/RenameGrid.h"
 #include "forms/quillanemainfrm/RuleControls.h"
 #include "forms/quillanemainfrm/StatusColours.h"
 #include "forms/quillanemainfrm/ToolbarButtons.h"
@@ -23,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDockWidget>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,7 +51,6 @@ constexpr int TwipsPerInch = 1440;
 constexpr int ProgressBorder = 40;
 // Where the idle progress bar waits, out of sight.
 constexpr int ProgressHiddenLeft = -5000;
-constexpr QRgb AlternateRowColour = qRgb(252, 252, 230);
 
 QPixmap picture(const QString& resource, qreal pixelRatio) {
     QPixmap loaded(resource);
@@ -101,6 +103,7 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     m_progress->setTextVisible(false);
     m_progress->hide();
 
+    createGridOptions();
     createMenus();
     createGridPopupMenu();
     createToolbar();
@@ -212,6 +215,11 @@ void quillanemainfrm::createMenus() {
     separator(options, u"brk29mnu"_s);
     run(addAction(options, u"ShowGridMnu"_s, u"Show Grid"_s), &quillanemainfrm::ShowGridMnu_Click)
         ->setCheckable(true);
+    // The grid's appearance options open beside the window from here.
+    QAction* gridOptions = m_gridOptionsDock->toggleViewAction();
+    gridOptions->setObjectName(u"GridOptionsMnu"_s);
+    gridOptions->setText(u"Grid &Appearance"_s);
+    options->addAction(gridOptions);
 
     QMenu* help = menu(u"HelpMnu"_s, u"&Help"_s);
     run(addAction(help, u"HelpTopicsMnu"_s, u"Kestrova Quillane &Help Topics"_s, u"F1"_s),
@@ -300,7 +308,7 @@ void quillanemainfrm::createToolbar() {
 }
 
 void quillanemainfrm::createGrid(QWidget* form) {
-    m_grid = new QTableView(form);
+    m_grid = new RenameGrid(form);
     m_grid->setObjectName(u"grdThis"_s);
     m_grid->setModel(&m_list);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -309,10 +317,7 @@ void quillanemainfrm::createGrid(QWidget* form) {
     m_grid->setWordWrap(false);
     // Tab leaves the grid for the next control rather than walking its cells.
     m_grid->setTabKeyNavigation(false);
-    m_grid->setAlternatingRowColors(true);
-    QPalette palette = m_grid->palette();
-    palette.setColor(QPalette::AlternateBase, QColor(AlternateRowColour));
-    m_grid->setPalette(palette);
+    m_grid->setColour(GridColourSlot::AlternateRow, AlternateRowColour);
     m_grid->verticalHeader()->hide();
     // One fixed row height keeps long lists cheap to lay out.
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -332,6 +337,15 @@ void quillanemainfrm::createGrid(QWidget* form) {
     m_grid->installEventFilter(this);
     m_gridViewport = m_grid->viewport();
     m_gridViewport->installEventFilter(this);
+}
+
+void quillanemainfrm::createGridOptions() {
+    m_gridOptions = new GridOptionsPanel(*m_grid, this);
+    m_gridOptionsDock = new QDockWidget(u"Grid Appearance"_s, this);
+    m_gridOptionsDock->setObjectName(u"GridOptionsDock"_s);
+    m_gridOptionsDock->setWidget(m_gridOptions);
+    addDockWidget(Qt::RightDockWidgetArea, m_gridOptionsDock);
+    m_gridOptionsDock->hide();
 }
 
 void quillanemainfrm::createListButtons(QWidget* form) {
@@ -788,7 +802,8 @@ void quillanemainfrm::showMenuState() {
     if (!state.OutputCustomDirMnuCaption.isEmpty())
         custom->setText(state.OutputCustomDirMnuCaption);
     findChild<QAction*>(u"ShowGridMnu"_s)->setChecked(state.ShowGridMnu);
-    m_grid->setShowGrid(state.gridLines);
+    m_grid->setGridLines(state.gridLines);
+    m_gridOptions->showGridLines(state.gridLines);
 }
 
 void quillanemainfrm::IncSubdirMnu_Click() {

@@ -19,6 +19,7 @@
 #include <QPointer>
 
 class QAbstractButton;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -28,7 +29,9 @@ class QToolBar;
 namespace quillane {
 
 class DialogOwners;
+class GridOptionsPanel;
 class ListSelectionSync;
+class RenameGrid;
 class RuleControls;
 
 // What the main window works with; all of it outlives the window.
@@ -111,6 +114,7 @@ private:
     void createGridPopupMenu();
     void createToolbar();
     void createGrid(QWidget* form);
+    void createGridOptions();
     void createListButtons(QWidget* form);
     void createStatusBar();
     void placeDesignedControls();
@@ -145,7 +149,9 @@ private:
 
     QWidget* m_form = nullptr;
     RuleControls* m_rules = nullptr;
-    QTableView* m_grid = nullptr;
+    RenameGrid* m_grid = nullptr;
+    GridOptionsPanel* m_gridOptions = nullptr;
+    QDockWidget* m_gridOptionsDock = nullptr;
     QWidget* m_gridViewport = nullptr;
     ListSelectionSync* m_selectionSync = nullptr;
     QToolBar* m_toolbar = nullptr;

@@ -1,4 +1,5 @@
 #include "forms/quillanemainfrm/MainWindowTexts.h"
+#include "forms/quillanemainfrm/RenameGrid.h"
 #include "forms/quillanemainfrm/quillanemainfrm.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/CaseName.h"
@@ -287,10 +288,10 @@ TEST_F(MainWindowTest, SettingsCommandsWriteTheStoreAndSetTheirChecks) {
     EXPECT_TRUE(action(u"ExcSubdirMnu"_s)->isChecked());
     EXPECT_THAT(store.dump().toStdString(), testing::HasSubstr("RecurseDir=RecurseN"));
 
-    EXPECT_TRUE(child<QTableView>(u"grdThis"_s)->showGrid());
+    EXPECT_TRUE(child<RenameGrid>(u"grdThis"_s)->gridLines());
     action(u"ShowGridMnu"_s)->trigger();
     EXPECT_FALSE(action(u"ShowGridMnu"_s)->isChecked());
-    EXPECT_FALSE(child<QTableView>(u"grdThis"_s)->showGrid());
+    EXPECT_FALSE(child<RenameGrid>(u"grdThis"_s)->gridLines());
     EXPECT_THAT(store.dump().toStdString(), testing::HasSubstr("grid=0"));
 
     dialogs.answerFolder(folder.path());
@@ -392,6 +393,67 @@ TEST_F(MainWindowTest, EveryCaptionFitsItsControlAtTheFirstSize) {
                 << qPrintable(control->objectName());
         }
     }
+}
+
+TEST_F(MainWindowTest, GridLinesBoxSwitchesItsDependantsWithoutChangingThem) {
+    auto* grid = child<RenameGrid>(u"grdThis"_s);
+    const auto dependants = [&] {
+        QList<std::pair<bool, bool>> states; // enabled, checked
+        for (int element = 3; element <= 5; ++element) {
+            auto* box = child<QCheckBox>(u"chkOptions(%1)"_s.arg(element));
+            states.append({box->isEnabled(), box->isChecked()});
+        }
+        return states;
+    };
+    click(u"chkOptions(3)"_s);
+    EXPECT_TRUE(grid->horizontalLinesHidden());
+    click(u"chkOptions(2)"_s);
+    EXPECT_FALSE(grid->gridLines());
+    EXPECT_EQ(dependants(),
+              (QList<std::pair<bool, bool>>{{false, false}, {false, true}, {false, false}}));
+    click(u"chkOptions(2)"_s);
+    EXPECT_TRUE(grid->gridLines());
+    EXPECT_EQ(dependants(),
+              (QList<std::pair<bool, bool>>{{true, false}, {true, true}, {true, false}}));
+
+    click(u"chkHeader"_s);
+    EXPECT_FALSE(grid->horizontalHeader()->isVisibleTo(grid));
+    EXPECT_FALSE(child(u"chkHeaderButtons"_s)->isEnabled());
+    EXPECT_FALSE(child(u"chkFlatHeader"_s)->isEnabled());
+}
+
+TEST_F(MainWindowTest, CustomColoursFillTheTwelveSlotsInOrderAndSwitchBackToTheSystemOnes) {
+    auto* grid = child<RenameGrid>(u"grdThis"_s);
+    const auto slots = [&] {
+        QList<GridColour> colours;
+        for (int slot = 1; slot <= GridColourSlotCount; ++slot)
+            colours << grid->colour(static_cast<GridColourSlot>(slot));
+        return colours;
+    };
+    EXPECT_EQ(grid->colour(GridColourSlot::AlternateRow), QColor(252, 252, 230));
+    click(u"chkCustomColours"_s);
+    EXPECT_EQ(slots(), (QList<GridColour>{
+                           QColor(86, 35, 87), QColor(72, 29, 73), QColor(150, 97, 153),
+                           QColor(150, 97, 153), QColor(155, 122, 158), QColor(110, 46, 112),
+                           QColor(135, 102, 138), QColor(220, 202, 222), QColor(196, 170, 126),
+                           QColor(72, 29, 73), QColor(135, 102, 138), QColor(220, 202, 222)}));
+    EXPECT_EQ(grid->palette().color(QPalette::Base), QColor(72, 29, 73));
+
+    click(u"chkCustomColours"_s);
+    const QPalette system = QApplication::palette(grid);
+    EXPECT_EQ(grid->colour(GridColourSlot::AlternateRow), std::nullopt);
+    EXPECT_FALSE(grid->alternatingRowColors());
+    EXPECT_EQ(grid->colour(GridColourSlot::HeaderBackgroundPressed),
+              system.color(QPalette::Button));
+    EXPECT_EQ(grid->colour(GridColourSlot::Selection), system.color(QPalette::Highlight));
+
+    // Blending takes the focus rectangle away and gives the selection the window's text colour.
+    click(u"chkBlendSelection"_s);
+    EXPECT_FALSE(grid->focusRectangle());
+    EXPECT_EQ(grid->colour(GridColourSlot::SelectionText), system.color(QPalette::Text));
+    click(u"chkBlendSelection"_s);
+    EXPECT_TRUE(grid->focusRectangle());
+    EXPECT_EQ(grid->colour(GridColourSlot::SelectionText), system.color(QPalette::HighlightedText));
 }
 
 TEST_F(MainWindowTest, HelpOpensTheManualBesideTheProgramOrSaysItIsMissing) {
