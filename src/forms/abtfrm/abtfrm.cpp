@@ -2,6 +2,7 @@
 
 #include "forms/widgets/LinkLabel.h"
 #include "startup/HelpAndSupport.h"
+#include "startup/ProgramVersion.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -57,7 +58,7 @@ abtfrm::abtfrm(const AboutIcons& icons, Shell& shell, const Registry& registry, 
     large.setBold(true);
     title->setFont(large);
     layout->addWidget(title, 0, 1, 1, 2);
-    auto* version = new QLabel(u"Version 2.0.0"_s, this);
+    auto* version = new QLabel(ProgramVersion, this);
     version->setObjectName(u"lblVersion"_s);
     layout->addWidget(version, 1, 1, 1, 2);
     auto* maker = new LinkLabel(Destination::MakerPage, this);

@@ -10,7 +10,6 @@ inline constexpr QLatin1StringView AwaitingJob("Awaiting for job...");
 inline constexpr QLatin1StringView Processing("Processing ...");
 inline constexpr QLatin1StringView Idle("IDLE");
 inline constexpr QLatin1StringView CaptionStart("Kestrova Quillane v");
-inline constexpr QLatin1StringView ProgramVersion("2.0.0");
 inline constexpr QLatin1StringView
     NamesSkipped("These files were left as they are, because their new name cannot name a file:");
 inline constexpr QLatin1StringView MoreSkipped("... and %1 more.");

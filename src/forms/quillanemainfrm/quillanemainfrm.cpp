@@ -21,6 +21,7 @@
 #include "renamelist/ListCommandStates.h"
 #include "renamelist/ListSelectionSync.h"
 #include "startup/HelpAndSupport.h"
+#include "startup/ProgramVersion.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -439,7 +440,7 @@ void quillanemainfrm::load() {
                                              NotBusyIconImg);
     }
 
-    setWindowTitle(MainWindowText::CaptionStart + MainWindowText::ProgramVersion);
+    setWindowTitle(MainWindowText::CaptionStart + ProgramVersion);
 
     m_settings.applyStartupSettings([this] { m_filters.repairAtStartup(); });
     showMenuState();

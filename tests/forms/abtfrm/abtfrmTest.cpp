@@ -43,6 +43,7 @@ protected:
 
 TEST_F(AboutBoxTest, CreditsTakeTurnsInPairs) {
     EXPECT_EQ(about.windowTitle(), u"About Kestrova Quillane"_s);
+    EXPECT_EQ(qobject_cast<QLabel*>(child(u"lblVersion"_s))->text(), u"2.0.0"_s);
     EXPECT_EQ(creditsShown(), (QList<bool>{true, true, false, false}));
     EXPECT_EQ(about.creditsPage(), 1);
     about.ChangeSplash_Timer();
