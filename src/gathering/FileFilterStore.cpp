@@ -105,6 +105,16 @@ bool FileFilterStore::WriteFileFilterSet(const FileFilterSet& set) {
     return written;
 }
 
+MessageRequest FileFilterStore::notSavedMessage(DialogOwner owner) {
+    return {ApplicationTitle,
+            GatheringText::FiltersNotSaved,
+            MessageIcon::Exclamation,
+            MessageButtons::Ok,
+            MessageAnswer::Ok,
+            true,
+            owner};
+}
+
 bool FileFilterStore::ResetFileFilter() {
     return WriteFileFilterSet(FileFilterSet::defaults());
 }

@@ -30,6 +30,8 @@ public:
     bool WriteFileFilterSet(const FileFilterSet& set);
     // Stores the default set in place of whatever was there.
     bool ResetFileFilter();
+    // What to tell the user on top of `owner` when the store refused the set.
+    static MessageRequest notSavedMessage(DialogOwner owner);
     // The start-up check: a missing or zero count is replaced by the defaults without a word.
     void repairAtStartup();
 

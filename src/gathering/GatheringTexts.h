@@ -38,6 +38,8 @@ inline constexpr QLatin1StringView NothingToSwap("Nothing to swap.");
 inline constexpr QLatin1StringView
     ConfirmFilterReset("Are you sure you want to reset and restore the default File Filter?");
 inline constexpr QLatin1StringView OneFilterNeeded("At least 1 FileType must exist!");
+inline constexpr QLatin1StringView
+    FiltersNotSaved("Your FileTypes could not be saved; the ones saved before stay in use.");
 
 inline constexpr QLatin1StringView LabelStart(" (");
 inline constexpr QLatin1StringView LabelEnd(")");

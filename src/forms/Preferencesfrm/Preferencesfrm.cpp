@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,7 +54,6 @@ Preferencesfrm::Preferencesfrm(SettingsStore& settings, FileFilterStore& filters
     m_topics = dropDown(this, u"PrefCmb"_s,
                         {u"General"_s, Separator, u"Include subdir when adding dir"_s,
                          u"Save rename file(s) to"_s, Separator, u"Custom Filetype"_s});
-    m_topics->installEventFilter(this);
     layout->addWidget(m_topics, 0, 0, 1, 3);
 
     // Each editing combo lies over the text that shows its value and appears with its topic.
@@ -138,10 +136,12 @@ void Preferencesfrm::Form_Load() {
 void Preferencesfrm::PrefCmb_Click() {
     const int topic = m_topics->currentIndex();
     if (topic == 1 || topic == 4) {
-        // Moving off the separator runs this handler again for the topic reached.
-        m_topics->setCurrentIndex(m_travel == Travel::Up ? topic - 1 : topic + 1);
+        // A separator is passed over in the direction the selection came from, by key, wheel,
+        // pick or button alike; moving off it runs this handler again for the topic reached.
+        m_topics->setCurrentIndex(topic < m_shownTopic ? topic - 1 : topic + 1);
         return;
     }
+    m_shownTopic = topic;
     m_incSubDir->setVisible(topic == IncludeSubdirs);
     m_outputDir->setVisible(topic == SaveTo);
     m_filterButton->setEnabled(topic == CustomFiletype);
@@ -150,16 +150,13 @@ void Preferencesfrm::PrefCmb_Click() {
 }
 
 void Preferencesfrm::NextCmd_Click() {
-    m_travel = Travel::Down;
     if (m_topics->currentIndex() < CustomFiletype)
         m_topics->setCurrentIndex(m_topics->currentIndex() + 1);
 }
 
 void Preferencesfrm::PrevCmd_Click() {
-    m_travel = Travel::Up;
     if (m_topics->currentIndex() >= 1)
         m_topics->setCurrentIndex(m_topics->currentIndex() - 1);
-    m_travel = Travel::Down;
 }
 
 void Preferencesfrm::IncSubDirCmb_Click() {
@@ -199,7 +196,8 @@ void Preferencesfrm::Reset_Cmd_Click() {
     IncSubDirCmb_Click();
     m_outputDir->setCurrentIndex(0);
     OutputDirCmb_Click();
-    m_filters.ResetFileFilter();
+    if (!m_filters.ResetFileFilter())
+        m_dialogs.showMessage(FileFilterStore::notSavedMessage(DialogOwner::Preferences));
     showFilterCount();
 }
 
@@ -224,17 +222,6 @@ void Preferencesfrm::done(int result) {
     m_settings.setPendingCustomDir(m_settings.customOutputDir());
     m_loaded = false;
     QDialog::done(result);
-}
-
-bool Preferencesfrm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_topics && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up)
-            m_travel = Travel::Up;
-        else if (key == Qt::Key_Down)
-            m_travel = Travel::Down;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace quillane

@@ -37,12 +37,7 @@ public:
 
     void done(int result) override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    enum class Travel { Up, Down };
-
     void Form_Load();
     void PrefCmb_Click();
     void IncSubDirCmb_Click();
@@ -54,7 +49,7 @@ private:
     FileFilterStore& m_filters;
     Dialogs& m_dialogs;
     DialogOwners* m_owners;
-    Travel m_travel = Travel::Down;
+    int m_shownTopic = General; // the last topic shown, to pass a separator the same way
     bool m_loaded = false;
 
     QComboBox* m_topics;

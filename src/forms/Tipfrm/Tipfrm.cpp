@@ -31,6 +31,8 @@ Tipfrm::Tipfrm(SettingsStore& settings, FileSystem& files, Dialogs& dialogs, QWi
     setModal(false);
 
     auto* layout = new QGridLayout(this);
+    // A long tip makes the window taller rather than losing its last lines.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     m_panel = new QFrame(this);
     m_panel->setObjectName(u"Picture1"_s);
     m_panel->setAutoFillBackground(true);

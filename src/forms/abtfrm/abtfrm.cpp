@@ -71,6 +71,8 @@ abtfrm::abtfrm(const AboutIcons& icons, Shell& shell, const Registry& registry, 
     for (int i = 0; i < 4; ++i) {
         auto* mail = new LinkLabel(QString(), this);
         mail->setObjectName(u"Email_Img(%1)"_s.arg(i));
+        mail->setAccessibleName(u"Write to "_s + Destination::TeamMail[i]);
+        mail->setToolTip(Destination::TeamMail[i]);
         if (icons.mail)
             mail->setPixmap(QPixmap::fromImage(*icons.mail));
         connect(mail, &LinkLabel::activated, this,

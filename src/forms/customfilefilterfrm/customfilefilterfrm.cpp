@@ -4,6 +4,7 @@
 #include "forms/widgets/FormPictures.h"
 #include "gathering/GatheringTexts.h"
 
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -112,9 +113,17 @@ void customfilefilterfrm::takeSelection() {
 
 void customfilefilterfrm::showEntries() {
     m_list->clear();
+    QListWidgetItem* firstSelected = nullptr;
     for (const FilterListEditor::Entry& entry : m_editor.entries()) {
         auto* item = new QListWidgetItem(entry.filter.label(), m_list);
         item->setSelected(entry.selected);
+        if (entry.selected && firstSelected == nullptr)
+            firstSelected = item;
+    }
+    // The entries just moved stay in sight, the keyboard's place with them.
+    if (firstSelected != nullptr) {
+        m_list->setCurrentItem(firstSelected, QItemSelectionModel::NoUpdate);
+        m_list->scrollToItem(firstSelected);
     }
 }
 
@@ -189,7 +198,9 @@ void customfilefilterfrm::done(int result) {
         tell(GatheringText::OneFilterNeeded);
         return;
     }
-    m_filters.WriteFileFilterSet(m_editor.filterSet());
+    // The user is told, not held: a store that refuses now may refuse every time.
+    if (!m_filters.WriteFileFilterSet(m_editor.filterSet()))
+        m_dialogs.showMessage(FileFilterStore::notSavedMessage(DialogOwner::FilterDialog));
     QDialog::done(result);
 }
 
@@ -212,6 +223,12 @@ bool customfilefilterfrm::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress &&
                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         m_popup->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    } else if ((watched == m_list || watched == m_list->viewport()) &&
+               event->type() == QEvent::ContextMenu) {
+        // The mouse opens the menu on the press, above; the keyboard's menu key opens it here.
+        if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+            m_popup->popup(m_list->viewport()->mapToGlobal(QPoint(0, 0)));
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -444,6 +444,7 @@ void quillanemainfrm::load() {
 
     m_settings.applyStartupSettings([this] { m_filters.repairAtStartup(); });
     showMenuState();
+    showGridSetting();
     if (m_settings.showTipOfTheDay())
         TODMnu_Click();
 
@@ -803,8 +804,14 @@ void quillanemainfrm::showMenuState() {
     if (!state.OutputCustomDirMnuCaption.isEmpty())
         custom->setText(state.OutputCustomDirMnuCaption);
     findChild<QAction*>(u"ShowGridMnu"_s)->setChecked(state.ShowGridMnu);
-    m_grid->setGridLines(state.gridLines);
-    m_gridOptions->showGridLines(state.gridLines);
+}
+
+void quillanemainfrm::showGridSetting() {
+    // Only the setting's own moments draw or drop the lines, so that the grid options' box
+    // keeps its say in between.
+    const bool shown = m_settings.mainMenu().gridLines;
+    m_grid->setGridLines(shown);
+    m_gridOptions->showGridLines(shown);
 }
 
 void quillanemainfrm::IncSubdirMnu_Click() {
@@ -830,6 +837,7 @@ void quillanemainfrm::OutputCustomDirMnu_Click() {
 void quillanemainfrm::ShowGridMnu_Click() {
     m_settings.ShowGridMnu_Click();
     showMenuState();
+    showGridSetting();
 }
 
 void quillanemainfrm::GeneralMnu_Click() {

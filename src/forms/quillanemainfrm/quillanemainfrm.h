@@ -120,6 +120,7 @@ private:
     void placeDesignedControls();
     void applyLayout();
     void showMenuState();
+    void showGridSetting();
     void showToolbarHover(int position);
     void showStatePicture(bool busy);
     void PlaceInStatusPanel();

@@ -5,7 +5,7 @@
 namespace quillane {
 
 // A label that stands for an address: the link pointer over it, and a press of the left button
-// (no other) follows it.
+// (no other) follows it; from the keyboard, Enter or Space does.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
@@ -17,6 +17,7 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace quillane

@@ -91,11 +91,17 @@ TEST_F(PreferencesTest, NextAndPrevStepOverTheSeparators) {
     click(u"PrevCmd"_s);
     EXPECT_EQ(topic(), u"General"_s);
 
-    // The arrow keys set the way a separator is left.
+    // A separator is passed in the way the selection came, whatever moved it.
     auto* topics = child<QComboBox>(u"PrefCmb"_s);
     topics->setCurrentIndex(5);
     QTest::keyClick(topics, Qt::Key_Up);
     EXPECT_EQ(topic(), u"Save rename file(s) to"_s);
+    topics->setCurrentIndex(2);
+    topics->setCurrentIndex(1);
+    EXPECT_EQ(topic(), u"General"_s);
+    topics->setCurrentIndex(3);
+    topics->setCurrentIndex(4);
+    EXPECT_EQ(topic(), u"Custom Filetype"_s);
 }
 
 TEST_F(PreferencesTest, OkAppliesTheChoicesToTheMenuAndTheStore) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gmock/gmock.h>
 
@@ -46,6 +47,10 @@ TEST_F(AboutBoxTest, CreditsTakeTurnsInPairs) {
     EXPECT_EQ(qobject_cast<QLabel*>(child(u"lblVersion"_s))->text(), u"2.0.0"_s);
     EXPECT_EQ(creditsShown(), (QList<bool>{true, true, false, false}));
     EXPECT_EQ(about.creditsPage(), 1);
+    const auto* timer = about.findChild<QTimer*>(u"ChangeSplash"_s);
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 5000);
     about.ChangeSplash_Timer();
     EXPECT_EQ(creditsShown(), (QList<bool>{false, false, true, true}));
     EXPECT_TRUE(child(u"Email_Img(3)"_s)->isVisibleTo(&about));

@@ -2,6 +2,7 @@
 
 #include "tests/QtPrinters.h"
 #include "tests/settings/IniStore.h"
+#include "tests/settings/MemoryStore.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QLineEdit>
@@ -141,6 +142,25 @@ TEST_F(FilterDialogTest, ClosingIsRefusedWhileEmptyAndAcceptedAfterReset) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(store->dump(), DefaultFilters);
     EXPECT_TRUE(dialogs.allAnswered());
+}
+
+TEST(FilterDialogStoreTest, AStoreThatRefusesTheSetIsReportedAndTheWindowStillCloses) {
+    MemoryStore memory;
+    Registry registry(memory);
+    ScriptedDialogs dialogs;
+    FileFilterStore filters(registry, dialogs);
+    filters.ResetFileFilter();
+    customfilefilterfrm dialog(filters, dialogs, nullptr, nullptr);
+    dialog.show();
+    memory.refuseWrites = true;
+    dialogs.answerMessage(MessageAnswer::Ok);
+
+    dialog.close();
+
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].text,
+              u"Your FileTypes could not be saved; the ones saved before stay in use."_s);
 }
 
 } // namespace

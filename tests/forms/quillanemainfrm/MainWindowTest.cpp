@@ -416,6 +416,12 @@ TEST_F(MainWindowTest, GridLinesBoxSwitchesItsDependantsWithoutChangingThem) {
     EXPECT_EQ(dependants(),
               (QList<std::pair<bool, bool>>{{true, false}, {true, true}, {true, false}}));
 
+    // Only the grid setting itself overrules the box, not other settings commands.
+    click(u"chkOptions(2)"_s);
+    action(u"ExcSubdirMnu"_s)->trigger();
+    EXPECT_FALSE(grid->gridLines());
+    EXPECT_TRUE(action(u"ShowGridMnu"_s)->isChecked());
+
     click(u"chkHeader"_s);
     EXPECT_FALSE(grid->horizontalHeader()->isVisibleTo(grid));
     EXPECT_FALSE(child(u"chkHeaderButtons"_s)->isEnabled());
