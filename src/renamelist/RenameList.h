@@ -34,6 +34,8 @@ public:
     // `directory` is expected in directory-cell form; callers adding many files from one folder
     // pass the same string, so the rows share it.
     void append(QString directory, QString filename);
+    // Room for `count` entries in all, so that a large batch is stored without spare space.
+    void reserve(qint32 count) { m_entries.reserve(static_cast<std::size_t>(count)); }
     void clear();
 
     // Removes the selected rows, then selects the row that followed the last removed one, or the

@@ -45,6 +45,7 @@ void RenameListModel::appendEntries(const QList<ListedFile>& entries) {
         return;
     const qint32 first = m_list.count();
     beginInsertRows({}, first, first + static_cast<qint32>(entries.size()) - 1);
+    m_list.reserve(first + static_cast<qint32>(entries.size()));
     for (const ListedFile& entry : entries)
         m_list.append(entry.directory, entry.filename);
     endInsertRows();
