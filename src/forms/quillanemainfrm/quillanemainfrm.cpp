@@ -635,20 +635,24 @@ void quillanemainfrm::NotBusyMode() {
 
 // --- list commands
 
+void quillanemainfrm::listCommandDone(Preview preview) {
+    m_grid->raise();
+    Refresh_Buttons();
+    // Rows added or moved need new names; removing and selecting leave the preview as it stands.
+    if (preview == Preview::Renewed)
+        RefreshRenOutputLst();
+}
+
 void quillanemainfrm::AddMnu_Click() {
     BusyPointer pointer;
     m_gatherer.AddMnu_Click();
-    m_grid->raise();
-    Refresh_Buttons();
-    RefreshRenOutputLst();
+    listCommandDone(Preview::Renewed);
 }
 
 void quillanemainfrm::AddDirMnu_Click() {
     BusyPointer pointer;
     m_gatherer.AddDirMnu_Click();
-    m_grid->raise();
-    Refresh_Buttons();
-    RefreshRenOutputLst();
+    listCommandDone(Preview::Renewed);
 }
 
 void quillanemainfrm::RemoveMnu_Click() {
@@ -656,8 +660,7 @@ void quillanemainfrm::RemoveMnu_Click() {
         return;
     BusyPointer pointer;
     m_list.removeSelected();
-    m_grid->raise();
-    Refresh_Buttons();
+    listCommandDone(Preview::Kept);
 }
 
 void quillanemainfrm::RemoveAllMnu_Click() {
@@ -679,16 +682,12 @@ void quillanemainfrm::ExitMnu_Click() {
 
 void quillanemainfrm::selposup_cmd_Click() {
     m_list.moveUp();
-    m_grid->raise();
-    Refresh_Buttons();
-    RefreshRenOutputLst();
+    listCommandDone(Preview::Renewed);
 }
 
 void quillanemainfrm::selposdown_cmd_Click() {
     m_list.moveDown();
-    m_grid->raise();
-    Refresh_Buttons();
-    RefreshRenOutputLst();
+    listCommandDone(Preview::Renewed);
 }
 
 void quillanemainfrm::MoveUpMnu_Click() {
@@ -703,34 +702,27 @@ void quillanemainfrm::MoveDownMnu_Click() {
 
 void quillanemainfrm::MoveFirstMnu_Click() {
     m_list.moveToFirst();
-    m_grid->raise();
-    Refresh_Buttons();
-    RefreshRenOutputLst();
+    listCommandDone(Preview::Renewed);
 }
 
 void quillanemainfrm::MoveLastMnu_Click() {
     m_list.moveToLast();
-    m_grid->raise();
-    Refresh_Buttons();
-    RefreshRenOutputLst();
+    listCommandDone(Preview::Renewed);
 }
 
 void quillanemainfrm::renamelst_SelectAll_cmd_Click() {
     m_list.selectAll();
-    m_grid->raise();
-    Refresh_Buttons();
+    listCommandDone(Preview::Kept);
 }
 
 void quillanemainfrm::renamelst_DeselectAll_cmd_Click() {
     m_list.deselectAll();
-    m_grid->raise();
-    Refresh_Buttons();
+    listCommandDone(Preview::Kept);
 }
 
 void quillanemainfrm::renamelst_InvSel_cmd_Click() {
     m_list.invertSelection();
-    m_grid->raise();
-    Refresh_Buttons();
+    listCommandDone(Preview::Kept);
 }
 
 void quillanemainfrm::InvSelMnu_Click() {

@@ -126,6 +126,9 @@ private:
     void PlaceInStatusPanel();
     void colourProgressBar();
     void runCommand(const QString& menuItem);
+    enum class Preview { Kept, Renewed };
+    // The end every list command shares.
+    void listCommandDone(Preview preview);
     void tellSkippedNames(const QList<qint32>& rows);
 
     int pixels(int twips) const;
