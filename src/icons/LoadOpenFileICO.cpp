@@ -1,9 +1,7 @@
 #include "icons/LoadOpenFileICO.h"
 
 #include "icons/IconFile.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "platform/RegularFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,15 +20,7 @@ void tell(Dialogs& dialogs, const QString& text) {
 } // namespace
 
 std::optional<QImage> LoadOpenFileICO(const QString& path, QColor background, Dialogs& dialogs) {
-    // Only a regular file is read, and never past the limit: a pipe or a device under an icon's
-    // name would otherwise block or never end.
-    QByteArray data;
-    QFile file(path);
-    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
-        data = file.read(LargestIconFile + 1);
-        if (data.size() > LargestIconFile)
-            data.clear();
-    }
+    const QByteArray data = readRegularFile(path, LargestIconFile).bytes;
     const auto directory = readIconDirectory(data);
     const int index = directory ? chooseIconEntry(*directory) : -1;
     if (index < 0) {

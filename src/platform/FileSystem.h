@@ -44,7 +44,8 @@ struct DirectoryEntry {
     QString name;
     bool isDirectory = false; // a folder, or a link to one
     bool isSymbolicLink = false;
-    bool nameDecodes = true; // false: the name is not valid in the system's encoding
+    bool nameDecodes = true;  // false: the name is not valid in the system's encoding
+    bool pathTooLong = false; // the folder and the name together are longer than a path may be
     friend bool operator==(const DirectoryEntry&, const DirectoryEntry&) = default;
 };
 
@@ -60,7 +61,8 @@ public:
 
     // Renames or moves a file; never replaces an existing target, also not one that appears
     // while the move runs. Across file systems the file is copied and the source removed, so that
-    // the file ends up in exactly one of the two places.
+    // the file ends up in exactly one of the two places, and the target's name never holds a part
+    // of it.
     virtual FileResult move(const QString& from, const QString& to) = 0;
     virtual FileResult remove(const QString& path) = 0;
     // Never follows a symbolic link: a link's own attributes are read, and set only where the
@@ -77,7 +79,8 @@ public:
     virtual bool isDirectory(const QString& path) = 0;
     // The path with every link resolved, or empty when it cannot be resolved.
     virtual QString canonicalPath(const QString& path) = 0;
-    // Whole text files in the single-byte code page (Windows-1252).
+    // Whole text files in the single-byte code page (Windows-1252). Only a regular file of a few
+    // kilobytes is read; anything else under the name fails as a damaged file does.
     virtual TextFileResult readTextFile(const QString& path) = 0;
     virtual FileResult writeTextFile(const QString& path, const QString& text) = 0;
 };

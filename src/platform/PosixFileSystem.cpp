@@ -1,6 +1,7 @@
 #include "platform/PosixFileSystem.h"
 
 #include "platform/PosixMoves.h"
+#include "platform/RegularFile.h"
 #include "platform/WildcardPattern.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QStringEncoder>
 
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -25,7 +27,9 @@ namespace {
 
 constexpr const char* DosAttributeName = "user.DOSATTRIB";
 constexpr int DosAttributeBits = Attribute::Hidden | Attribute::System | Attribute::Archive;
-constexpr qint64 LargestTextFile = 16 * 1024 * 1024;
+// The one text file the program reads, the tips, is a few kilobytes; a far larger one is no tips
+// file, and showing a huge line would hold up the start.
+constexpr qint64 LargestTextFile = 64 * 1024;
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
@@ -85,12 +89,22 @@ bool copyContents(int in, int out) {
     }
 }
 
-// Extended attributes the target cannot hold (a file system without them, or names only the
-// system may write) are left behind; the file itself matters more.
+// The file system has no such call, or none for this kind of value.
+bool unsupported(int error) {
+    return error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP;
+}
+
+// What a copy cannot keep is left behind, as the contents matter more: FAT has no modes, and EPERM
+// on a file we have just created is the file system refusing, or the kernel keeping names only the
+// system may write.
+bool notKeptOnCopy(int error) {
+    return unsupported(error) || error == EPERM;
+}
+
 bool copyExtendedAttributes(int in, int out) {
     const ssize_t listSize = ::flistxattr(in, nullptr, 0);
     if (listSize <= 0)
-        return listSize == 0 || errno == ENOTSUP;
+        return listSize == 0 || unsupported(errno);
     QByteArray names(listSize, '\0');
     const ssize_t got = ::flistxattr(in, names.data(), static_cast<size_t>(names.size()));
     if (got < 0)
@@ -106,10 +120,23 @@ bool copyExtendedAttributes(int in, int out) {
             return false;
         if (::fsetxattr(out, name.constData(), value.constData(), static_cast<size_t>(value.size()),
                         0) != 0 &&
-            errno != ENOTSUP && errno != EPERM)
+            !notKeptOnCopy(errno))
             return false;
     }
     return true;
+}
+
+bool copyModeAndTimes(int out, const struct stat& st) {
+    const std::array<timespec, 2> times{st.st_atim, st.st_mtim};
+    return (::fchmod(out, st.st_mode & 07777) == 0 || notKeptOnCopy(errno)) &&
+           (::futimens(out, times.data()) == 0 || notKeptOnCopy(errno));
+}
+
+// A file system that cannot flush a folder has nothing more to make lasting.
+bool syncFolder(const QByteArray& folder) {
+    Descriptor dir(
+        ::open(folder.isEmpty() ? "." : folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return dir.valid() && (::fsync(dir.get()) == 0 || errno == EINVAL || unsupported(errno));
 }
 
 bool entryExists(const QByteArray& path) {
@@ -133,15 +160,47 @@ FileResult failedMove(int error, const QByteArray& source) {
     return failed(error);
 }
 
-// Removes what a failed copy left at the target and reports the failure.
-FileResult abandonCopy(const QByteArray& target, int error) {
-    ::unlink(target.constData());
+// Removes what a failed copy left behind and reports the failure.
+FileResult abandonCopy(const QByteArray& copy, int error) {
+    ::unlink(copy.constData());
     return failed(error);
+}
+
+// Gives a file another name on its file system without replacing one, by the narrowest means the
+// file system offers; 0 or the error, EXDEV when the names are on two file systems. On failure
+// both names are as they were.
+int renameWithoutReplacing(const QByteArray& source, const QByteArray& target) {
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return 0;
+    // The kernel reports EXDEV before it looks at the flags, so EINVAL means one file system
+    // without the no-replace rename.
+    if (const int error = errno; error != EINVAL && !unsupported(error))
+        return error;
+
+    if (::link(source.constData(), target.constData()) == 0) {
+        if (removeSource(source))
+            return 0;
+        const int error = errno;
+        ::unlink(target.constData());
+        return error;
+    }
+    // FAT and many shares have no hard links; a plain rename after a look is all they allow.
+    // rename() refuses with EXDEV between file systems too, so such a move still gets copied.
+    if (const int error = errno; error != EPERM && error != EMLINK && !unsupported(error))
+        return error;
+    struct stat st {};
+    if (::lstat(target.constData(), &st) == 0)
+        return EEXIST;
+    if (errno != ENOENT)
+        return errno;
+    return ::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
 }
 
 } // namespace
 
-// The file is in exactly one place whatever fails.
+// The file is in exactly one place whatever fails. The target's name is given only to the whole,
+// flushed copy: a kill while copying leaves the source and at most a "ren*.part" file.
 FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& target) {
     struct stat st {};
     if (::lstat(source.constData(), &st) != 0)
@@ -153,6 +212,7 @@ FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& targ
         if (length < 0)
             return failed(errno);
         linkText.truncate(length);
+        // A link is made whole at once; it needs no name of its own first.
         if (::symlink(linkText.constData(), target.constData()) != 0)
             return errno == EEXIST ? outcome(FileOutcome::TargetExists) : failed(errno);
         if (!removeSource(source))
@@ -161,40 +221,40 @@ FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& targ
     }
     if (!S_ISREG(st.st_mode))
         return failed(EXDEV);
+    // Seen here, a taken name costs no copy; the naming below still never replaces.
+    if (entryExists(target))
+        return outcome(FileOutcome::TargetExists);
 
     Descriptor in(::open(source.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (!in.valid())
         return errno == ENOENT ? outcome(FileOutcome::SourceMissing) : failed(errno);
     if (::fstat(in.get(), &st) != 0)
         return failed(errno);
-    Descriptor out(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          S_IRUSR | S_IWUSR));
+    const QByteArray folder = target.left(target.lastIndexOf('/') + 1);
+    QByteArray copy = folder + "renXXXXXX.part";
+    Descriptor out(::mkostemps(copy.data(), 5, O_CLOEXEC));
     if (!out.valid())
-        return errno == EEXIST ? outcome(FileOutcome::TargetExists) : failed(errno);
-
-    const std::array<timespec, 2> times{st.st_atim, st.st_mtim};
+        return failed(errno);
     if (!copyContents(in.get(), out.get()) || !copyExtendedAttributes(in.get(), out.get()) ||
-        ::fchmod(out.get(), st.st_mode & 07777) != 0 || ::futimens(out.get(), times.data()) != 0 ||
-        ::fsync(out.get()) != 0 || out.close() != 0)
-        return abandonCopy(target, errno);
-    if (!removeSource(source))
-        return abandonCopy(target, errno);
-    return FileResult::success();
-}
+        !copyModeAndTimes(out.get(), st) || ::fsync(out.get()) != 0 || out.close() != 0)
+        return abandonCopy(copy, errno);
 
-FileResult posix::moveByLinking(const QByteArray& source, const QByteArray& target) {
-    if (::link(source.constData(), target.constData()) != 0) {
-        const int error = errno;
-        if (error == EXDEV || error == EPERM || error == ENOTSUP || error == EMLINK)
-            return posix::moveByCopying(source, target);
-        return failedMove(error, source);
+    if (const int error = renameWithoutReplacing(copy, target); error != 0) {
+        ::unlink(copy.constData());
+        return error == EEXIST ? outcome(FileOutcome::TargetExists) : failed(error);
     }
-    if (!removeSource(source))
+    // The source goes only once the new name is sure to last.
+    if (!syncFolder(folder) || !removeSource(source))
         return abandonCopy(target, errno);
     return FileResult::success();
 }
 
 namespace {
+
+// No DOS value is kept: none set, none possible there, or none a file of this kind may have.
+bool noDosValue(int error) {
+    return error == ENODATA || error == EPERM || unsupported(error);
+}
 
 bool hiddenByName(const QString& path) {
     return path.sliced(path.lastIndexOf(u'/') + 1).startsWith(u'.');
@@ -214,14 +274,11 @@ int parseDosAttribute(const char* text, ssize_t length) {
 FileResult PosixFileSystem::move(const QString& from, const QString& to) {
     const QByteArray source = native(from);
     const QByteArray target = native(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
-        0)
+    const int error = renameWithoutReplacing(source, target);
+    if (error == 0)
         return FileResult::success();
-    const int error = errno;
     if (error == EXDEV)
         return posix::moveByCopying(source, target);
-    if (error == EINVAL || error == ENOSYS || error == ENOTSUP)
-        return posix::moveByLinking(source, target);
     return failedMove(error, source);
 }
 
@@ -248,7 +305,7 @@ AttributeResult PosixFileSystem::attributes(const QString& path) {
         if (length < 0)
             return {failed(errno), 0};
         value |= parseDosAttribute(text.constData(), length);
-    } else if (size < 0 && errno != ENODATA && errno != ENOTSUP && errno != EPERM) {
+    } else if (size < 0 && !noDosValue(errno)) {
         return {failed(errno), 0};
     }
     if (hiddenByName(path))
@@ -294,9 +351,11 @@ FileResult PosixFileSystem::setAttributes(const QString& path, int attributes) {
         if (::setxattr(pinned.constData(), DosAttributeName, text.constData(),
                        static_cast<size_t>(text.size()), 0) != 0)
             xattrError = errno;
-    } else if (::removexattr(pinned.constData(), DosAttributeName) != 0 && errno != ENODATA &&
-               errno != ENOTSUP) {
+    } else if (::removexattr(pinned.constData(), DosAttributeName) != 0 && errno != ENODATA) {
+        // A refusal matters only where a value is there to be removed.
         xattrError = errno;
+        if (::getxattr(pinned.constData(), DosAttributeName, nullptr, 0) < 0 && noDosValue(errno))
+            xattrError = 0;
     }
 
     // Read-only goes on even when the other bits could not be kept.
@@ -329,6 +388,8 @@ std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& direct
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native(directory).constData()), ::closedir);
     if (!dir)
         return std::nullopt;
+    // The bytes the folder gives every path in it, its separator included.
+    const qsizetype folderBytes = native(directory).size() + (directory.endsWith(u'/') ? 0 : 1);
     QList<DirectoryEntry> entries;
     while (const dirent* entry = ::readdir(dir.get())) {
         const QByteArray bytes(entry->d_name);
@@ -337,6 +398,7 @@ std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& direct
         DirectoryEntry found;
         found.name = QFile::decodeName(bytes);
         found.nameDecodes = QFile::encodeName(found.name) == bytes;
+        found.pathTooLong = folderBytes + bytes.size() >= PATH_MAX;
         if (!matchesWildcard(found.name, pattern))
             continue;
         found.isSymbolicLink = entry->d_type == DT_LNK;
@@ -370,18 +432,11 @@ QString PosixFileSystem::canonicalPath(const QString& path) {
 }
 
 TextFileResult PosixFileSystem::readTextFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {
-            {file.exists() ? FileOutcome::Failed : FileOutcome::SourceMissing, file.errorString()},
-            {}};
-    if (file.size() > LargestTextFile)
-        return {{FileOutcome::Failed, QStringLiteral("The file is too large to be read")}, {}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{FileOutcome::Failed, file.errorString()}, {}};
+    const FileBytesResult read = readRegularFile(path, LargestTextFile);
+    if (!read.result.ok())
+        return {read.result, {}};
     QStringDecoder decode("windows-1252");
-    return {FileResult::success(), decode(bytes)};
+    return {FileResult::success(), decode(read.bytes)};
 }
 
 FileResult PosixFileSystem::writeTextFile(const QString& path, const QString& text) {

@@ -10,15 +10,71 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cerrno>
+#include <dlfcn.h>
 #include <fcntl.h>
+#include <functional>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace quillane {
 namespace {
+
+// System calls that fail where a test asks. The definitions at the end of this file take the place
+// of the C library's in this executable, the library under test being linked in statically, and
+// pass every call on to the C library unless a fault is armed for it.
+enum class Call { Renameat2, Link, Chmod, Fchmod, Futimens, Removexattr, Write, Fsync, Count };
+
+struct Fault {
+    Call call;
+    int error;
+    int after = 0; // calls that pass before the first that fails
+};
+
+struct ArmedFault {
+    int error = 0;
+    int after = 0;
+    int calls = 0;
+};
+
+std::array<ArmedFault, static_cast<size_t>(Call::Count)> armed;
+// Runs before each write and flush, to look at the target while a copy is under way; it must
+// neither write nor flush itself.
+std::function<void()> duringCopy;
+
+void arm(const std::vector<Fault>& faults) {
+    for (const Fault& fault : faults)
+        armed[static_cast<size_t>(fault.call)] = {fault.error, fault.after, 0};
+}
+
+void disarm() {
+    armed = {};
+    duringCopy = nullptr;
+}
+
+bool fails(Call call) {
+    ArmedFault& fault = armed[static_cast<size_t>(call)];
+    if (fault.error == 0 || fault.calls++ < fault.after)
+        return false;
+    errno = fault.error;
+    return true;
+}
+
+bool copyStepFails(Call call) {
+    if (duringCopy)
+        duringCopy();
+    return fails(call);
+}
+
+template <typename Function> Function next(const char* name) {
+    return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
+}
 
 QByteArray contents(const QString& path) {
     QFile file(path);
@@ -31,6 +87,11 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+ino_t inode(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 bool userAttributesWork(const QString& directory) {
     const QByteArray probe = QFile::encodeName(directory + u"/.xattr-probe"_s);
     QFile(QFile::decodeName(probe)).open(QIODevice::WriteOnly);
@@ -41,6 +102,7 @@ bool userAttributesWork(const QString& directory) {
 
 class PosixFileSystemTest : public testing::Test {
 protected:
+    void TearDown() override { disarm(); }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
@@ -71,36 +133,54 @@ TEST_F(PosixFileSystemTest, MoveNeverReplacesAndSaysWhy) {
     EXPECT_EQ(contents(path(u"a.txt"_s)), "alpha");
 }
 
-struct FallbackCase {
+// Each way a move goes on one file system, forced by what that file system refuses.
+struct MoveWayCase {
     const char* name;
-    FileResult (*move)(const QByteArray&, const QByteArray&);
+    std::vector<Fault> faults;
+    bool copies; // through moveByCopying; the others must keep the file itself
 };
 
-class MoveFallbackTest : public PosixFileSystemTest,
-                         public testing::WithParamInterface<FallbackCase> {
+class MoveWayTest : public PosixFileSystemTest, public testing::WithParamInterface<MoveWayCase> {
 protected:
     FileResult move(const QString& from, const QString& to) {
-        return GetParam().move(QFile::encodeName(from), QFile::encodeName(to));
+        return GetParam().copies
+                   ? posix::moveByCopying(QFile::encodeName(from), QFile::encodeName(to))
+                   : fs.move(from, to);
     }
 };
 
-TEST_P(MoveFallbackTest, MovesButNeverReplaces) {
+TEST_P(MoveWayTest, MovesButNeverReplaces) {
     writeFile(path(u"a.txt"_s), "alpha");
     writeFile(path(u"b.txt"_s), "beta");
+    const ino_t file = inode(path(u"a.txt"_s));
+    arm(GetParam().faults);
     EXPECT_EQ(move(path(u"a.txt"_s), path(u"b.txt"_s)).outcome, FileOutcome::TargetExists);
     EXPECT_EQ(contents(path(u"a.txt"_s)), "alpha");
     EXPECT_EQ(contents(path(u"b.txt"_s)), "beta");
     EXPECT_EQ(move(path(u"none.txt"_s), path(u"c.txt"_s)).outcome, FileOutcome::SourceMissing);
     EXPECT_EQ(move(path(u"a.txt"_s), path(u"nofolder/a.txt"_s)).outcome, FileOutcome::Failed);
     ASSERT_TRUE(move(path(u"a.txt"_s), path(u"c.txt"_s)).ok());
+    disarm();
     EXPECT_FALSE(QFile::exists(path(u"a.txt"_s)));
     EXPECT_EQ(contents(path(u"c.txt"_s)), "alpha");
+    EXPECT_EQ(inode(path(u"c.txt"_s)) == file, !GetParam().copies);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({u"b.txt"_s, u"c.txt"_s}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, MoveFallbackTest,
-                         testing::Values(FallbackCase{"Linking", posix::moveByLinking},
-                                         FallbackCase{"Copying", posix::moveByCopying}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Ways, MoveWayTest,
+    testing::Values(
+        MoveWayCase{"NoReplaceRename", {}, false},
+        MoveWayCase{"LinkWhereNoReplaceIsUnsupported", {{Call::Renameat2, EINVAL}}, false},
+        MoveWayCase{
+            "RenameWhereLinksAreRefused", {{Call::Renameat2, EINVAL}, {Call::Link, EPERM}}, false},
+        MoveWayCase{"RenameWithoutRenameat2OrLinks",
+                    {{Call::Renameat2, ENOSYS}, {Call::Link, EOPNOTSUPP}},
+                    false},
+        MoveWayCase{"Copy", {}, true},
+        MoveWayCase{"CopyNamedByRename", {{Call::Renameat2, EINVAL}, {Call::Link, EPERM}}, true}),
+    CaseName());
 
 class CrossFileSystemMoveTest : public PosixFileSystemTest {
 protected:
@@ -108,6 +188,16 @@ protected:
         if (!QFileInfo(u"/dev/shm"_s).isWritable())
             GTEST_SKIP() << "/dev/shm, a second file system, is not writable here";
         ASSERT_TRUE(shm.isValid());
+        struct stat here {};
+        struct stat there {};
+        ASSERT_EQ(::stat(QFile::encodeName(dir.path()).constData(), &here), 0);
+        ASSERT_EQ(::stat(QFile::encodeName(shm.path()).constData(), &there), 0);
+        if (here.st_dev == there.st_dev)
+            GTEST_SKIP() << "the temporary folder is on the file system of /dev/shm";
+    }
+
+    QStringList leftParts() const {
+        return QDir(shm.path()).entryList({u"ren*.part"_s}, QDir::Files | QDir::Hidden);
     }
 
     QTemporaryDir shm{u"/dev/shm/quillane-test-XXXXXX"_s};
@@ -136,7 +226,73 @@ TEST_F(CrossFileSystemMoveTest, KeepsContentsPermissionsTimesAndAttributes) {
     if (attributes) {
         EXPECT_EQ(fs.attributes(target).attributes, Attribute::Hidden | Attribute::Archive);
     }
+    EXPECT_EQ(leftParts(), QStringList());
 }
+
+// The target's name is given only to a whole copy, whatever fails or is refused on the way.
+struct CopyCase {
+    const char* name;
+    std::vector<Fault> faults;
+    FileOutcome outcome;
+    bool nameTakenMeanwhile = false;
+};
+
+class CrossFileSystemCopyTest : public CrossFileSystemMoveTest,
+                                public testing::WithParamInterface<CopyCase> {};
+
+TEST_P(CrossFileSystemCopyTest, NeverNamesAPartialCopy) {
+    const CopyCase& c = GetParam();
+    QByteArray data(1 << 20, '\0');
+    for (qsizetype i = 0; i < data.size(); ++i)
+        data[i] = static_cast<char>(i % 251);
+    const QString source = path(u"big.bin"_s);
+    writeFile(source, data);
+    const QByteArray target = QFile::encodeName(shm.filePath(u"big.bin"_s));
+
+    bool partialSeen = false;
+    duringCopy = [&] {
+        struct stat st {};
+        if (c.nameTakenMeanwhile) {
+            ::close(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        } else if (::lstat(target.constData(), &st) == 0 && st.st_size != data.size()) {
+            partialSeen = true;
+        }
+    };
+    arm(c.faults);
+    const FileResult moved = fs.move(source, QFile::decodeName(target));
+    disarm();
+
+    EXPECT_EQ(moved.outcome, c.outcome) << moved.message.toStdString();
+    EXPECT_FALSE(partialSeen);
+    if (c.outcome == FileOutcome::Ok) {
+        EXPECT_FALSE(QFile::exists(source));
+        EXPECT_EQ(contents(QFile::decodeName(target)), data);
+    } else {
+        EXPECT_EQ(contents(source), data);
+        EXPECT_EQ(contents(QFile::decodeName(target)),
+                  c.nameTakenMeanwhile ? QByteArray() : QByteArray("<missing>"));
+    }
+    EXPECT_EQ(leftParts(), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CrossFileSystemCopyTest,
+    testing::Values(CopyCase{"Whole", {}, FileOutcome::Ok},
+                    CopyCase{"ModeAndTimesUnsupported",
+                             {{Call::Fchmod, ENOSYS}, {Call::Futimens, ENOSYS}},
+                             FileOutcome::Ok},
+                    CopyCase{"ModeRefusedTimesUnsupported",
+                             {{Call::Fchmod, EPERM}, {Call::Futimens, EOPNOTSUPP}},
+                             FileOutcome::Ok},
+                    CopyCase{"ModeFails", {{Call::Fchmod, EIO}}, FileOutcome::Failed},
+                    CopyCase{"WriteFailsMidway", {{Call::Write, ENOSPC, 3}}, FileOutcome::Failed},
+                    CopyCase{"FlushFails", {{Call::Fsync, EIO}}, FileOutcome::Failed},
+                    CopyCase{"NameTakenMeanwhile", {}, FileOutcome::TargetExists, true},
+                    CopyCase{"NameTakenMeanwhileWithoutNoReplace",
+                             {{Call::Renameat2, EINVAL}, {Call::Link, EPERM}},
+                             FileOutcome::TargetExists,
+                             true}),
+    CaseName());
 
 TEST_F(CrossFileSystemMoveTest, NeverReplacesATargetOnTheOtherSide) {
     writeFile(path(u"a.txt"_s), "alpha");
@@ -203,6 +359,64 @@ TEST_F(PosixFileSystemTest, AttributesAreNeverSetThroughALink) {
     EXPECT_EQ(fs.attributes(path(u"real.txt"_s)).attributes, 0);
     EXPECT_EQ(fs.attributes(path(u"link.txt"_s)).attributes, 0);
 }
+
+// Clearing succeeds where there is nothing the file system could clear; what a file keeps against
+// the request is told.
+struct UnsupportedAttributeCase {
+    const char* name;
+    std::vector<Fault> faults;
+    mode_t mode;
+    bool holdsDosAttribute;
+    int value;
+    bool succeeds;
+};
+
+class UnsupportedAttributeTest : public PosixFileSystemTest,
+                                 public testing::WithParamInterface<UnsupportedAttributeCase> {};
+
+TEST_P(UnsupportedAttributeTest, ClearsWhatCanBeClearedAndTellsTheRest) {
+    const UnsupportedAttributeCase& c = GetParam();
+    if (c.holdsDosAttribute && !userAttributesWork(dir.path()))
+        GTEST_SKIP() << "this file system refuses user extended attributes";
+    const QString file = path(u"file.txt"_s);
+    writeFile(file, "x");
+    if (c.holdsDosAttribute) {
+        ASSERT_TRUE(fs.setAttributes(file, Attribute::Archive).ok());
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), c.mode), 0);
+    arm(c.faults);
+    const FileResult set = fs.setAttributes(file, c.value);
+    disarm();
+    EXPECT_EQ(set.ok(), c.succeeds) << set.message.toStdString();
+    EXPECT_EQ(set.message.isEmpty(), c.succeeds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnsupportedAttributeTest,
+    testing::Values(
+        UnsupportedAttributeCase{"ClearWithoutExtendedAttributesOrChmod",
+                                 {{Call::Removexattr, ENOSYS}, {Call::Chmod, ENOSYS}},
+                                 0644,
+                                 false,
+                                 0,
+                                 true},
+        UnsupportedAttributeCase{"ClearWhereRemovalIsRefusedAndNothingIsHeld",
+                                 {{Call::Removexattr, EPERM}},
+                                 0644,
+                                 false,
+                                 0,
+                                 true},
+        UnsupportedAttributeCase{
+            "ClearWhereAHeldValueCannotGo", {{Call::Removexattr, EPERM}}, 0644, true, 0, false},
+        UnsupportedAttributeCase{"ReadOnlyWithoutChmod",
+                                 {{Call::Chmod, ENOSYS}},
+                                 0644,
+                                 false,
+                                 Attribute::ReadOnly,
+                                 false},
+        UnsupportedAttributeCase{
+            "ClearReadOnlyWithoutChmod", {{Call::Chmod, ENOSYS}}, 0444, false, 0, false}),
+    CaseName());
 
 TEST_F(PosixFileSystemTest, TemporaryFilesAreNewAndCarryThePrefix) {
     const TempFileResult first = fs.createTempFile(dir.path(), u"qre"_s);
@@ -272,3 +486,49 @@ TEST_F(PosixFileSystemTest, TextFilesUseTheWesternCodePage) {
 
 } // namespace
 } // namespace quillane
+
+// The C library's calls, failing where a test armed a fault.
+
+extern "C" int renameat2(int fromDirectory, const char* from, int toDirectory, const char* to,
+                         unsigned int flags) noexcept {
+    static const auto real = quillane::next<decltype(&::renameat2)>("renameat2");
+    return quillane::fails(quillane::Call::Renameat2)
+               ? -1
+               : real(fromDirectory, from, toDirectory, to, flags);
+}
+
+extern "C" int link(const char* from, const char* to) noexcept {
+    static const auto real = quillane::next<decltype(&::link)>("link");
+    return quillane::fails(quillane::Call::Link) ? -1 : real(from, to);
+}
+
+extern "C" int chmod(const char* path, mode_t mode) noexcept {
+    static const auto real = quillane::next<decltype(&::chmod)>("chmod");
+    return quillane::fails(quillane::Call::Chmod) ? -1 : real(path, mode);
+}
+
+extern "C" int fchmod(int fd, mode_t mode) noexcept {
+    static const auto real = quillane::next<decltype(&::fchmod)>("fchmod");
+    return quillane::fails(quillane::Call::Fchmod) ? -1 : real(fd, mode);
+}
+
+extern "C" int futimens(int fd, const timespec times[2]) noexcept {
+    static const auto real = quillane::next<decltype(&::futimens)>("futimens");
+    return quillane::fails(quillane::Call::Futimens) ? -1 : real(fd, times);
+}
+
+extern "C" int removexattr(const char* path, const char* name) noexcept {
+    static const auto real = quillane::next<decltype(&::removexattr)>("removexattr");
+    return quillane::fails(quillane::Call::Removexattr) ? -1 : real(path, name);
+}
+
+// Only files: the test's own output goes on.
+extern "C" ssize_t write(int fd, const void* data, size_t size) {
+    static const auto real = quillane::next<decltype(&::write)>("write");
+    return fd > 2 && quillane::copyStepFails(quillane::Call::Write) ? -1 : real(fd, data, size);
+}
+
+extern "C" int fsync(int fd) {
+    static const auto real = quillane::next<decltype(&::fsync)>("fsync");
+    return quillane::copyStepFails(quillane::Call::Fsync) ? -1 : real(fd);
+}

@@ -1,7 +1,10 @@
 #include "platform/QSettingsStore.h"
 
+#include "tests/PipeFeeder.h"
 #include "tests/QtPrinters.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -49,6 +52,34 @@ TEST_F(QSettingsStoreTest, RemovingASubkeyTakesAllItsValues) {
     EXPECT_FALSE(store.value(filter, u"1"_s).isValid());
     EXPECT_FALSE(store.value(filter, u"7"_s).isValid());
     EXPECT_EQ(store.value(ProgramKey, u"NoOfFilter"_s).toString(), u"2"_s);
+}
+
+// A settings file that cannot be settings: the store starts empty, keeps the session's values,
+// says every write failed and leaves the file as it was.
+TEST(QSettingsStoreFileTest, APipeOrAHugeFileIsNeitherReadNorReplaced) {
+    QTemporaryDir dir;
+    const QString pipePath = dir.filePath(u"pipe.conf"_s);
+    const PipeFeeder pipe(pipePath, "[General]\ngrid=9\n");
+    ASSERT_TRUE(pipe.made);
+    const QString hugePath = dir.filePath(u"huge.conf"_s);
+    {
+        QFile huge(hugePath);
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.write("[General]\ngrid=9\n");
+        huge.write(QByteArray(5 * 1024 * 1024, ';'));
+    }
+    for (const QString& path : {pipePath, hugePath}) {
+        QSettingsStore store(ProgramKey, path);
+        EXPECT_FALSE(store.value(ProgramKey, u"grid"_s).isValid()) << path.toStdString();
+        EXPECT_FALSE(store.setString(ProgramKey, u"grid"_s, u"1"_s));
+        EXPECT_FALSE(store.setString(ProgramKey + u"\\Filter"_s, u"1"_s, u"*.*"_s));
+        EXPECT_EQ(store.value(ProgramKey, u"grid"_s).toString(), u"1"_s);
+        EXPECT_FALSE(store.removeKey(ProgramKey + u"\\Filter"_s));
+        EXPECT_FALSE(store.value(ProgramKey + u"\\Filter"_s, u"1"_s).isValid());
+        EXPECT_EQ(store.value(ProgramKey, u"grid"_s).toString(), u"1"_s);
+    }
+    EXPECT_TRUE(pipe.stillThere());
+    EXPECT_EQ(QFileInfo(hugePath).size(), 5 * 1024 * 1024 + 17);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/PosixFileSystem.h"
 #include "settings/SettingNames.h"
+#include "tests/PipeFeeder.h"
 #include "tests/QtPrinters.h"
 #include "tests/settings/IniStore.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -78,6 +79,21 @@ TEST_F(TipWindowTest, AMissingFileIsNamedAndTheButtonsStillWork) {
     open();
     EXPECT_EQ(tip(), u"That the tod.ctd file was not found? "_s);
     nextTip();
+    EXPECT_EQ(tip(), u"That the tod.ctd file was not found? "_s);
+}
+
+TEST_F(TipWindowTest, APipeOrAHugeFileReadsAsAMissingOne) {
+    {
+        const PipeFeeder pipe(programFolder.filePath(u"tod.ctd"_s), "From the pipe\n");
+        ASSERT_TRUE(pipe.made);
+        open();
+        EXPECT_EQ(tip(), u"That the tod.ctd file was not found? "_s);
+        EXPECT_TRUE(pipe.stillThere());
+        delete window;
+    }
+    QFile::remove(programFolder.filePath(u"tod.ctd"_s));
+    writeTips(QByteArray(15 * 1024 * 1024, 'x'));
+    open();
     EXPECT_EQ(tip(), u"That the tod.ctd file was not found? "_s);
 }
 
