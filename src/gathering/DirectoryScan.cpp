@@ -2,14 +2,68 @@
 
 #include "gathering/GatheringPaths.h"
 #include "gathering/GatheringTexts.h"
+#include "renamelist/ListColumns.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace quillane {
+
+namespace {
+
+// A message box is no place for thousands of paths of thousands of characters each.
+constexpr qsizetype MostPathsShown = 10;
+constexpr qsizetype PathHeadShown = 40;
+constexpr qsizetype PathTailShown = 100;
+
+QString shortened(const QString& path) {
+    if (path.size() <= PathHeadShown + PathTailShown)
+        return path;
+    return path.first(PathHeadShown) + GatheringText::Elision + path.last(PathTailShown);
+}
+
+// The entries in the order a person reads their names, as the Filename column sorts them; names
+// equal but for case keep one fixed order.
+QList<DirectoryEntry> readingOrder(const QList<DirectoryEntry>& entries) {
+    std::vector<std::pair<std::u32string, qsizetype>> keys;
+    keys.reserve(static_cast<std::size_t>(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        std::u32string key;
+        appendNaturalSortKey(key, entries[i].name);
+        keys.emplace_back(std::move(key), i);
+    }
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return entries[a.second].name < entries[b.second].name;
+    });
+    QList<DirectoryEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& [key, index] : keys)
+        sorted.append(entries[index]);
+    return sorted;
+}
+
+} // namespace
 
 MessageRequest unrecognisedNameMessage(const QString& path) {
     return {ApplicationTitle,         GatheringText::UnrecognisedName + path,
             MessageIcon::Exclamation, MessageButtons::Ok,
             MessageAnswer::Ok,        true,
             DialogOwner::MainWindow};
+}
+
+MessageRequest pathsTooLongMessage(const QStringList& paths) {
+    QString text = GatheringText::PathsTooLong;
+    for (const QString& path : paths.first(std::min(paths.size(), MostPathsShown)))
+        text += u"\r\n"_s + shortened(path);
+    if (paths.size() > MostPathsShown)
+        text += GatheringText::MorePathsTooLong.arg(QString::number(paths.size() - MostPathsShown));
+    return {ApplicationTitle,  text, MessageIcon::Exclamation, MessageButtons::Ok,
+            MessageAnswer::Ok, true, DialogOwner::MainWindow};
 }
 
 bool FileExists(FileSystem& files, const QString& path) {
@@ -21,21 +75,26 @@ DirectoryScan::DirectoryScan(FileSystem& files, Dialogs& dialogs)
 
 void DirectoryScan::ScanDirectory(DirScanRequest request) {
     const QString folderText = AddSlash(request.Path);
-    // A link back into the tree would make the walk endless.
+    // Links are not followed, but a folder mounted inside itself would still make it endless.
     const QString identity = m_files.canonicalPath(folderText);
     if (identity.isEmpty() || m_visited.contains(identity))
         return;
     m_visited.insert(identity);
-    const auto entries = m_files.list(folderText, request.Pattern);
-    if (!entries)
+    const auto listing = m_files.list(folderText, request.Pattern);
+    if (!listing)
         return;
-    AddDirectoryFiles(folderText, *entries);
+    const QList<DirectoryEntry> entries = readingOrder(*listing);
+    AddDirectoryFiles(folderText, entries);
     if (!request.Recurse)
         return;
-    for (const DirectoryEntry& entry : *entries) {
+    for (const DirectoryEntry& entry : entries) {
         const QString name = TrimAtNul(entry.name);
-        if (!entry.isDirectory || name == u"." || name == u"..")
+        if (!entry.isDirectory || entry.isSymbolicLink || name == u"." || name == u"..")
             continue;
+        if (entry.pathTooLong) {
+            m_tooLong.append(folderText + name);
+            continue;
+        }
         request.Path = folderText + name;
         ScanDirectory(request);
     }
@@ -49,6 +108,10 @@ void DirectoryScan::AddDirectoryFiles(const QString& folderText,
         if (entry.isDirectory)
             continue;
         const QString name = TrimAtNul(entry.name);
+        if (entry.pathTooLong) {
+            m_tooLong.append(folderText + name);
+            continue;
+        }
         // The listing already tells a name the file system would not find again: one that does
         // not decode. Asking the file system per file would double the cost of the walk.
         if (!entry.nameDecodes) {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace quillane {
 
@@ -17,14 +18,18 @@ struct DirScanRequest {
 };
 
 // Walks a folder, and its subfolders when asked, collecting every entry that is not a folder:
-// a folder's own files first, then each subfolder's whole tree in listing order. Unreadable
-// folders are passed over; a folder reached again through a link is not entered twice.
+// a folder's own files first, then each subfolder's whole tree, each in the order a person reads
+// names (case ignored, numbers by value). A link to a folder is never entered, so the walk stays
+// inside the chosen folder; unreadable folders are passed over; a folder reached again (a mount
+// inside itself) is not entered twice.
 class DirectoryScan {
 public:
     DirectoryScan(FileSystem& files, Dialogs& dialogs);
 
     void ScanDirectory(DirScanRequest request);
     const QList<ListedFile>& found() const { return m_found; }
+    // Files and folders passed over because their paths are longer than the system allows.
+    const QStringList& tooLong() const { return m_tooLong; }
 
 private:
     void AddDirectoryFiles(const QString& folderText, const QList<DirectoryEntry>& entries);
@@ -33,10 +38,14 @@ private:
     Dialogs& m_dialogs;
     QSet<QString> m_visited;
     QList<ListedFile> m_found;
+    QStringList m_tooLong;
 };
 
 // The message for a listed or picked name the file system cannot find again.
 MessageRequest unrecognisedNameMessage(const QString& path);
+
+// The one message that lists the paths a walk passed over as too long.
+MessageRequest pathsTooLongMessage(const QStringList& paths);
 
 // Whether the file system finds the path.
 bool FileExists(FileSystem& files, const QString& path);

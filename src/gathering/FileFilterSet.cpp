@@ -39,6 +39,33 @@ QString FileFilterSet::BuildDialogFilter() const {
     return elements.join(GatheringText::DialogFilterSeparator);
 }
 
+namespace {
+
+// The patterns were written for a dialog where a name's extension may be empty: there "*.*" is
+// every file and "name.*" takes "name" too. Qt's dialog matches the text as it stands, so it is
+// given what means the same.
+QStringList dialogPatterns(const QString& patterns) {
+    QStringList result;
+    const QStringList stored = QString(patterns)
+                                   .replace(GatheringText::StoredPatternSeparator, u' ')
+                                   .replace(GatheringText::DialogPatternSeparator, u' ')
+                                   .split(u' ', Qt::SkipEmptyParts);
+    for (const QString& pattern : stored) {
+        if (pattern == u"*.*"_s) {
+            result.append(u"*"_s);
+        } else if (pattern.endsWith(u".*"_s) && pattern.size() > 2) {
+            result.append(pattern.chopped(2));
+            result.append(pattern);
+        } else {
+            result.append(pattern);
+        }
+    }
+    result.removeDuplicates();
+    return result;
+}
+
+} // namespace
+
 QStringList FileFilterSet::dialogFilters() const {
     QStringList result;
     for (const FileFilter& filter : m_filters) {
@@ -46,10 +73,7 @@ QStringList FileFilterSet::dialogFilters() const {
             continue;
         // Qt separates patterns by spaces only; ";" separated them in the dialog this list was
         // first written for, so both count.
-        QString patterns = QString(filter.Patterns)
-                               .replace(GatheringText::StoredPatternSeparator, u' ')
-                               .replace(GatheringText::DialogPatternSeparator, u' ')
-                               .simplified();
+        QString patterns = dialogPatterns(filter.Patterns).join(u' ');
         // A filter without patterns would otherwise leave the dialog to guess; it offers every
         // file.
         if (patterns.isEmpty())

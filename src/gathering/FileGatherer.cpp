@@ -69,6 +69,8 @@ void FileGatherer::AddDirMnu_Click() {
     DirectoryScan scan(m_files, m_dialogs);
     scan.ScanDirectory({m_settings.mainMenu().IncSubdirMnu, path, QStringLiteral("*.*")});
     append(scan.found());
+    if (!scan.tooLong().isEmpty())
+        m_dialogs.showMessage(pathsTooLongMessage(scan.tooLong()));
 }
 
 } // namespace quillane

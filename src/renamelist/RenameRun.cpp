@@ -36,6 +36,11 @@ QString noTemporaryName(const QString& source, const QString& why) {
            u"\r\nThe file keeps its name."_s;
 }
 
+QString reservationLeft(const QString& temporary) {
+    return u"\r\nThe empty file "_s + quoted(temporary) +
+           u" made to reserve a temporary name could not be removed."_s;
+}
+
 QString attributesNotSet(const QString& path, const QString& why) {
     return u"The attributes of "_s + quoted(path) + u" could not be set: "_s + why;
 }
@@ -157,9 +162,12 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
 
     // A name of its own: made by the platform, then freed for the move.
     const TempFileResult made = m_files.createTempFile(entry.directory, TemporaryPrefix);
-    FileResult freed = made.result.ok() ? m_files.remove(made.path) : made.result;
+    const FileResult freed = made.result.ok() ? m_files.remove(made.path) : made.result;
     if (!freed.ok()) {
-        tell(noTemporaryName(source, freed.message));
+        // The reserving file is empty, but it is still a stray file the user should hear of.
+        const bool left = made.result.ok() && m_files.exists(made.path);
+        tell(noTemporaryName(source, freed.message) +
+             (left ? reservationLeft(made.path) : QString()));
         finishEntry();
         return EntryEnd::Next;
     }

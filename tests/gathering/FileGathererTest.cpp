@@ -11,8 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -53,24 +55,19 @@ protected:
     FileGatherer gatherer{model, files, dialogs, settings, filters};
 };
 
-TEST_F(GatheringTest, AddsAFolderTreeFilesBeforeSubfolders) {
-    makeFiles({u"a.txt"_s, u"b.txt"_s, u".hidden"_s, u"sub/c.txt"_s, u"sub/deeper/d.txt"_s,
-               u"sub2/e.txt"_s, u"empty/.keep"_s});
+TEST_F(GatheringTest, AddsAFolderTreeFilesBeforeSubfoldersEachInReadingOrder) {
+    // Made out of order, so that the order of the listing cannot pass for the reading order.
+    makeFiles({u"IMG_10.jpg"_s, u"sub10/z.txt"_s, u"b.txt"_s, u"img_9.jpg"_s,
+               u"Sub9/deeper/d.txt"_s, u"IMG_100.jpg"_s, u"Sub9/c.txt"_s, u".hidden"_s, u"A.txt"_s,
+               u"a.txt"_s, u"empty/.keep"_s, u"IMG_0099.jpg"_s});
     QFile::remove(dir.filePath(u"empty/.keep"_s));
     dialogs.answerFolder(dir.path() + u"/"_s);
     gatherer.AddDirMnu_Click();
 
-    const QStringList rows = listed();
-    ASSERT_EQ(rows.size(), 6);
-    QStringList top = rows.mid(0, 3);
-    top.sort();
-    EXPECT_EQ(top, (QStringList{u".|.hidden"_s, u".|a.txt"_s, u".|b.txt"_s}));
-    // Whichever of sub and sub2 the listing gives first, sub's files come right before its
-    // subfolder's, and nothing comes between.
-    const qsizetype sub = rows.indexOf(u"sub|c.txt"_s);
-    ASSERT_GE(sub, 3);
-    EXPECT_EQ(rows.indexOf(u"sub/deeper|d.txt"_s), sub + 1);
-    EXPECT_TRUE(rows[3] == u"sub2|e.txt"_s || rows[5] == u"sub2|e.txt"_s);
+    EXPECT_EQ(listed(), (QStringList{u".|.hidden"_s, u".|A.txt"_s, u".|a.txt"_s, u".|b.txt"_s,
+                                     u".|img_9.jpg"_s, u".|IMG_10.jpg"_s, u".|IMG_0099.jpg"_s,
+                                     u".|IMG_100.jpg"_s, u"Sub9|c.txt"_s, u"Sub9/deeper|d.txt"_s,
+                                     u"sub10|z.txt"_s}));
     EXPECT_EQ(model.list().selectedCount(), 1);
     EXPECT_TRUE(model.list().at(0).selected);
     EXPECT_TRUE(dialogs.messages().isEmpty());
@@ -92,17 +89,130 @@ TEST_F(GatheringTest, WithoutRecursionOnlyTheFolderItselfAndTwiceIsTwice) {
     EXPECT_EQ(dialogs.requests().front(), ScriptedDialogs::Request{asked});
 }
 
-TEST_F(GatheringTest, ALinkBackIntoTheTreeEndsTheWalk) {
-    makeFiles({u"a.txt"_s, u"sub/c.txt"_s});
-    ASSERT_TRUE(QFile::link(dir.path(), dir.filePath(u"sub/loop"_s)));
-    ASSERT_TRUE(QFile::link(dir.filePath(u"sub"_s), dir.filePath(u"again"_s)));
-    dialogs.answerFolder(dir.path());
+// Tells which folders outside the chosen one the walk tried to read, and reads none of them.
+class FencedFileSystem final : public PosixFileSystem {
+public:
+    explicit FencedFileSystem(const QString& inside) : m_inside(canonicalPath(inside)) {}
+
+    std::optional<QList<DirectoryEntry>> list(const QString& directory,
+                                              const QString& pattern) override {
+        const QString real = canonicalPath(directory);
+        if (real != m_inside && !real.startsWith(m_inside + u'/')) {
+            outside.append(real);
+            return std::nullopt;
+        }
+        return PosixFileSystem::list(directory, pattern);
+    }
+
+    QStringList outside;
+
+private:
+    QString m_inside;
+};
+
+TEST_F(GatheringTest, LinksToFoldersAreNeverEnteredAndLinksToFilesAreListed) {
+    makeFiles({u"chosen/a.txt"_s, u"chosen/sub/c.txt"_s, u"sibling/s.txt"_s});
+    const QString chosen = dir.filePath(u"chosen"_s);
+    for (const auto& [target, link] : {std::pair{u".."_s, u"up"_s},
+                                       {u"../sibling"_s, u"sib"_s},
+                                       {u"/"_s, u"root"_s},
+                                       {u"."_s, u"sub/again"_s},
+                                       {u"a.txt"_s, u"a-link"_s},
+                                       {u"gone"_s, u"dangling"_s}})
+        ASSERT_EQ(::symlink(target.toUtf8().constData(),
+                            QFile::encodeName(chosen + u'/' + link).constData()),
+                  0);
+    FencedFileSystem fenced(chosen);
+    FileGatherer gathering(model, fenced, dialogs, settings, filters);
+    dialogs.answerFolder(chosen);
+    gathering.AddDirMnu_Click();
+
+    EXPECT_EQ(listed(), (QStringList{u"chosen|a-link"_s, u"chosen|a.txt"_s, u"chosen|dangling"_s,
+                                     u"chosen/sub|c.txt"_s}));
+    EXPECT_TRUE(fenced.outside.isEmpty()) << fenced.outside.join(u' ').toStdString();
+}
+
+// Folders of long names down to where a path has room for a short name but no long one, made
+// and removed relative to each folder, since their whole paths are too long for the system.
+class DeepTree {
+public:
+    explicit DeepTree(const QString& base) : m_path(QFile::encodeName(base)) {
+        m_folders.push_back(::open(m_path.constData(), O_DIRECTORY | O_CLOEXEC));
+        while (m_path.size() + 1 + m_level.size() < PATH_MAX - 20) {
+            enter(m_level);
+            m_path += '/' + m_level;
+        }
+        makeFile("ok.txt");
+        makeFile(m_longFile);
+        enter(m_longFolder);
+        makeFile("inside.txt");
+    }
+    ~DeepTree() {
+        ::unlinkat(m_folders.back(), "inside.txt", 0);
+        leave(m_longFolder);
+        ::unlinkat(m_folders.back(), "ok.txt", 0);
+        ::unlinkat(m_folders.back(), m_longFile.constData(), 0);
+        while (m_folders.size() > 1)
+            leave(m_level);
+        ::close(m_folders.back());
+    }
+
+    // The deepest folder that still has room for a short name.
+    QString deepest() const { return QFile::decodeName(m_path); }
+
+private:
+    void enter(const QByteArray& name) {
+        ::mkdirat(m_folders.back(), name.constData(), 0700);
+        m_folders.push_back(::openat(m_folders.back(), name.constData(), O_DIRECTORY | O_CLOEXEC));
+    }
+    void leave(const QByteArray& name) {
+        ::close(m_folders.back());
+        m_folders.pop_back();
+        ::unlinkat(m_folders.back(), name.constData(), AT_REMOVEDIR);
+    }
+    void makeFile(const QByteArray& name) {
+        ::close(::openat(m_folders.back(), name.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+    }
+
+    const QByteArray m_level = QByteArray(200, 'd');
+    const QByteArray m_longFile = QByteArray(230, 'x');
+    const QByteArray m_longFolder = QByteArray(230, 'y');
+    QByteArray m_path;
+    std::vector<int> m_folders;
+};
+
+TEST_F(GatheringTest, PathsTooLongForTheSystemAreToldOnceAndTheRestIsAdded) {
+    const QString base = dir.filePath(u"deep"_s);
+    ASSERT_TRUE(QDir().mkpath(base));
+    const DeepTree tree(base);
+    dialogs.answerFolder(base);
+    dialogs.answerMessage(MessageAnswer::Ok);
     gatherer.AddDirMnu_Click();
-    // c.txt comes once, through whichever of "sub" and "again" the listing gives first.
-    const QStringList rows = listed();
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[0], u".|a.txt"_s);
-    EXPECT_TRUE(rows[1] == u"sub|c.txt"_s || rows[1] == u"again|c.txt"_s);
+
+    ASSERT_EQ(model.list().count(), 1);
+    EXPECT_EQ(model.list().at(0).directory, tree.deepest());
+    EXPECT_EQ(model.list().at(0).filename, u"ok.txt"_s);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    const MessageRequest told = dialogs.messages().front();
+    EXPECT_TRUE(told.text.startsWith(
+        u"These paths are longer than the system allows, so they were not added:\r\n"_s));
+    // Each path ends as it is, the way the user finds it in a file manager.
+    for (const char letter : {'x', 'y'})
+        EXPECT_TRUE(told.text.contains(QString(100, QLatin1Char(letter)))) << letter;
+    EXPECT_EQ(told.text.count(u"\r\n"_s), 2);
+    EXPECT_TRUE(told.keptOnTop);
+}
+
+TEST(PathsTooLongMessageTest, ListsTenShortenedPathsAndCountsTheRest) {
+    QStringList paths;
+    for (int i = 0; i < 12; ++i)
+        paths.append(u"/start"_s + QString(300, u'm') + u"/end%1"_s.arg(i));
+    const QString text = pathsTooLongMessage(paths).text;
+    EXPECT_TRUE(text.contains(u"/start"_s + QString(34, u'm') + u"\u2026"_s));
+    EXPECT_TRUE(text.contains(u"/end9"_s));
+    EXPECT_FALSE(text.contains(u"/end10"_s));
+    EXPECT_TRUE(text.endsWith(u"\r\n... and 2 more."_s));
+    EXPECT_LT(text.size(), 1800);
 }
 
 TEST_F(GatheringTest, UndecodableNamesAreToldAndSkipped) {
@@ -119,6 +229,7 @@ TEST_F(GatheringTest, UndecodableNamesAreToldAndSkipped) {
                                     "\r\nFilename skipped:     "_s +
                                     dir.path() + u"/bad"_s));
     EXPECT_TRUE(box.keptOnTop);
+    ::unlink(bad.constData()); // a name that does not decode is beyond the temporary folder's reach
 }
 
 // A file system whose folder "locked" cannot be read and whose root holds one file.
@@ -163,7 +274,7 @@ TEST_F(GatheringTest, PickedFilesKeepTheDialogsOrderAndTheStartFolder) {
     const OpenFilesRequest asked{
         u"Add Files... (multiple selection possible)"_s,
         u"/opt/q"_s,
-        {u"All Files (*.*)"_s, u"Jpeg (*.jpg *.jpeg *.jpe)"_s, u"Mpeg (*.mpg *.mpeg *.mpe)"_s},
+        {u"All Files (*)"_s, u"Jpeg (*.jpg *.jpeg *.jpe)"_s, u"Mpeg (*.mpg *.mpeg *.mpe)"_s},
         0,
         DialogOwner::MainWindow};
     EXPECT_EQ(dialogs.requests().front(), ScriptedDialogs::Request{asked});

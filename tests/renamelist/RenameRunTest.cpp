@@ -246,6 +246,13 @@ TEST(RenameRunFaultTest, NoFailureLosesAFile) {
                 EXPECT_TRUE(expected || told.contains(folder.dir.filePath(name)))
                     << context << ": " << name.toStdString() << " untold";
             }
+            // Nor is anything else left behind without a word, empty files included.
+            for (const QString& file : after) {
+                const QString name = file.section(u'=', 0, 0);
+                EXPECT_TRUE(QStringList({u"a"_s, u"x"_s, u"b"_s, u"c"_s, u"z"_s}).contains(name) ||
+                            told.contains(folder.dir.filePath(name)))
+                    << context << ": stray " << name.toStdString() << " untold";
+            }
             for (qint32 row = 0; row < list.count(); ++row) {
                 EXPECT_TRUE(QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)))
                     << context << ": row " << row << " names "

@@ -1,5 +1,6 @@
 #include "forms/widgets/WidgetDialogs.h"
 
+#include "gathering/FileFilterSet.h"
 #include "tests/CaseName.h"
 
 #include <QAbstractButton>
@@ -7,11 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gmock/gmock.h>
@@ -180,6 +183,46 @@ TEST_F(WidgetDialogsTest, OpenFilesReturnsTheChosenFullPathsOrNothing) {
 
     whenShown<QFileDialog>([&](QFileDialog* dialog) { pickThenClose(dialog, false); });
     EXPECT_EQ(dialogs.openFiles(request), std::nullopt);
+}
+
+TEST_F(WidgetDialogsTest, TheDefaultFiltersOfferFilesAsTheirPatternsMean) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QStringList names{u"Makefile"_s, u"README"_s, u"notes.txt"_s, u"photo.JPG"_s};
+    for (const QString& name : names) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QStringList filters = FileFilterSet::defaults().dialogFilters();
+    // Whether the dialog lists just these names under the filter, once it has read the folder.
+    const auto offers = [&](QFileDialog* dialog, const QString& filter, QStringList expected) {
+        dialog->selectNameFilter(filter);
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        if (!model)
+            return testing::AssertionFailure() << "no file system model";
+        const QModelIndex root = model->index(folder.path());
+        const auto listed = [&] {
+            QStringList rows;
+            for (int row = 0; row < model->rowCount(root); ++row)
+                rows.append(model->index(row, 0, root).data().toString());
+            rows.sort();
+            return rows;
+        };
+        expected.sort();
+        // The folder is read and filtered in the background, so the list is given time to settle.
+        std::ignore = QTest::qWaitFor([&] { return listed() == expected; }, 2000);
+        const QStringList shown = listed();
+        if (shown != expected)
+            return testing::AssertionFailure()
+                   << filter.toStdString() << " offers " << shown.join(u", "_s).toStdString();
+        return testing::AssertionSuccess();
+    };
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_TRUE(offers(dialog, filters.at(0), names));
+        EXPECT_TRUE(offers(dialog, filters.at(1), {u"photo.JPG"_s}));
+        dialog->reject();
+    });
+    dialogs.openFiles({u"Add Files"_s, folder.path(), filters, 0});
 }
 
 TEST_F(WidgetDialogsTest, BrowseForFolderReturnsTheChosenFolderOrNothing) {
