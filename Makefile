@@ -3,7 +3,7 @@
 
 SETUP_STAMP := build/.setup-done
 
-.PHONY: all setup run test bench fuzz build screenshots clean format
+.PHONY: all setup run test test-release bench fuzz build screenshots clean format format-check
 
 FUZZ_SECONDS ?= 60
 
@@ -25,6 +25,11 @@ run: build/debug/build.ninja
 test: build/asan/build.ninja
 	cmake --build --preset asan
 	ctest --preset asan
+
+# The same tests on an optimised build, where the compiler sees (and warns about) other things.
+test-release: build/release-tests/build.ninja
+	cmake --build --preset release-tests
+	ctest --preset release-tests
 
 bench: build/release/build.ninja
 	cmake --build --preset release
@@ -48,8 +53,13 @@ screenshots: build/debug/build.ninja
 	xvfb-run -a -s "-screen 0 1600x1200x24" build/debug/tools/quillane_screenshots build/screenshots
 	mkdir -p docs && cp build/screenshots/main-window.png docs/main-window.png
 
-format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+SOURCES = find src tests bench fuzz tools -name '*.cpp' -o -name '*.h'
+
+format: $(SETUP_STAMP)
+	$(SOURCES) | xargs clang-format -i
+
+format-check: $(SETUP_STAMP)
+	$(SOURCES) | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build

@@ -8,6 +8,7 @@ packages=(
   ninja-build
   g++
   clang
+  clang-format
   libclang-rt-14-dev
   make
   pkg-config

@@ -11,9 +11,11 @@ template <typename Answer> Answer takeFirst(std::deque<Answer>& answers, Answer 
         ADD_FAILURE() << "a dialog was shown that the test did not expect";
         return fallback;
     }
-    Answer answer = std::move(answers.front());
+    // Swapped into the fallback rather than moved into a new local: GCC's optimiser takes such a
+    // moved-into optional for one that may be uninitialised.
+    std::swap(fallback, answers.front());
     answers.pop_front();
-    return answer;
+    return fallback;
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "forms/quillanemainfrm/RuleControls.h"
 #include "forms/quillanemainfrm/StatusColours.h"
 #include "forms/quillanemainfrm/ToolbarButtons.h"
+#include "forms/quillanemainfrm/WindowShortcutFilter.h"
 #include "forms/widgets/DialogOwners.h"
 #include "forms/widgets/FormPictures.h"
 #include "icons/LoadOpenFileICO.h"
@@ -110,6 +111,8 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     createToolbar();
     createStatusBar();
     placeDesignedControls();
+    // Once every text box exists, so that each leaves the window's shortcuts to their commands.
+    WindowShortcutFilter::installOnTextBoxes(this);
 
     // Drawn for 16 pixels at the normal resolution; above it, twice as fine in the same space.
     BusyIconImg = picture(u":/status/busy16.png"_s, 1);
@@ -328,7 +331,6 @@ void quillanemainfrm::createGrid(QWidget* form) {
     header->setHighlightSections(false);
     for (int column = 0; column < ListColumnCount; ++column)
         header->resizeSection(column, columnLayout(static_cast<ListColumn>(column)).width);
-    header->setStretchLastSection(true);
     connect(header, &QHeaderView::sectionClicked, this, &quillanemainfrm::grdThis_ColumnClick);
 
     m_selectionSync = new ListSelectionSync(m_list, *m_grid->selectionModel(), this);

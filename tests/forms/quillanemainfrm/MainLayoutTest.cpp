@@ -3,6 +3,7 @@
 #include "forms/quillanemainfrm/MainWindowTexts.h"
 #include "forms/quillanemainfrm/StatusColours.h"
 #include "forms/quillanemainfrm/ToolbarButtons.h"
+#include "tests/QtPrinters.h"
 
 #include <QPalette>
 

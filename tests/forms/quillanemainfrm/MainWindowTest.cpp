@@ -1,13 +1,7 @@
 #include "forms/quillanemainfrm/MainWindowTexts.h"
 #include "forms/quillanemainfrm/RenameGrid.h"
-#include "forms/quillanemainfrm/quillanemainfrm.h"
-#include "platform/PosixFileSystem.h"
 #include "tests/CaseName.h"
-#include "tests/QtPrinters.h"
-#include "tests/rules/FixedClock.h"
-#include "tests/settings/IniStore.h"
-#include "tests/support/RecordingShell.h"
-#include "tests/support/ScriptedDialogs.h"
+#include "tests/forms/quillanemainfrm/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,39 +31,8 @@ namespace {
 using namespace Qt::StringLiterals;
 using testing::ElementsAre;
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        window = std::make_unique<quillanemainfrm>(MainWindowServices{
-            files, dialogs, shell, store.registry(), stamper,
-            DisplayProfile{true, false, false, 100, -50}, PlatformVersion{}, folder.path()});
-        window->load();
-        window->show();
-    }
-
-    template <typename Widget = QWidget> Widget* child(const QString& name) const {
-        auto* found = window->findChild<Widget*>(name);
-        EXPECT_NE(found, nullptr) << qPrintable(name);
-        return found;
-    }
-    QAction* action(const QString& name) const { return child<QAction>(name); }
-
-    QString makeFile(const QString& name) const {
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(name.toUtf8());
-        return file.fileName();
-    }
-
-    // Adds the files through the add-files command, as picked in the dialog.
-    void addFiles(const QStringList& names) {
-        QStringList paths;
-        for (const QString& name : names)
-            paths << makeFile(name);
-        dialogs.answerOpenFiles(OpenFilesResult{paths});
-        action(u"AddMnu"_s)->trigger();
-    }
-
     QString cell(int row, ListColumn column) const {
         return window->renameList().list().cell(row, column);
     }
@@ -90,16 +53,6 @@ protected:
         QWidget* target = child(name);
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
     }
-
-    QTemporaryDir folder;
-    // No tip window: it has its own tests.
-    IniStore store{"[General]\nShowTod=0\n"};
-    ScriptedDialogs dialogs;
-    RecordingShell shell;
-    PosixFileSystem files;
-    FixedClock clock{{QDate(2026, 12, 6), QTime(10, 30, 0)}};
-    DateTimeStamper stamper{clock, TimeNotation{}};
-    std::unique_ptr<quillanemainfrm> window;
 };
 
 TEST_F(MainWindowTest, DefaultRulesNumberAFreshListAndSelectItsFirstRow) {
@@ -109,6 +62,17 @@ TEST_F(MainWindowTest, DefaultRulesNumberAFreshListAndSelectItsFirstRow) {
     EXPECT_EQ(statusPanel(2), u"3 files, 1 selected"_s);
     EXPECT_TRUE(child<QTableView>(u"grdThis"_s)->selectionModel()->isRowSelected(0, {}));
     EXPECT_EQ(window->windowTitle(), u"Kestrova Quillane v2.0.0"_s);
+}
+
+TEST_F(MainWindowTest, ColumnsStartAtTheirOwnWidthsWhateverTheGridsWidth) {
+    const QHeaderView* header = child<QTableView>(u"grdThis"_s)->horizontalHeader();
+    for (const int width : {window->width(), window->width() + 400}) {
+        window->resize(width, window->height());
+        QApplication::processEvents();
+        EXPECT_EQ(header->sectionSize(0), 230) << width;
+        EXPECT_EQ(header->sectionSize(1), 180) << width;
+        EXPECT_EQ(header->sectionSize(2), 180) << width;
+    }
 }
 
 TEST_F(MainWindowTest, TypedForbiddenCharactersNeverReachTheTextBoxesButPastedOnesDo) {

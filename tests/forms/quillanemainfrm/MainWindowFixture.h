@@ -1,0 +1,67 @@
+#pragma once
+
+#include "forms/quillanemainfrm/quillanemainfrm.h"
+#include "platform/PosixFileSystem.h"
+#include "tests/QtPrinters.h"
+#include "tests/rules/FixedClock.h"
+#include "tests/settings/IniStore.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quillane {
+
+// The main window over real files in a temporary folder, with scripted dialogs, a fixed clock and
+// no tip window (it has its own tests), shown as a user first sees it.
+class MainWindowFixture : public testing::Test {
+public:
+    void SetUp() override {
+        window = std::make_unique<quillanemainfrm>(MainWindowServices{
+            files, dialogs, shell, store.registry(), stamper,
+            DisplayProfile{true, false, false, 100, -50}, PlatformVersion{}, folder.path()});
+        window->load();
+        window->show();
+    }
+
+    template <typename Widget = QWidget> Widget* child(const QString& name) const {
+        auto* found = window->findChild<Widget*>(name);
+        EXPECT_NE(found, nullptr) << qPrintable(name);
+        return found;
+    }
+    QAction* action(const QString& name) const { return child<QAction>(name); }
+
+    // A file in the folder holding its own name.
+    QString makeFile(const QString& name) const {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8());
+        return file.fileName();
+    }
+
+    // Adds the files through the add-files command, as picked in the dialog.
+    void addFiles(const QStringList& names) {
+        QStringList paths;
+        for (const QString& name : names)
+            paths << makeFile(name);
+        dialogs.answerOpenFiles(OpenFilesResult{paths});
+        action(QStringLiteral("AddMnu"))->trigger();
+    }
+
+    QTemporaryDir folder;
+    IniStore store{"[General]\nShowTod=0\n"};
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    PosixFileSystem files;
+    FixedClock clock{{QDate(2026, 12, 6), QTime(10, 30, 0)}};
+    DateTimeStamper stamper{clock, TimeNotation{}};
+    std::unique_ptr<quillanemainfrm> window;
+};
+
+} // namespace quillane
