@@ -5,7 +5,7 @@
 #include "renamelist/ListColumns.h"
 
 #include <algorithm>
-#include <string>
+#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -28,22 +28,24 @@ QString shortened(const QString& path) {
 // The entries in the order a person reads their names, as the Filename column sorts them; names
 // equal but for case keep one fixed order.
 QList<DirectoryEntry> readingOrder(const QList<DirectoryEntry>& entries) {
-    std::vector<std::pair<std::u32string, qsizetype>> keys;
-    keys.reserve(static_cast<std::size_t>(entries.size()));
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        std::u32string key;
-        appendNaturalSortKey(key, entries[i].name);
-        keys.emplace_back(std::move(key), i);
-    }
-    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        return entries[a.second].name < entries[b.second].name;
+    NaturalSortKeys keys;
+    std::size_t characters = 0;
+    for (const DirectoryEntry& entry : entries)
+        characters += static_cast<std::size_t>(entry.name.size());
+    keys.reserve(static_cast<std::size_t>(entries.size()), characters);
+    for (const DirectoryEntry& entry : entries)
+        keys.append(entry.name);
+    std::vector<std::size_t> order(keys.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (const auto byKey = keys.key(a).compare(keys.key(b)); byKey != 0)
+            return byKey < 0;
+        return entries[static_cast<qsizetype>(a)].name < entries[static_cast<qsizetype>(b)].name;
     });
     QList<DirectoryEntry> sorted;
     sorted.reserve(entries.size());
-    for (const auto& [key, index] : keys)
-        sorted.append(entries[index]);
+    for (const std::size_t index : order)
+        sorted.append(entries[static_cast<qsizetype>(index)]);
     return sorted;
 }
 

@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdlib>
@@ -392,12 +393,16 @@ std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& direct
     const qsizetype folderBytes = native(directory).size() + (directory.endsWith(u'/') ? 0 : 1);
     QList<DirectoryEntry> entries;
     while (const dirent* entry = ::readdir(dir.get())) {
-        const QByteArray bytes(entry->d_name);
+        const QByteArrayView bytes(entry->d_name);
         if (bytes == "." || bytes == "..")
             continue;
         DirectoryEntry found;
-        found.name = QFile::decodeName(bytes);
-        found.nameDecodes = QFile::encodeName(found.name) == bytes;
+        // Most names are plain ASCII, which decodes as it stands; decoding any other name and
+        // encoding it back tells whether the system's encoding can name it again.
+        const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        found.name = ascii ? QString::fromLatin1(bytes) : QFile::decodeName(bytes.toByteArray());
+        found.nameDecodes = ascii || QFile::encodeName(found.name) == bytes;
         found.pathTooLong = folderBytes + bytes.size() >= PATH_MAX;
         if (!matchesWildcard(found.name, pattern))
             continue;

@@ -52,4 +52,16 @@ void appendNaturalSortKey(std::u32string& key, QStringView text) {
     }
 }
 
+void NaturalSortKeys::reserve(std::size_t texts, std::size_t characters) {
+    // Digit runs grow by two characters each; half again is room enough for most texts.
+    m_keys.reserve(characters + characters / 2);
+    m_spans.reserve(texts);
+}
+
+void NaturalSortKeys::append(QStringView text) {
+    const std::size_t offset = m_keys.size();
+    appendNaturalSortKey(m_keys, text);
+    m_spans.emplace_back(offset, m_keys.size() - offset);
+}
+
 } // namespace quillane

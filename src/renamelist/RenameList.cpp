@@ -197,33 +197,27 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
     std::vector<std::size_t> sortedRows;
     sortedRows.reserve(m_entries.size());
     if (columnLayout(column).sortType == SortType::Natural) {
-        // The keys sit in one buffer so that comparisons stay in the cache; rows added from one
-        // folder share their directory text, and so share one key.
-        std::u32string keys;
+        // Rows added from one folder share their directory text, and so share one key.
+        NaturalSortKeys keys;
         std::size_t characters = 0;
         for (const RenameEntry& e : m_entries)
             characters += static_cast<std::size_t>(cellOf(e, column).size());
-        keys.reserve(characters + characters / 2);
-        std::vector<std::pair<std::size_t, std::size_t>> spans; // offset, length
-        spans.reserve(m_entries.size());
+        keys.reserve(m_entries.size(), characters);
         const QString* previous = nullptr;
         for (const RenameEntry& e : m_entries) {
             const QString& text = cellOf(e, column);
             if (previous && text.constData() == previous->constData() &&
                 text.size() == previous->size()) {
-                spans.push_back(spans.back());
+                keys.repeatLast();
                 continue;
             }
-            const std::size_t offset = keys.size();
-            appendNaturalSortKey(keys, text);
-            spans.emplace_back(offset, keys.size() - offset);
+            keys.append(text);
             previous = &text;
         }
         std::vector<std::pair<std::u32string_view, std::size_t>> rows;
         rows.reserve(m_entries.size());
-        for (std::size_t row = 0; row < spans.size(); ++row)
-            rows.emplace_back(std::u32string_view(keys).substr(spans[row].first, spans[row].second),
-                              row);
+        for (std::size_t row = 0; row < keys.size(); ++row)
+            rows.emplace_back(keys.key(row), row);
         sortRows(rows, order);
         for (const auto& [key, row] : rows)
             sortedRows.push_back(row);

@@ -433,6 +433,7 @@ TEST_F(PosixFileSystemTest, TemporaryFilesAreNewAndCarryThePrefix) {
 TEST_F(PosixFileSystemTest, ListsMatchingEntriesWithTheirKinds) {
     writeFile(path(u"README"_s), "x");
     writeFile(path(u"A.JPG"_s), "x");
+    writeFile(path(u"caf\u00E9.jpg"_s), "x");
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder"_s));
     ASSERT_TRUE(QFile::link(path(u"folder"_s), path(u"folderlink"_s)));
     const QByteArray badName = QFile::encodeName(dir.path()) + "/bad\xff.jpg";
@@ -444,20 +445,21 @@ TEST_F(PosixFileSystemTest, ListsMatchingEntriesWithTheirKinds) {
     for (const DirectoryEntry& e : *all)
         names.append(e.name);
     EXPECT_TRUE(names.contains(u"README"_s));
+    EXPECT_TRUE(names.contains(u"caf\u00E9.jpg"_s));
     EXPECT_FALSE(names.contains(u"."_s));
     for (const DirectoryEntry& e : *all) {
         if (e.name == u"folder"_s) {
             EXPECT_TRUE(e.isDirectory && !e.isSymbolicLink);
         } else if (e.name == u"folderlink"_s) {
             EXPECT_TRUE(e.isDirectory && e.isSymbolicLink);
-        } else if (e.name == u"README"_s) {
+        } else if (e.name == u"README"_s || e.name == u"caf\u00E9.jpg"_s) {
             EXPECT_TRUE(!e.isDirectory && e.nameDecodes);
         }
     }
 
     const auto jpegs = fs.list(dir.path(), u"*.jpg"_s);
     ASSERT_TRUE(jpegs.has_value());
-    ASSERT_EQ(jpegs->size(), 2);
+    ASSERT_EQ(jpegs->size(), 3);
     int undecodable = 0;
     for (const DirectoryEntry& e : *jpegs)
         undecodable += e.nameDecodes ? 0 : 1;
