@@ -10,7 +10,8 @@
 namespace quillane {
 
 // The queries on this host: a version outside the NT family here, and a lock file in the user's
-// runtime folder for the single instance (a lock left by a copy that died is taken over).
+// runtime folder for the single instance (a lock left by a copy that died is taken over; a name
+// that holds something other than a regular file is not read and the program starts).
 class HostSystemQueries final : public SystemQueries {
 public:
     HostSystemQueries();
@@ -21,6 +22,7 @@ public:
     bool earlierInstanceRunning() override;
 
 private:
+    QString m_lockPath;
     std::unique_ptr<QLockFile> m_lock;
 };
 
