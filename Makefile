@@ -3,7 +3,8 @@
 
 SETUP_STAMP := build/.setup-done
 
-.PHONY: all setup run test test-release bench fuzz build screenshots clean format format-check
+.PHONY: all setup run test test-release bench fuzz build screenshots clean format format-check \
+        tidy resources-check
 
 FUZZ_SECONDS ?= 60
 
@@ -60,6 +61,25 @@ format: $(SETUP_STAMP)
 
 format-check: $(SETUP_STAMP)
 	$(SOURCES) | xargs clang-format --dry-run --Werror
+
+# clang-tidy with the checks of .clang-tidy over our own sources; build/tidy is only configured,
+# for its compile commands, never built.
+OWN_CODE := ^$(CURDIR)/(src|tests|tools)/
+
+tidy: $(SETUP_STAMP)
+	cmake --preset tidy >/dev/null
+	run-clang-tidy -quiet -j2 -p build/tidy -header-filter='$(OWN_CODE)' '$(OWN_CODE)'
+
+# The committed resources are what make_resources.py writes, byte for byte: it writes them afresh
+# into build/resources-check, and every file there or in resources/ must be in both and equal.
+# Quillane.html is written by hand.
+RESOURCES_CHECK := build/resources-check
+
+resources-check: $(SETUP_STAMP)
+	rm -rf $(RESOURCES_CHECK)
+	python3 resources/make_resources.py $(RESOURCES_CHECK)
+	diff -r --exclude=make_resources.py --exclude=Quillane.html --exclude=__pycache__ \
+	  resources $(RESOURCES_CHECK)
 
 clean:
 	rm -rf build

@@ -36,6 +36,17 @@ function(quillane_library name)
   quillane_warnings(quillane_${name})
 endfunction()
 
+# The CTest labels of a test defined in the calling folder: its top folder under tests/, so that
+# `ctest -L rules` runs one layer, and `window` for tests that open windows.
+function(quillane_test_labels out window)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "/.*" "" labels "${folder}")
+  if(window)
+    list(APPEND labels window)
+  endif()
+  set(${out} "${labels}" PARENT_SCOPE)
+endfunction()
+
 # quillane_test(<name> [WIDGETS] SOURCES ... LINKS ...): one test executable per folder of tests/,
 # run by CTest. WIDGETS tests run inside a QApplication on the offscreen platform.
 function(quillane_test name)
@@ -49,7 +60,8 @@ function(quillane_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gmock ${test_main})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   quillane_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES)
+  quillane_test_labels(labels ${ARG_WIDGETS})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES PROPERTIES LABELS "${labels}")
 endfunction()
 
 # quillane_xcb_test(<name> TARGET <test executable> FILTER <gtest filter>): runs the chosen window
@@ -69,6 +81,8 @@ function(quillane_xcb_test name)
   set(support ${PROJECT_SOURCE_DIR}/tests/support)
   set(suppressions ASAN_OPTIONS=path_list_append:suppressions=${support}/xcb-asan.supp
                    LSAN_OPTIONS=path_list_append:suppressions=${support}/xcb-lsan.supp)
+  quillane_test_labels(labels TRUE)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=xcb
-                                          ENVIRONMENT_MODIFICATION "${suppressions}")
+                                          ENVIRONMENT_MODIFICATION "${suppressions}"
+                                          LABELS "${labels}")
 endfunction()

@@ -2,11 +2,13 @@
 """Re-creates Quillane's shipped files: the five .ir icon files, the program icon AAA.ico, the
 tips file tod.ctd, and the PNG pictures of the tool-bar (toolbar/), the status bar (status/) and the
 buttons under the file list (list/) with the Qt resource file pictures.qrc that lists them.
-Run from anywhere: python3 resources/make_resources.py"""
+Run from anywhere: python3 resources/make_resources.py [FOLDER]; FOLDER, resources/ by default,
+receives the files (a check writes them elsewhere and compares)."""
 
 import math
 import os
 import struct
+import sys
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -558,23 +560,22 @@ TIPS = [
 ]
 
 
-def main():
+def main(out):
+    def write(path, data):
+        os.makedirs(os.path.join(out, os.path.dirname(path)), exist_ok=True)
+        with open(os.path.join(out, path), "wb") as f:
+            f.write(data)
+
     for role in ("Busy", "Idle", "Tod", "Quillane", "Amail"):
-        with open(os.path.join(HERE, role + ".ir"), "wb") as f:
-            f.write(icon_file(role, (16, 32)))
-    with open(os.path.join(HERE, "AAA.ico"), "wb") as f:
-        f.write(icon_file("AAA", (16, 24, 32, 48)))
-    with open(os.path.join(HERE, "tod.ctd"), "wb") as f:
-        f.write("\r\n".join(TIPS).encode("cp1252"))
+        write(role + ".ir", icon_file(role, (16, 32)))
+    write("AAA.ico", icon_file("AAA", (16, 24, 32, 48)))
+    write("tod.ctd", "\r\n".join(TIPS).encode("cp1252"))
     made = pictures()
     for path, rows in made:
-        os.makedirs(os.path.join(HERE, os.path.dirname(path)), exist_ok=True)
-        with open(os.path.join(HERE, path), "wb") as f:
-            f.write(png_file(rows))
-    with open(os.path.join(HERE, "pictures.qrc"), "wb") as f:
-        # The program icon travels inside the executable as well as beside it.
-        f.write(resource_file(["AAA.ico"] + [path for path, _ in made]))
+        write(path, png_file(rows))
+    # The program icon travels inside the executable as well as beside it.
+    write("pictures.qrc", resource_file(["AAA.ico"] + [path for path, _ in made]))
 
 
 if __name__ == "__main__":
-    main()
+    main(sys.argv[1] if len(sys.argv) > 1 else HERE)

@@ -9,8 +9,10 @@ packages=(
   g++
   clang
   clang-format
+  clang-tidy
   libclang-rt-14-dev
   make
+  python3
   pkg-config
   qt6-base-dev
   libgtest-dev

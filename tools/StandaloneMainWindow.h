@@ -16,9 +16,10 @@ namespace quillane {
 class StandaloneMainWindow {
 public:
     explicit StandaloneMainWindow(Dialogs& dialogs)
-        : m_window(MainWindowServices{m_files, dialogs, m_shell, m_registry, m_stamper,
-                                      DisplayProfile{true, false, false, 100, -50},
-                                      PlatformVersion{}, QStringLiteral(QUILLANE_RESOURCES_DIR)}) {
+        : m_window(MainWindowServices{
+              m_files, dialogs, m_shell, m_registry, m_stamper,
+              DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
+              PlatformVersion{}, QStringLiteral(QUILLANE_RESOURCES_DIR)}) {
         m_window.load();
         m_window.show();
     }
@@ -30,8 +31,10 @@ public:
 
 private:
     static KeyValueStore& withoutTips(KeyValueStore& store) {
-        store.setString(QString(SettingName::ProgramKey), QString(SettingName::ShowTod),
-                        QStringLiteral("0"));
+        // With the tip window open, what the tools show or time is no longer the main window.
+        if (!store.setString(QString(SettingName::ProgramKey), QString(SettingName::ShowTod),
+                             QStringLiteral("0")))
+            qFatal("The temporary settings cannot be written");
         return store;
     }
 

@@ -1,7 +1,7 @@
 #include "gathering/DirectoryScan.h"
 
-#include "gathering/GatheringPaths.h"
 #include "gathering/GatheringTexts.h"
+#include "platform/PathText.h"
 #include "renamelist/ListColumns.h"
 
 #include <algorithm>
@@ -91,7 +91,7 @@ void DirectoryScan::ScanDirectory(DirScanRequest request) {
         return;
     for (const DirectoryEntry& entry : entries) {
         const QString name = TrimAtNul(entry.name);
-        if (!entry.isDirectory || entry.isSymbolicLink || name == u"." || name == u"..")
+        if (!entry.isDirectory || entry.isSymbolicLink)
             continue;
         if (entry.pathTooLong) {
             m_tooLong.append(folderText + name);

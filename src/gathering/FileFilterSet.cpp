@@ -41,9 +41,9 @@ QString FileFilterSet::BuildDialogFilter() const {
 
 namespace {
 
-// The patterns were written for a dialog where a name's extension may be empty: there "*.*" is
-// every file and "name.*" takes "name" too. Qt's dialog matches the text as it stands, so it is
-// given what means the same.
+// A stored pattern means what it does where a name's extension may be empty: "*.*" is every file
+// and "name.*" takes "name" too. Qt's dialog matches the text as it stands, so it is given
+// patterns that mean the same.
 QStringList dialogPatterns(const QString& patterns) {
     QStringList result;
     const QStringList stored = QString(patterns)
@@ -71,8 +71,8 @@ QStringList FileFilterSet::dialogFilters() const {
     for (const FileFilter& filter : m_filters) {
         if (filter.isEmpty())
             continue;
-        // Qt separates patterns by spaces only; ";" separated them in the dialog this list was
-        // first written for, so both count.
+        // Qt separates patterns by spaces only; a filter separates them by "," or ";", so both
+        // count.
         QString patterns = dialogPatterns(filter.Patterns).join(u' ');
         // A filter without patterns would otherwise leave the dialog to guess; it offers every
         // file.

@@ -57,7 +57,7 @@ FileFilterSet FileFilterStore::replaceDamagedSet(DialogOwner owner) {
     box.owner = owner;
     m_dialogs.showMessage(box);
     // The defaults are what the message promises, also when the store cannot take them.
-    ResetFileFilter();
+    static_cast<void>(ResetFileFilter());
     return FileFilterSet::defaults();
 }
 
@@ -82,8 +82,9 @@ FileFilterSet FileFilterStore::ReadFileFilterSet(DialogOwner owner) {
 
 FileFilterSet FileFilterStore::loadForEditing(DialogOwner owner) {
     const FileFilterSet set = ReadFileFilterSet(owner);
-    m_registry.SaveString(RegistryRoot::CurrentUser, SettingName::ProgramKey,
-                          SettingName::NoOfFilter, QString::number(set.count()));
+    // Only a correction: closing the editor stores the whole set again and reports a refusal.
+    static_cast<void>(m_registry.SaveString(RegistryRoot::CurrentUser, SettingName::ProgramKey,
+                                            SettingName::NoOfFilter, QString::number(set.count())));
     return set.count() == 0 ? replaceDamagedSet(owner) : set;
 }
 
@@ -122,7 +123,7 @@ bool FileFilterStore::ResetFileFilter() {
 void FileFilterStore::repairAtStartup() {
     // Start-up steps go on whatever happens; a failed repair shows again at the next read.
     if (countIsMissing())
-        ResetFileFilter();
+        static_cast<void>(ResetFileFilter());
 }
 
 } // namespace quillane

@@ -27,9 +27,9 @@ public:
     // once, and a set with none is reported and replaced by the defaults.
     FileFilterSet loadForEditing(DialogOwner owner);
     // Replaces the stored set, numbering the filters from 1. False when the store refused a write.
-    bool WriteFileFilterSet(const FileFilterSet& set);
-    // Stores the default set in place of whatever was there.
-    bool ResetFileFilter();
+    [[nodiscard]] bool WriteFileFilterSet(const FileFilterSet& set);
+    // Stores the default set in place of whatever was there; false as above.
+    [[nodiscard]] bool ResetFileFilter();
     // What to tell the user on top of `owner` when the store refused the set.
     static MessageRequest notSavedMessage(DialogOwner owner);
     // The start-up check: a missing or zero count is replaced by the defaults without a word.

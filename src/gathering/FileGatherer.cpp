@@ -1,20 +1,10 @@
 #include "gathering/FileGatherer.h"
 
 #include "gathering/DirectoryScan.h"
-#include "gathering/GatheringPaths.h"
 #include "gathering/GatheringTexts.h"
+#include "platform/PathText.h"
 
 namespace quillane {
-
-namespace {
-
-// The folder of a picked path as the list keeps it, the root with its separator.
-QString folderOf(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return slash <= 0 ? QStringLiteral("/") : path.first(slash);
-}
-
-} // namespace
 
 FileGatherer::FileGatherer(RenameListModel& list, FileSystem& files, Dialogs& dialogs,
                            SettingsStore& settings, FileFilterStore& filters)
@@ -38,7 +28,7 @@ void FileGatherer::AddMnu_Click() {
     QString directory;
     for (const QString& path : picked->paths) {
         // Folders and names ending in a separator are no files to rename.
-        if (path.endsWith(u'/') || m_files.isDirectory(path))
+        if (endsWithSeparator(path) || m_files.isDirectory(path))
             continue;
         if (!FileExists(m_files, path)) {
             m_dialogs.showMessage(unrecognisedNameMessage(path));
@@ -47,7 +37,7 @@ void FileGatherer::AddMnu_Click() {
         // Files of one folder share its text, as rows added from a folder do.
         if (const QString folder = folderOf(path); folder != directory)
             directory = folder;
-        files.append({directory, path.sliced(path.lastIndexOf(u'/') + 1)});
+        files.append({directory, fileNameOf(path)});
     }
     append(files);
     // A single pick keeps its folder as it is; a multiple pick ends with a separator.
@@ -60,14 +50,11 @@ void FileGatherer::AddDirMnu_Click() {
         m_dialogs.browseForFolder({GatheringText::AddDirectoryTitle, DialogOwner::MainWindow});
     if (!chosen)
         return;
-    QString path = TrimAtNul(*chosen);
-    // The root keeps its separator; anything else loses a trailing one.
-    if (path.size() > 1 && path.endsWith(u'/'))
-        path.chop(1);
+    const QString path = withoutTrailingSeparators(TrimAtNul(*chosen));
     if (path.isEmpty())
         return;
     DirectoryScan scan(m_files, m_dialogs);
-    scan.ScanDirectory({m_settings.mainMenu().IncSubdirMnu, path, QStringLiteral("*.*")});
+    scan.ScanDirectory({m_settings.includeSubfolders(), path, QStringLiteral("*.*")});
     append(scan.found());
     if (!scan.tooLong().isEmpty())
         m_dialogs.showMessage(pathsTooLongMessage(scan.tooLong()));

@@ -14,7 +14,7 @@ enum class FileOutcome {
     Failed,        // anything else; `message` holds the system's words
 };
 
-struct FileResult {
+struct [[nodiscard]] FileResult {
     FileOutcome outcome = FileOutcome::Ok;
     QString message;
 
@@ -30,12 +30,12 @@ inline constexpr int System = 4;
 inline constexpr int Archive = 32;
 } // namespace Attribute
 
-struct AttributeResult {
+struct [[nodiscard]] AttributeResult {
     FileResult result;
     int attributes = 0;
 };
 
-struct TempFileResult {
+struct [[nodiscard]] TempFileResult {
     FileResult result;
     QString path; // the new, empty file
 };
@@ -49,7 +49,7 @@ struct DirectoryEntry {
     friend bool operator==(const DirectoryEntry&, const DirectoryEntry&) = default;
 };
 
-struct TextFileResult {
+struct [[nodiscard]] TextFileResult {
     FileResult result;
     QString text;
 };
@@ -73,8 +73,8 @@ public:
     virtual TempFileResult createTempFile(const QString& directory, const QString& prefix) = 0;
     // The entries of a directory whose names match a wildcard pattern ("*", "?"), without "."
     // and ".."; nothing when the directory cannot be read.
-    virtual std::optional<QList<DirectoryEntry>> list(const QString& directory,
-                                                      const QString& pattern) = 0;
+    [[nodiscard]] virtual std::optional<QList<DirectoryEntry>> list(const QString& directory,
+                                                                    const QString& pattern) = 0;
     virtual bool exists(const QString& path) = 0;
     virtual bool isDirectory(const QString& path) = 0;
     // The path with every link resolved, or empty when it cannot be resolved.

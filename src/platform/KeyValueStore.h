@@ -15,9 +15,10 @@ public:
     virtual QVariant value(const QString& keyPath, const QString& name) const = 0;
     // Creates every missing level of the key path, then writes and flushes the text.
     // Returns false when the store could not be written.
-    virtual bool setString(const QString& keyPath, const QString& name, const QString& text) = 0;
-    // Removes the key with all its values and subkeys.
-    virtual bool removeKey(const QString& keyPath) = 0;
+    [[nodiscard]] virtual bool setString(const QString& keyPath, const QString& name,
+                                         const QString& text) = 0;
+    // Removes the key with all its values and subkeys; false when the store could not be written.
+    [[nodiscard]] virtual bool removeKey(const QString& keyPath) = 0;
 };
 
 } // namespace quillane

@@ -4,14 +4,56 @@
 
 namespace quillane {
 
+namespace {
+
+qsizetype lastSeparatorIn(const QString& path) {
+    for (qsizetype i = path.size() - 1; i >= 0; --i) {
+        if (isPathSeparator(path[i]))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
 bool isPathSeparator(QChar c) {
     return c == u'/' || c == QDir::separator();
 }
 
+bool endsWithSeparator(const QString& path) {
+    return !path.isEmpty() && isPathSeparator(path.back());
+}
+
+QString AddSlash(const QString& path) {
+    return endsWithSeparator(path) ? path : path + u'/';
+}
+
 QString pathIn(const QString& directory, const QString& name) {
-    if (!directory.isEmpty() && isPathSeparator(directory.back()))
-        return directory + name;
-    return directory + u'/' + name;
+    return AddSlash(directory) + name;
+}
+
+QString withoutTrailingSeparators(QString path) {
+    while (path.size() > 1 && endsWithSeparator(path))
+        path.chop(1);
+    return path;
+}
+
+bool isBareDrive(const QString& path) {
+    return path.size() == 2 && path[1] == u':' && path[0].isLetter() && path[0].unicode() < 0x80;
+}
+
+QString fileNameOf(const QString& path) {
+    return path.sliced(lastSeparatorIn(path) + 1);
+}
+
+QString folderOf(const QString& path) {
+    const qsizetype separator = lastSeparatorIn(path);
+    return separator <= 0 ? QStringLiteral("/") : path.first(separator);
+}
+
+QString TrimAtNul(const QString& text) {
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.first(nul);
 }
 
 } // namespace quillane

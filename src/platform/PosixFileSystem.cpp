@@ -1,5 +1,6 @@
 #include "platform/PosixFileSystem.h"
 
+#include "platform/PathText.h"
 #include "platform/PosixMoves.h"
 #include "platform/RegularFile.h"
 #include "platform/WildcardPattern.h"
@@ -258,7 +259,7 @@ bool noDosValue(int error) {
 }
 
 bool hiddenByName(const QString& path) {
-    return path.sliced(path.lastIndexOf(u'/') + 1).startsWith(u'.');
+    return fileNameOf(path).startsWith(u'.');
 }
 
 int parseDosAttribute(const char* text, ssize_t length) {
@@ -367,7 +368,7 @@ FileResult PosixFileSystem::setAttributes(const QString& path, int attributes) {
 }
 
 TempFileResult PosixFileSystem::createTempFile(const QString& directory, const QString& prefix) {
-    const QString start = directory + u'/' + prefix.left(3);
+    const QString start = pathIn(directory, prefix.left(3));
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString path =
             start +
@@ -390,7 +391,7 @@ std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& direct
     if (!dir)
         return std::nullopt;
     // The bytes the folder gives every path in it, its separator included.
-    const qsizetype folderBytes = native(directory).size() + (directory.endsWith(u'/') ? 0 : 1);
+    const qsizetype folderBytes = native(directory).size() + (endsWithSeparator(directory) ? 0 : 1);
     QList<DirectoryEntry> entries;
     while (const dirent* entry = ::readdir(dir.get())) {
         const QByteArrayView bytes(entry->d_name);

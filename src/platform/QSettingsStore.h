@@ -24,8 +24,9 @@ public:
     QSettingsStore(const QString& programKeyPath, const QString& iniPath);
 
     QVariant value(const QString& keyPath, const QString& name) const override;
-    bool setString(const QString& keyPath, const QString& name, const QString& text) override;
-    bool removeKey(const QString& keyPath) override;
+    [[nodiscard]] bool setString(const QString& keyPath, const QString& name,
+                                 const QString& text) override;
+    [[nodiscard]] bool removeKey(const QString& keyPath) override;
 
 private:
     // The QSettings group for a key path, or nothing when the path lies outside the program key.

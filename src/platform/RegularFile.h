@@ -7,7 +7,7 @@
 
 namespace quillane {
 
-struct FileBytesResult {
+struct [[nodiscard]] FileBytesResult {
     FileResult result;
     QByteArray bytes;
 };

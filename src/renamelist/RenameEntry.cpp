@@ -4,21 +4,10 @@
 
 namespace quillane {
 
-namespace {
-
-bool isRoot(const QString& folder) {
-    const bool fileSystemRoot = folder.size() == 1 && isPathSeparator(folder[0]);
-    const bool driveRoot = folder.size() == 3 && folder[0].isLetter() && folder[1] == u':' &&
-                           isPathSeparator(folder[2]);
-    return fileSystemRoot || driveRoot;
-}
-
-} // namespace
-
-QString directoryCellForm(QString folder) {
-    while (folder.size() > 1 && isPathSeparator(folder.back()) && !isRoot(folder))
-        folder.chop(1);
-    return folder;
+QString directoryCellForm(const QString& folder) {
+    const QString cell = withoutTrailingSeparators(folder);
+    // A drive keeps the separator that makes the cell its root rather than its current folder.
+    return isBareDrive(cell) && cell.size() < folder.size() ? folder.first(3) : cell;
 }
 
 } // namespace quillane

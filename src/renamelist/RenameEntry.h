@@ -20,6 +20,6 @@ struct ListedFile {
 
 // A folder path in the form the directory cell holds: without a trailing separator, except for a
 // root (the file-system root "/" or a drive root such as C:\), which keeps it.
-QString directoryCellForm(QString folder);
+QString directoryCellForm(const QString& folder);
 
 } // namespace quillane

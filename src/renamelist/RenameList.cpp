@@ -130,7 +130,7 @@ std::optional<RowRange> RenameList::partition(qint32 first, qint32 last, bool se
     if (alreadyInPlace)
         return std::nullopt;
     std::vector<QString> renouts;
-    renouts.reserve(static_cast<std::size_t>(last - first + 1));
+    renouts.reserve(static_cast<std::size_t>(end - begin));
     for (auto it = begin; it != end; ++it)
         renouts.push_back(std::move(it->renout));
     std::stable_partition(begin, end,

@@ -61,7 +61,7 @@ void RenameListModel::refreshRenOutput(const RenameRuleSet& rules, const DateTim
 
 RunResult RenameListModel::renameFiles(FileSystem& files, Dialogs& dialogs, RunSettings settings,
                                        RunProgress progress) {
-    const RunResult result =
+    RunResult result =
         RenameRun(m_list, files, dialogs, std::move(settings), std::move(progress)).run();
     if (m_list.count() > 0)
         rowsChanged(0, m_list.count() - 1);

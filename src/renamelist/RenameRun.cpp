@@ -61,11 +61,6 @@ bool namesAFile(const QString& name) {
     return true;
 }
 
-// The temporary names are made in the entry's own folder, so the name alone places them.
-QString fileNameOf(const QString& path) {
-    return path.sliced(path.lastIndexOf(u'/') + 1);
-}
-
 } // namespace
 
 RenameRun::RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunSettings settings,
@@ -108,7 +103,7 @@ void RenameRun::finishEntry() {
 FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& to,
                                             const QString& missingPath) {
     for (;;) {
-        const FileResult moved = m_files.move(from, to);
+        FileResult moved = m_files.move(from, to);
         if (moved.outcome != FileOutcome::SourceMissing)
             return moved;
         const MessageAnswer skip = m_dialogs.showMessage(
@@ -128,10 +123,11 @@ QString RenameRun::returnToOldName(qint32 row, const QString& temporary,
                                    std::optional<int> savedAttributes) {
     const RenameEntry& entry = m_list.at(row);
     const QString source = pathIn(entry.directory, entry.filename);
-    const QString whereNow = m_files.move(temporary, source).ok() ? source : temporary;
+    QString whereNow = m_files.move(temporary, source).ok() ? source : temporary;
     // Attributes go back only where they were cleared.
     if (savedAttributes)
         giveAttributes(whereNow, *savedAttributes);
+    // The temporary names are made in the entry's own folder, so the name alone places them.
     if (whereNow == temporary)
         m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
     return whereNow;

@@ -8,8 +8,6 @@
 #include <limits>
 #include <utility>
 
-using namespace Qt::StringLiterals;
-
 namespace quillane {
 
 namespace {
@@ -23,6 +21,32 @@ constexpr int SuffixIncrementMaxLength = 3;
 int clampToRange(int value, const ScrollRange& range) {
     return std::clamp(value, range.minimum, range.maximum);
 }
+
+// An upside-down bar's ends swap, so the same sum turns a position into its number and back.
+constexpr int flipped(int valueOrNumber, const ScrollRange& range) {
+    return range.minimum + range.maximum - valueOrNumber;
+}
+
+constexpr int paddingAt(int scrollValue) {
+    return flipped(scrollValue, AffixEditor::PaddingScroll);
+}
+constexpr int paddingScrollFor(int padding) {
+    return flipped(padding, AffixEditor::PaddingScroll);
+}
+// "None" sits one step below a padding of the start number's length, and where a padding of 0
+// would be when there is no start number.
+constexpr int noPaddingScrollFor(int length) {
+    return length > 0 ? paddingScrollFor(length) + 1 : paddingScrollFor(0);
+}
+
+constexpr int incrementAt(int scrollValue) {
+    return flipped(scrollValue, AffixEditor::IncrementScroll);
+}
+constexpr int incrementScrollFor(int increment) {
+    return flipped(increment, AffixEditor::IncrementScroll);
+}
+constexpr int SmallestIncrement = incrementAt(AffixEditor::IncrementScroll.maximum);
+constexpr int LargestIncrement = incrementAt(AffixEditor::IncrementScroll.minimum);
 
 } // namespace
 
@@ -92,7 +116,7 @@ bool AffixEditor::clickAscending(bool checked) {
             return;
         m_rule.Ascending = checked;
         if (checked)
-            setIncrementBox(QString::number(256 - m_incrementScroll));
+            setIncrementBox(QString::number(incrementAt(m_incrementScroll)));
         m_refreshAsked = true;
     });
 }
@@ -151,7 +175,7 @@ void AffixEditor::setIncrementScroll(int value) {
     if (value == m_incrementScroll)
         return;
     m_incrementScroll = value;
-    setIncrementBox(QString::number(256 - value));
+    setIncrementBox(QString::number(incrementAt(value)));
 }
 
 // A padding shorter than a typed start number grows to the number's length.
@@ -161,31 +185,30 @@ void AffixEditor::textChanged() {
         if (leadingNumber(m_rule.Padding) < static_cast<quint64>(length)) {
             const bool hadNone = m_rule.Padding == noPaddingText();
             setPaddingBox(QString::number(length));
-            setPaddingScroll(hadNone ? 9 - length : 8 - length);
+            setPaddingScroll(hadNone ? noPaddingScrollFor(length) : paddingScrollFor(length));
         }
     }
     m_refreshAsked = true;
 }
 
-// "None" sits one step below a padding of the start number's length.
 void AffixEditor::paddingScrollChanged() {
-    const int padding = 8 - m_paddingScroll;
+    const int padding = paddingAt(m_paddingScroll);
     setPaddingBox(QString::number(padding));
     const auto length = static_cast<int>(m_rule.Text.size());
     if (padding == 0 || padding < length) {
         setPaddingBox(noPaddingText());
-        setPaddingScroll(length > 0 ? 9 - length : 8);
+        setPaddingScroll(noPaddingScrollFor(length));
     }
 }
 
 void AffixEditor::incrementChanged() {
     const quint64 increment = leadingNumber(m_rule.Increment);
-    if (increment > 0 && increment < 256)
-        setIncrementScroll(256 - static_cast<int>(increment));
-    else if (increment > 255)
-        setIncrementBox(u"255"_s);
+    if (increment >= SmallestIncrement && increment <= LargestIncrement)
+        setIncrementScroll(incrementScrollFor(static_cast<int>(increment)));
+    else if (increment > LargestIncrement)
+        setIncrementBox(QString::number(LargestIncrement));
     else
-        setIncrementBox(u"1"_s);
+        setIncrementBox(QString::number(SmallestIncrement));
     m_refreshAsked = true;
 }
 

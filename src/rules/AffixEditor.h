@@ -33,7 +33,7 @@ class AffixEditor {
 public:
     enum class Kind { Prefix, Suffix };
 
-    // Both scroll bars grow downwards: padding shown = 8 - value, increment = 256 - value.
+    // Both scroll bars run upside down: the top end stands for the largest number.
     static constexpr ScrollRange PaddingScroll{0, 8, 4, 1, 8};
     static constexpr ScrollRange IncrementScroll{1, 255, 10, 1, 255};
 

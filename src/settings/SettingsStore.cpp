@@ -24,7 +24,9 @@ bool isBareDrive(const QString& folder) {
 
 SettingsStore::SettingsStore(Registry& registry, Dialogs& dialogs, QString appDir)
     : m_registry(registry), m_dialogs(dialogs), m_appDir(std::move(appDir)), m_startupDir(m_appDir),
-      m_customOutputDir(m_appDir), m_pendingCustomDir(m_appDir) {}
+      m_customOutputDir(m_appDir), m_pendingCustomDir(m_appDir),
+      // Only read, never written back, so it can be known before the start-up order runs.
+      m_showTipOfTheDay(read(SettingName::ShowTod) != SettingText::Hidden) {}
 
 QString SettingsStore::read(QLatin1StringView name) const {
     return m_registry.GetString(RegistryRoot::CurrentUser, SettingName::ProgramKey, name);
@@ -49,11 +51,9 @@ void SettingsStore::applyStartupSettings(const std::function<void()>& repairFile
     const QString customDir = read(SettingName::OutputCustomDirPath);
     m_customOutputDir = customDir.isEmpty() ? m_appDir : customDir;
     write(SettingName::OutputCustomDirPath, m_customOutputDir);
-    m_mainMenu.OutputCustomDirMnuCaption = customDirCaption(m_customOutputDir);
 
     if (read(SettingName::OutDir) == SettingText::Custom) {
-        m_mainMenu.OutputWhereFileIsMnu = false;
-        m_mainMenu.OutputCustomDirMnu = true;
+        m_outputToCustomDir = true;
         write(SettingName::OutDir, SettingText::Custom);
     } else {
         OutputWhereFileIsMnu_Click();
@@ -62,37 +62,31 @@ void SettingsStore::applyStartupSettings(const std::function<void()>& repairFile
     if (repairFileFilters)
         repairFileFilters();
 
-    const bool gridShown = read(SettingName::Grid) != SettingText::Hidden;
-    m_mainMenu.gridLines = gridShown;
-    m_mainMenu.ShowGridMnu = gridShown;
-    write(SettingName::Grid, gridShown ? SettingText::Shown : SettingText::Hidden);
-
-    m_showTipOfTheDay = read(SettingName::ShowTod) != SettingText::Hidden;
+    setGridLinesShown(read(SettingName::Grid) != SettingText::Hidden);
 }
 
 void SettingsStore::IncSubdirMnu_Click() {
-    m_mainMenu.IncSubdirMnu = true;
-    m_mainMenu.ExcSubdirMnu = false;
+    m_includeSubfolders = true;
     write(SettingName::RecurseDir, SettingText::RecurseY);
 }
 
 void SettingsStore::ExcSubdirMnu_Click() {
-    m_mainMenu.IncSubdirMnu = false;
-    m_mainMenu.ExcSubdirMnu = true;
+    m_includeSubfolders = false;
     write(SettingName::RecurseDir, SettingText::RecurseN);
 }
 
 void SettingsStore::OutputWhereFileIsMnu_Click() {
-    m_mainMenu.OutputWhereFileIsMnu = true;
-    m_mainMenu.OutputCustomDirMnu = false;
+    m_outputToCustomDir = false;
     write(SettingName::OutDir, SettingText::WhereFileIs);
 }
 
 void SettingsStore::ShowGridMnu_Click() {
-    const bool show = !m_mainMenu.ShowGridMnu;
-    m_mainMenu.gridLines = show;
-    m_mainMenu.ShowGridMnu = show;
-    write(SettingName::Grid, show ? SettingText::Shown : SettingText::Hidden);
+    setGridLinesShown(!m_gridLinesShown);
+}
+
+void SettingsStore::setGridLinesShown(bool shown) {
+    m_gridLinesShown = shown;
+    write(SettingName::Grid, shown ? SettingText::Shown : SettingText::Hidden);
 }
 
 CustomDirChoice SettingsStore::OutputCustomDirMnu_Click() {
@@ -116,11 +110,9 @@ CustomDirChoice SettingsStore::OutputCustomDirMnu_Click() {
 
 void SettingsStore::useCustomOutputDir(const QString& folder) {
     m_customOutputDir = folder;
-    m_mainMenu.OutputWhereFileIsMnu = false;
-    m_mainMenu.OutputCustomDirMnu = true;
+    m_outputToCustomDir = true;
     write(SettingName::OutDir, SettingText::Custom);
     write(SettingName::OutputCustomDirPath, folder);
-    m_mainMenu.OutputCustomDirMnuCaption = customDirCaption(folder);
 }
 
 void SettingsStore::setShowTipOfTheDay(bool show) {

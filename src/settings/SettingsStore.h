@@ -9,19 +9,6 @@
 
 namespace quillane {
 
-// What the main window shows of the settings: its menu check marks, the custom folder's menu
-// caption and whether the rename list draws grid lines.
-struct MainMenuState {
-    bool IncSubdirMnu = false;
-    bool ExcSubdirMnu = false;
-    bool OutputWhereFileIsMnu = false;
-    bool OutputCustomDirMnu = false;
-    bool ShowGridMnu = false;
-    QString OutputCustomDirMnuCaption;
-    bool gridLines = false;
-    friend bool operator==(const MainMenuState&, const MainMenuState&) = default;
-};
-
 // What a browse for the custom output folder did.
 enum class CustomDirChoice {
     Cancelled, // nothing changed
@@ -30,7 +17,7 @@ enum class CustomDirChoice {
 };
 
 // The program's settings under its key: read once at start-up, then written the moment the user
-// changes one. Keeps what the main window shows of them; the window applies it.
+// changes one. The one owner of the choices: menus, boxes and commands read them from here.
 class SettingsStore {
 public:
     SettingsStore(Registry& registry, Dialogs& dialogs, QString appDir);
@@ -43,6 +30,7 @@ public:
     void ExcSubdirMnu_Click();
     void OutputWhereFileIsMnu_Click();
     void ShowGridMnu_Click();
+    void setGridLinesShown(bool shown);
     // Lets the user browse for the custom output folder; from the preferences dialog the choice
     // only becomes pending.
     CustomDirChoice OutputCustomDirMnu_Click();
@@ -55,14 +43,17 @@ public:
     // Whether the tip window opens at the next start, written at once.
     void setShowTipOfTheDay(bool show);
 
-    bool BrowseFromPreferences() const { return m_browseFromPreferences; }
     void setBrowseFromPreferences(bool fromPreferences) {
         m_browseFromPreferences = fromPreferences;
     }
     const QString& PendingCustomDir() const { return m_pendingCustomDir; }
     void setPendingCustomDir(const QString& folder) { m_pendingCustomDir = folder; }
 
-    const MainMenuState& mainMenu() const { return m_mainMenu; }
+    // Add Directory walks the subfolders too.
+    bool includeSubfolders() const { return m_includeSubfolders; }
+    // Renamed files go to the custom output folder rather than stay where they are.
+    bool outputToCustomDir() const { return m_outputToCustomDir; }
+    bool gridLinesShown() const { return m_gridLinesShown; }
     const QString& AppDir() const { return m_appDir; }
     const QString& StartupDir() const { return m_startupDir; }
     const QString& customOutputDir() const { return m_customOutputDir; }
@@ -70,16 +61,16 @@ public:
 
     // "Custom... (folder)", the text that names a custom folder in menus and lists.
     static QString customDirCaption(const QString& folder);
-    // The browser's title for the current custom folder.
-    static QString browseTitle(const QString& folder);
-    // A path from the folder browser as it is kept: up to its first NUL, without a trailing
-    // separator unless it is the root itself.
-    static QString chosenFolder(const QString& path);
 
     // A setting's stored text, empty when absent or not text.
     QString read(QLatin1StringView name) const;
 
 private:
+    // The browser's title for the current custom folder.
+    static QString browseTitle(const QString& folder);
+    // A path from the folder browser as it is kept: up to its first NUL, without a trailing
+    // separator unless it is the root itself.
+    static QString chosenFolder(const QString& path);
     void write(QLatin1StringView name, const QString& text);
 
     Registry& m_registry;
@@ -89,8 +80,10 @@ private:
     QString m_customOutputDir;
     QString m_pendingCustomDir;
     bool m_browseFromPreferences = false;
-    bool m_showTipOfTheDay = true;
-    MainMenuState m_mainMenu;
+    bool m_showTipOfTheDay;
+    bool m_includeSubfolders = false;
+    bool m_outputToCustomDir = false;
+    bool m_gridLinesShown = false;
 };
 
 } // namespace quillane

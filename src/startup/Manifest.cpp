@@ -13,7 +13,7 @@ const QString ManifestName = u"Quillane.exe.manifest"_s;
 } // namespace
 
 const QStringList& manifestLines() {
-    // Several lines end in a space, as the manifest has always been written.
+    // The spaces some lines end in are part of the text: the file is written exactly as listed.
     static const QStringList lines{
         u"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>"_s,
         u"<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">"_s,
@@ -40,15 +40,14 @@ const QStringList& manifestLines() {
 
 bool SaveManifest(const QString& AppDir, FileSystem& files) {
     const QString path = pathIn(AppDir, ManifestName);
+    // A copy that stays read-only fails the write below, and that failure is the one reported.
     if (files.exists(path))
-        files.setAttributes(path, 0);
+        static_cast<void>(files.setAttributes(path, 0));
     return files.writeTextFile(path, manifestLines().join(u"\r\n"_s) + u"\r\n"_s).ok();
 }
 
 QString appDirFrom(const QString& executableFolder) {
-    if (executableFolder.size() > 1 && executableFolder.endsWith(u'/'))
-        return executableFolder.chopped(1);
-    return executableFolder;
+    return withoutTrailingSeparators(executableFolder);
 }
 
 } // namespace quillane

@@ -240,7 +240,7 @@ public:
         if (directory.endsWith(u"locked/"_s))
             return std::nullopt;
         if (directory == u"/"_s)
-            return QList<DirectoryEntry>{{u"x"_s, false, false, true}};
+            return QList<DirectoryEntry>{{.name = u"x"_s}};
         return PosixFileSystem::list(directory, pattern);
     }
     bool exists(const QString& path) override {

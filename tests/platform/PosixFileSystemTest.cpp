@@ -447,6 +447,7 @@ TEST_F(PosixFileSystemTest, ListsMatchingEntriesWithTheirKinds) {
     EXPECT_TRUE(names.contains(u"README"_s));
     EXPECT_TRUE(names.contains(u"caf\u00E9.jpg"_s));
     EXPECT_FALSE(names.contains(u"."_s));
+    EXPECT_FALSE(names.contains(u".."_s));
     for (const DirectoryEntry& e : *all) {
         if (e.name == u"folder"_s) {
             EXPECT_TRUE(e.isDirectory && !e.isSymbolicLink);

@@ -45,9 +45,9 @@ TEST_F(QSettingsStoreTest, PathsOutsideTheProgramKeyAreNeverTouched) {
 
 TEST_F(QSettingsStoreTest, RemovingASubkeyTakesAllItsValues) {
     const QString filter = ProgramKey + u"\\Filter"_s;
-    store.setString(filter, u"1"_s, u"*.*"_s);
-    store.setString(filter, u"7"_s, u"*.jpg"_s);
-    store.setString(ProgramKey, u"NoOfFilter"_s, u"2"_s);
+    ASSERT_TRUE(store.setString(filter, u"1"_s, u"*.*"_s));
+    ASSERT_TRUE(store.setString(filter, u"7"_s, u"*.jpg"_s));
+    ASSERT_TRUE(store.setString(ProgramKey, u"NoOfFilter"_s, u"2"_s));
     EXPECT_TRUE(store.removeKey(filter));
     EXPECT_FALSE(store.value(filter, u"1"_s).isValid());
     EXPECT_FALSE(store.value(filter, u"7"_s).isValid());

@@ -224,6 +224,7 @@ TEST(DirectoryCellFormTest, KeepsOnlyARootsSeparator) {
     EXPECT_EQ(directoryCellForm(u"/home//"_s), u"/home"_s);
     EXPECT_EQ(directoryCellForm(u"/"_s), u"/"_s);
     EXPECT_EQ(directoryCellForm(u"C:/"_s), u"C:/"_s);
+    EXPECT_EQ(directoryCellForm(u"C://"_s), u"C:/"_s);
 }
 
 } // namespace

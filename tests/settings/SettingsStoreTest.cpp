@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace Qt::StringLiterals;
 
 namespace quillane {
@@ -22,20 +24,37 @@ struct Program {
     SettingsStore settings{ini.registry(), dialogs, AppDir};
 };
 
-// The check marks IncSubdirMnu, ExcSubdirMnu, OutputWhereFileIsMnu, OutputCustomDirMnu and
-// ShowGridMnu as 0/1, then the custom folder.
-MainMenuState menu(const char* checks, const QString& customDir) {
+// The choices the store owns.
+struct Choices {
+    bool includeSubfolders = false;
+    bool outputToCustomDir = false;
+    bool gridLinesShown = false;
+    QString customOutputDir;
+    friend bool operator==(const Choices&, const Choices&) = default;
+    friend void PrintTo(const Choices& c, std::ostream* out) {
+        *out << c.includeSubfolders << c.outputToCustomDir << c.gridLinesShown << " "
+             << c.customOutputDir.toStdString();
+    }
+};
+
+Choices choicesOf(const SettingsStore& settings) {
+    return {settings.includeSubfolders(), settings.outputToCustomDir(), settings.gridLinesShown(),
+            settings.customOutputDir()};
+}
+
+// Subfolders, custom output and grid lines as 0/1, then the custom folder.
+Choices menu(const char* checks, const QString& customDir) {
     const auto on = [&](int i) {
         return checks[i] == '1';
     };
-    return {on(0), on(1), on(2), on(3), on(4), u"Custom... ("_s + customDir + u")"_s, on(4)};
+    return {on(0), on(1), on(2), customDir};
 }
 
 struct StartupCase {
     const char* name;
     QByteArray ini;
     QString after;
-    MainMenuState menu;
+    Choices menu;
     bool tip;
 };
 
@@ -45,7 +64,7 @@ TEST_P(SettingsStoreStartupTest, AppliesAndWritesBackEachSetting) {
     Program program(GetParam().ini);
     program.settings.applyStartupSettings([] {});
     EXPECT_EQ(program.ini.dump(), GetParam().after);
-    EXPECT_EQ(program.settings.mainMenu(), GetParam().menu);
+    EXPECT_EQ(choicesOf(program.settings), GetParam().menu);
     EXPECT_EQ(program.settings.showTipOfTheDay(), GetParam().tip);
 }
 
@@ -55,19 +74,19 @@ INSTANTIATE_TEST_SUITE_P(
         StartupCase{"EmptyStore", "",
                     u"OutputCustomDirPath=/opt/q; RecurseDir=RecurseY; StartupDir=/opt/q; "
                     "grid=1; outDir=wfile"_s,
-                    menu("10101", AppDir), true},
+                    menu("101", AppDir), true},
         StartupCase{"StoredChoicesKept",
                     "[General]\nStartupDir=/gone/\nRecurseDir=RecurseN\n"
                     "OutputCustomDirPath=/srv\noutDir=custom\ngrid=0\nShowTod=0\n",
                     u"OutputCustomDirPath=/srv; RecurseDir=RecurseN; ShowTod=0; "
                     "StartupDir=/gone/; grid=0; outDir=custom"_s,
-                    menu("01010", u"/srv"_s), false},
+                    menu("010", u"/srv"_s), false},
         StartupCase{"UnrecognisedTextsAndListsTakeTheDefaults",
                     "[General]\nStartupDir=/a, /b\nRecurseDir=recursen\noutDir=Custom\n"
                     "grid=yes\nShowTod=no\n",
                     u"OutputCustomDirPath=/opt/q; RecurseDir=RecurseY; ShowTod=no; "
                     "StartupDir=/opt/q; grid=1; outDir=wfile"_s,
-                    menu("10101", AppDir), true}),
+                    menu("101", AppDir), true}),
     CaseName());
 
 TEST(SettingsStoreTest, RepairsTheFiltersAfterTheOutputAndBeforeTheGrid) {
@@ -82,10 +101,10 @@ TEST(SettingsStoreTest, GridMenuTogglesFromItsCheckMark) {
     Program program;
     program.settings.applyStartupSettings([] {});
     program.settings.ShowGridMnu_Click();
-    EXPECT_EQ(program.settings.mainMenu(), menu("10100", AppDir));
+    EXPECT_EQ(choicesOf(program.settings), menu("100", AppDir));
     EXPECT_TRUE(program.ini.dump().contains(u"grid=0"_s));
     program.settings.ShowGridMnu_Click();
-    EXPECT_EQ(program.settings.mainMenu(), menu("10101", AppDir));
+    EXPECT_EQ(choicesOf(program.settings), menu("101", AppDir));
     EXPECT_TRUE(program.ini.dump().contains(u"grid=1"_s));
 }
 
@@ -117,7 +136,7 @@ TEST_P(SettingsStoreBrowseTest, KeepsTheChosenFolder) {
     EXPECT_EQ(program.settings.customOutputDir(), c.customDir);
     EXPECT_EQ(program.settings.PendingCustomDir(), c.pending);
     const bool applied = c.choice == CustomDirChoice::Applied;
-    EXPECT_EQ(program.settings.mainMenu(), menu(applied ? "10011" : "10101", c.customDir));
+    EXPECT_EQ(choicesOf(program.settings), menu(applied ? "111" : "101", c.customDir));
     EXPECT_TRUE(program.ini.dump().startsWith(u"OutputCustomDirPath="_s + c.customDir + u"; "_s));
     EXPECT_TRUE(program.ini.dump().endsWith(applied ? u"outDir=custom"_s : u"outDir=wfile"_s));
 }

@@ -118,15 +118,13 @@ Preferencesfrm::~Preferencesfrm() {
 void Preferencesfrm::Form_Load() {
     m_topics->setCurrentIndex(General);
     PrefCmb_Click();
-    m_incSubDir->setCurrentIndex(m_settings.read(SettingName::RecurseDir) == SettingText::RecurseN);
+    m_incSubDir->setCurrentIndex(m_settings.includeSubfolders() ? 0 : 1);
     IncSubDirCmb_Click();
 
-    const QString customDir = m_settings.read(SettingName::OutputCustomDirPath);
-    m_settings.setPendingCustomDir(customDir.isEmpty() ? m_settings.AppDir() : customDir);
+    m_settings.setPendingCustomDir(m_settings.customOutputDir());
     m_outputDir->setItemText(CustomDirItem,
                              SettingsStore::customDirCaption(m_settings.PendingCustomDir()));
-    m_outputDir->setCurrentIndex(
-        m_settings.read(SettingName::OutDir) == SettingText::Custom ? CustomDirItem : 0);
+    m_outputDir->setCurrentIndex(m_settings.outputToCustomDir() ? CustomDirItem : 0);
     OutputDirCmb_Click();
 
     showFilterCount();

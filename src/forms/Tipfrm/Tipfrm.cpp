@@ -3,7 +3,6 @@
 #include "forms/widgets/FormPictures.h"
 #include "icons/LoadOpenFileICO.h"
 #include "platform/PathText.h"
-#include "settings/SettingNames.h"
 #include "startup/Tips.h"
 
 #include <QCheckBox>
@@ -88,7 +87,7 @@ void Tipfrm::Form_Load() {
             LoadOpenFileICO(pathIn(m_settings.AppDir(), u"Tod.ir"_s), background, m_dialogs))
         m_icon->setPixmap(QPixmap::fromImage(*icon));
     // Without its icon the window still offers its tips.
-    m_showAtStartup->setChecked(m_settings.read(SettingName::ShowTod) != SettingText::Hidden);
+    m_showAtStartup->setChecked(m_settings.showTipOfTheDay());
     if (const std::optional<QStringList> tips =
             LoadTips(pathIn(m_settings.AppDir(), TipsFile), m_files)) {
         m_tips = *tips;

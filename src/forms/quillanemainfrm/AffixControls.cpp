@@ -1,5 +1,6 @@
 #include "forms/quillanemainfrm/AffixControls.h"
 
+#include "forms/quillanemainfrm/DesignedControls.h"
 #include "forms/quillanemainfrm/RuleWidgets.h"
 
 #include <QCheckBox>
@@ -16,8 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QScrollBar* scrollBar(QWidget* form, const QString& name, const ScrollRange& range) {
-    auto* bar = named(form, name, new QScrollBar(Qt::Vertical));
+QScrollBar* scrollBar(DesignedControls& controls, QWidget* form, const QString& name,
+                      const ScrollRange& range) {
+    auto* bar = controls.add(form, name, new QScrollBar(Qt::Vertical));
     bar->setRange(range.minimum, range.maximum);
     bar->setPageStep(range.largeStep);
     bar->setSingleStep(range.smallStep);
@@ -35,29 +37,35 @@ void setTextKeepingCursor(QLineEdit* box, const QString& text) {
 
 } // namespace
 
-AffixControls::AffixControls(AffixEditor::Kind kind, QWidget* form)
+AffixControls::AffixControls(AffixEditor::Kind kind, QWidget* form, DesignedControls& controls)
     : QObject(form), m_editor(kind) {
     const bool isPrefix = kind == AffixEditor::Kind::Prefix;
     const QString base = isPrefix ? QStringLiteral("prefix_") : QStringLiteral("suffix_");
     // The frame first, so that the controls drawn over it stay in front.
-    m_frame = named(form, base + u"fr"_s,
-                    new QGroupBox(isPrefix ? QStringLiteral("Prefix") : QStringLiteral("Suffix")));
-    m_tab = named(form, base + u"tab"_s, new QTabBar);
+    m_frame =
+        controls.add(form, base + u"fr"_s,
+                     new QGroupBox(isPrefix ? QStringLiteral("Prefix") : QStringLiteral("Suffix")));
+    m_tab = controls.add(form, base + u"tab"_s, new QTabBar);
     m_tab->addTab(QStringLiteral("Numeric"));
     m_tab->addTab(QStringLiteral("Alphabetic"));
     m_tab->setDrawBase(false);
     m_tab->setExpanding(false);
-    m_label = named(form, base + u"lbl"_s,
-                    new QLabel(isPrefix ? QStringLiteral("Prefix:") : QStringLiteral("Suffix:")));
-    m_text = named(form, base + u"txt"_s, new QLineEdit);
-    m_paddingLabel = named(form, base + u"no_format_lbl"_s, new QLabel(QStringLiteral("Padding:")));
-    m_padding = named(form, base + u"no_format_txt"_s, new QLineEdit);
-    m_paddingScroll = scrollBar(form, base + u"no_format_vscr"_s, AffixEditor::PaddingScroll);
-    m_ascending = named(form, base + u"asc_chk"_s, new QCheckBox(QStringLiteral("Ascending")));
+    m_label =
+        controls.add(form, base + u"lbl"_s,
+                     new QLabel(isPrefix ? QStringLiteral("Prefix:") : QStringLiteral("Suffix:")));
+    m_text = controls.add(form, base + u"txt"_s, new QLineEdit);
+    m_paddingLabel =
+        controls.add(form, base + u"no_format_lbl"_s, new QLabel(QStringLiteral("Padding:")));
+    m_padding = controls.add(form, base + u"no_format_txt"_s, new QLineEdit);
+    m_paddingScroll =
+        scrollBar(controls, form, base + u"no_format_vscr"_s, AffixEditor::PaddingScroll);
+    m_ascending =
+        controls.add(form, base + u"asc_chk"_s, new QCheckBox(QStringLiteral("Ascending")));
     m_incrementLabel =
-        named(form, base + u"no_incr_lbl"_s, new QLabel(QStringLiteral("Increase By:")));
-    m_increment = named(form, base + u"no_incr_txt"_s, new QLineEdit);
-    m_incrementScroll = scrollBar(form, base + u"no_incr_vscr"_s, AffixEditor::IncrementScroll);
+        controls.add(form, base + u"no_incr_lbl"_s, new QLabel(QStringLiteral("Increase By:")));
+    m_increment = controls.add(form, base + u"no_incr_txt"_s, new QLineEdit);
+    m_incrementScroll =
+        scrollBar(controls, form, base + u"no_incr_vscr"_s, AffixEditor::IncrementScroll);
     showEditor();
 
     connect(m_tab, &QTabBar::currentChanged, this,

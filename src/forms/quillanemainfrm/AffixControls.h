@@ -14,13 +14,15 @@ class QWidget;
 
 namespace quillane {
 
+class DesignedControls;
+
 // The widgets of one affix, created on the form under their names, mirroring the affix editor
 // after every event.
 class AffixControls : public QObject {
     Q_OBJECT
 
 public:
-    AffixControls(AffixEditor::Kind kind, QWidget* form);
+    AffixControls(AffixEditor::Kind kind, QWidget* form, DesignedControls& controls);
 
     const AffixRule& rule() const { return m_editor.rule(); }
 

@@ -76,7 +76,7 @@ GridOptionsPanel::GridOptionsPanel(RenameGrid& grid, QWidget* parent)
     m_group = group(panel, u"Picture2"_s, u" Appearance"_s);
     m_gridLines =
         box(u"chkOptions(2)"_s, u"&Grid-Lines"_s, u"Toggle whether grid lines are shown."_s,
-            grid.gridLines(), &GridOptionsPanel::gridLines_Click);
+            grid.gridLines(), &GridOptionsPanel::gridLinesChosen);
     m_horizontal = box(u"chkOptions(3)"_s, u"&Horizontal"_s,
                        u"Toggle whether horizontal grid lines are displayed."_s, true,
                        &GridOptionsPanel::horizontal_Click);
@@ -147,11 +147,6 @@ void GridOptionsPanel::multiSelect_Click(bool checked) {
 void GridOptionsPanel::rowMode_Click(bool checked) {
     m_grid.setSelectionBehavior(checked ? QAbstractItemView::SelectRows
                                         : QAbstractItemView::SelectItems);
-}
-
-void GridOptionsPanel::gridLines_Click(bool checked) {
-    m_grid.setGridLines(checked);
-    showGridLines(checked);
 }
 
 void GridOptionsPanel::horizontal_Click(bool checked) {

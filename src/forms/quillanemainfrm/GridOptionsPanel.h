@@ -9,15 +9,19 @@ namespace quillane {
 class RenameGrid;
 
 // The grid appearance options: check boxes that switch the rename grid's looks at once. Nothing
-// is stored; each box acts only when clicked.
+// is stored here, and each box acts only when clicked; the grid lines are a stored setting, so
+// their box only says the user's choice and shows the setting.
 class GridOptionsPanel : public QWidget {
     Q_OBJECT
 
 public:
     GridOptionsPanel(RenameGrid& grid, QWidget* parent);
 
-    // Shows the grid lines' state when the menu changed it.
+    // Shows the grid lines' setting.
     void showGridLines(bool shown);
+
+Q_SIGNALS:
+    void gridLinesChosen(bool shown);
 
 private:
     QCheckBox* box(const QString& name, const QString& caption, const QString& toolTip,
@@ -27,7 +31,6 @@ private:
     void chkFlatHeader_Click(bool checked);
     void multiSelect_Click(bool checked);
     void rowMode_Click(bool checked);
-    void gridLines_Click(bool checked);
     void horizontal_Click(bool checked);
     void vertical_Click(bool checked);
     void fillGrid_Click(bool checked);

@@ -20,16 +20,12 @@ public:
     void setGridLines(bool shown);
     bool horizontalLinesHidden() const { return m_horizontalHidden; }
     void setHorizontalLinesHidden(bool hidden);
-    bool verticalLinesHidden() const { return m_verticalHidden; }
     void setVerticalLinesHidden(bool hidden);
     // 1: the lines go on below the last row to the bottom of the view; 0: they end with it.
-    int fillMode() const { return m_fillMode; }
     void setFillMode(int mode);
     bool focusRectangle() const { return m_focusRectangle; }
     void setFocusRectangle(bool drawn);
-    bool blendedSelection() const { return m_blendedSelection; }
     void setBlendedSelection(bool blended);
-    bool hasBackgroundPicture() const { return !m_backgroundPicture.isNull(); }
     // A null picture removes it.
     void setBackgroundPicture(const QPixmap& picture);
 

@@ -1,5 +1,6 @@
 #include "forms/quillanemainfrm/RuleControls.h"
 
+#include "forms/quillanemainfrm/DesignedControls.h"
 #include "forms/quillanemainfrm/RuleWidgets.h"
 #include "rules/RuleTexts.h"
 
@@ -16,18 +17,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QGroupBox* frame(QWidget* form, const QString& name, const QString& caption) {
-    return named(form, name, new QGroupBox(caption));
+QGroupBox* frame(DesignedControls& controls, QWidget* form, const QString& name,
+                 const QString& caption) {
+    return controls.add(form, name, new QGroupBox(caption));
 }
 
-QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption, bool checked) {
-    auto* box = named(parent, name, new QCheckBox(caption));
+QCheckBox* checkBox(DesignedControls& controls, QWidget* parent, const QString& name,
+                    const QString& caption, bool checked) {
+    auto* box = controls.add(parent, name, new QCheckBox(caption));
     box->setChecked(checked);
     return box;
 }
 
-QComboBox* dropDown(QWidget* parent, const QString& name, const QStringList& entries, int index) {
-    auto* list = named(parent, name, new QComboBox);
+QComboBox* dropDown(DesignedControls& controls, QWidget* parent, const QString& name,
+                    const QStringList& entries, int index) {
+    auto* list = controls.add(parent, name, new QComboBox);
     list->addItems(entries);
     list->setCurrentIndex(index);
     return list;
@@ -35,13 +39,13 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QStringList& ent
 
 } // namespace
 
-RuleControls::RuleControls(QWidget* form) : QObject(form) {
-    m_prefix = new AffixControls(AffixEditor::Kind::Prefix, form);
-    m_suffix = new AffixControls(AffixEditor::Kind::Suffix, form);
-    createReplaceFrame(form);
-    createFilenameFrames(form);
-    createDateTimeFrame(form);
-    createAttributesFrame(form);
+RuleControls::RuleControls(QWidget* form, DesignedControls& controls) : QObject(form) {
+    m_prefix = new AffixControls(AffixEditor::Kind::Prefix, form, controls);
+    m_suffix = new AffixControls(AffixEditor::Kind::Suffix, form, controls);
+    createReplaceFrame(controls, form);
+    createFilenameFrames(controls, form);
+    createDateTimeFrame(controls, form);
+    createAttributesFrame(controls, form);
     showSwitches();
 
     connect(m_prefix, &AffixControls::namesAffected, this, &RuleControls::namesAffected);
@@ -64,64 +68,73 @@ RuleControls::RuleControls(QWidget* form) : QObject(form) {
     connect(m_newAttributes, &QCheckBox::clicked, this, &RuleControls::showSwitches);
 }
 
-void RuleControls::createFilenameFrames(QWidget* form) {
+void RuleControls::createFilenameFrames(DesignedControls& controls, QWidget* form) {
     const RenameRuleSet startUp;
-    QGroupBox* filename = frame(form, u"FilenameFrm"_s, u"Filename"_s);
-    m_newFilename =
-        checkBox(filename, u"new_filename_chk"_s, u"New Filename:"_s, startUp.NewFilenameOn);
-    m_newFilenameText = named(filename, u"new_filename_txt"_s, new QLineEdit(startUp.NewFilename));
-    named(filename, u"ren_format_lbl"_s, new QLabel(u"Ren Format: "_s));
-    m_caseMode = dropDown(filename, u"filename_format_cmb"_s, caseModeEntries(), startUp.CaseMode);
+    QGroupBox* filename = frame(controls, form, u"FilenameFrm"_s, u"Filename"_s);
+    m_newFilename = checkBox(controls, filename, u"new_filename_chk"_s, u"New Filename:"_s,
+                             startUp.NewFilenameOn);
+    m_newFilenameText =
+        controls.add(filename, u"new_filename_txt"_s, new QLineEdit(startUp.NewFilename));
+    controls.add(filename, u"ren_format_lbl"_s, new QLabel(u"Ren Format: "_s));
+    m_caseMode =
+        dropDown(controls, filename, u"filename_format_cmb"_s, caseModeEntries(), startUp.CaseMode);
 
-    QGroupBox* filetype = frame(form, u"FiletypeFrm"_s, u"Filetype"_s);
+    QGroupBox* filetype = frame(controls, form, u"FiletypeFrm"_s, u"Filetype"_s);
     m_newExtension =
-        checkBox(filetype, u"new_ext_chk"_s, u"New Extension:"_s, startUp.NewExtensionOn);
-    m_newExtensionText = named(filetype, u"new_ext_txt"_s, new QLineEdit(startUp.NewExtension));
+        checkBox(controls, filetype, u"new_ext_chk"_s, u"New Extension:"_s, startUp.NewExtensionOn);
+    m_newExtensionText =
+        controls.add(filetype, u"new_ext_txt"_s, new QLineEdit(startUp.NewExtension));
 }
 
-void RuleControls::createReplaceFrame(QWidget* form) {
+void RuleControls::createReplaceFrame(DesignedControls& controls, QWidget* form) {
     // Doubled, the ampersand shows as itself.
-    QGroupBox* replace = frame(form, u"ReplaceFrm"_s, u"Search && Replace"_s);
-    m_replace = checkBox(replace, u"Replace_chk"_s, u"Replace:"_s, false);
-    m_replaceWhat = named(replace, u"ReplaceWhat_txt"_s, new QLineEdit);
-    m_withLabel = named(replace, u"with_lbl"_s, new QLabel(u"with"_s));
-    m_replaceWith = named(replace, u"ReplaceWith_txt"_s, new QLineEdit);
+    QGroupBox* replace = frame(controls, form, u"ReplaceFrm"_s, u"Search && Replace"_s);
+    m_replace = checkBox(controls, replace, u"Replace_chk"_s, u"Replace:"_s, false);
+    m_replaceWhat = controls.add(replace, u"ReplaceWhat_txt"_s, new QLineEdit);
+    m_withLabel = controls.add(replace, u"with_lbl"_s, new QLabel(u"with"_s));
+    m_replaceWith = controls.add(replace, u"ReplaceWith_txt"_s, new QLineEdit);
     m_spaceToUnderscore =
-        checkBox(replace, u"Replace_Space___chk"_s, u"Replace Space w/ _"_s, false);
+        checkBox(controls, replace, u"Replace_Space___chk"_s, u"Replace Space w/ _"_s, false);
     m_underscoreToSpace =
-        checkBox(replace, u"Replace___Space_chk"_s, u"Replace _ w/ Space"_s, false);
-    m_underscoreToHyphen = checkBox(replace, u"Replace___Hyphen_chk"_s, u"Replace _ w/ -"_s, false);
-    m_removeSpaces = checkBox(replace, u"Remove_Space_chk"_s, u"Remove Space"_s, false);
-    m_removeUnderscores = checkBox(replace, u"Remove_UnderScore_chk"_s, u"Remove _"_s, false);
-    m_removeHyphens = checkBox(replace, u"Remove_Hyphen_chk"_s, u"Remove -"_s, false);
+        checkBox(controls, replace, u"Replace___Space_chk"_s, u"Replace _ w/ Space"_s, false);
+    m_underscoreToHyphen =
+        checkBox(controls, replace, u"Replace___Hyphen_chk"_s, u"Replace _ w/ -"_s, false);
+    m_removeSpaces = checkBox(controls, replace, u"Remove_Space_chk"_s, u"Remove Space"_s, false);
+    m_removeUnderscores =
+        checkBox(controls, replace, u"Remove_UnderScore_chk"_s, u"Remove _"_s, false);
+    m_removeHyphens = checkBox(controls, replace, u"Remove_Hyphen_chk"_s, u"Remove -"_s, false);
     m_removeSquareNumbers =
-        checkBox(replace, u"Remove_Brackets_chk"_s, u"Remove [1], [2], [3]..."_s, false);
+        checkBox(controls, replace, u"Remove_Brackets_chk"_s, u"Remove [1], [2], [3]..."_s, false);
     m_removeRoundNumbers =
-        checkBox(replace, u"Remove_Brackets2_chk"_s, u"Remove (4), (5)..."_s, false);
+        checkBox(controls, replace, u"Remove_Brackets2_chk"_s, u"Remove (4), (5)..."_s, false);
     m_decodeUrlEscapes =
-        checkBox(replace, u"Remove_URL_Enc_chk"_s, u"Remove Url Encoding"_s, false);
+        checkBox(controls, replace, u"Remove_URL_Enc_chk"_s, u"Remove Url Encoding"_s, false);
 }
 
-void RuleControls::createDateTimeFrame(QWidget* form) {
+void RuleControls::createDateTimeFrame(DesignedControls& controls, QWidget* form) {
     const RenameRuleSet startUp;
-    QGroupBox* dateTime = frame(form, u"DateTimeFrm"_s, u"Date/Time"_s);
-    m_stamp = checkBox(dateTime, u"DateTime_chk"_s, u"Stamp Date/Time:"_s, startUp.StampOn);
+    QGroupBox* dateTime = frame(controls, form, u"DateTimeFrm"_s, u"Date/Time"_s);
+    m_stamp =
+        checkBox(controls, dateTime, u"DateTime_chk"_s, u"Stamp Date/Time:"_s, startUp.StampOn);
     m_stampFormat =
-        dropDown(dateTime, u"datetime_cmb"_s, stampFormatEntries(), startUp.StampFormat);
+        dropDown(controls, dateTime, u"datetime_cmb"_s, stampFormatEntries(), startUp.StampFormat);
     // The pair sits on the frame's top edge, in front of it.
-    m_stampAsPrefix = named(form, u"DateAsSuPrefix_Opt(0)"_s, new QRadioButton(u"as prefix"_s));
-    m_stampAsSuffix = named(form, u"DateAsSuPrefix_Opt(1)"_s, new QRadioButton(u"as suffix"_s));
+    m_stampAsPrefix =
+        controls.add(form, u"DateAsSuPrefix_Opt(0)"_s, new QRadioButton(u"as prefix"_s));
+    m_stampAsSuffix =
+        controls.add(form, u"DateAsSuPrefix_Opt(1)"_s, new QRadioButton(u"as suffix"_s));
     m_stampAsPrefix->setChecked(startUp.StampAsPrefix);
     m_stampAsSuffix->setChecked(!startUp.StampAsPrefix);
 }
 
-void RuleControls::createAttributesFrame(QWidget* form) {
-    QGroupBox* attributes = frame(form, u"AttrbFrm"_s, u"Attributes"_s);
-    m_newAttributes = checkBox(attributes, u"new_attr_chk"_s, u"New Attributes:"_s, false);
-    m_readOnly = checkBox(attributes, u"ReadOnly_chk"_s, u"Read-Only"_s, false);
-    m_hidden = checkBox(attributes, u"Hidden_chk"_s, u"Hidden"_s, false);
-    m_system = checkBox(attributes, u"System_chk"_s, u"System"_s, false);
-    m_archive = checkBox(attributes, u"Archive_chk"_s, u"Archive"_s, false);
+void RuleControls::createAttributesFrame(DesignedControls& controls, QWidget* form) {
+    QGroupBox* attributes = frame(controls, form, u"AttrbFrm"_s, u"Attributes"_s);
+    m_newAttributes =
+        checkBox(controls, attributes, u"new_attr_chk"_s, u"New Attributes:"_s, false);
+    m_readOnly = checkBox(controls, attributes, u"ReadOnly_chk"_s, u"Read-Only"_s, false);
+    m_hidden = checkBox(controls, attributes, u"Hidden_chk"_s, u"Hidden"_s, false);
+    m_system = checkBox(controls, attributes, u"System_chk"_s, u"System"_s, false);
+    m_archive = checkBox(controls, attributes, u"Archive_chk"_s, u"Archive"_s, false);
 }
 
 void RuleControls::showSwitches() {

@@ -20,7 +20,7 @@ class RuleControls : public QObject {
     Q_OBJECT
 
 public:
-    explicit RuleControls(QWidget* form);
+    RuleControls(QWidget* form, DesignedControls& controls);
 
     RenameRuleSet ruleSet() const;
 
@@ -29,10 +29,10 @@ Q_SIGNALS:
     void namesAffected();
 
 private:
-    void createFilenameFrames(QWidget* form);
-    void createReplaceFrame(QWidget* form);
-    void createDateTimeFrame(QWidget* form);
-    void createAttributesFrame(QWidget* form);
+    void createFilenameFrames(DesignedControls& controls, QWidget* form);
+    void createReplaceFrame(DesignedControls& controls, QWidget* form);
+    void createDateTimeFrame(DesignedControls& controls, QWidget* form);
+    void createAttributesFrame(DesignedControls& controls, QWidget* form);
     void showSwitches();
 
     AffixControls* m_prefix;

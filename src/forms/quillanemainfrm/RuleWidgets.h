@@ -9,13 +9,6 @@ class QLineEdit;
 
 namespace quillane {
 
-// Puts a new control on its parent under its name.
-template <typename Widget> Widget* named(QWidget* parent, const QString& name, Widget* widget) {
-    widget->setParent(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
 // Enables or disables a rule input with its colour: a disabled box is also read-only and shows
 // the button face, an enabled one the window background.
 void setInputEnabled(QWidget* input, bool enabled);

@@ -7,13 +7,13 @@
 
 namespace quillane {
 
-// One button of the main tool bar. `position` counts the separators too.
+// How one key of the main tool bar looks; `position` counts the separators too. What it does
+// is in the command table, under the same key.
 struct ToolbarButton {
     int position;
     QLatin1StringView key; // also the caption
     QLatin1StringView toolTip;
     QLatin1StringView hoverText;
-    QLatin1StringView command; // the menu item whose command a click runs
     int imageOnWindowsXP;
     int imageElsewhere;
 };

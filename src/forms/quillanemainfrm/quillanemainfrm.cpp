@@ -7,6 +7,7 @@
 #include "forms/customfilefilterfrm/customfilefilterfrm.h"
 #include "forms/quillanemainfrm/BusyPointer.h"
 #include "forms/quillanemainfrm/GridOptionsPanel.h"
+#include "forms/quillanemainfrm/MainCommandWidgets.h"
 #include "forms/quillanemainfrm/MainWindowTexts.h"
 #include "forms/quillanemainfrm/NameKeyFilter.h"
 #include "forms/quillanemainfrm/PaintThrottle.h"
@@ -38,7 +39,6 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -93,8 +93,12 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     setCentralWidget(m_form);
 
     createGrid(m_form);
-    createListButtons(m_form);
-    m_rules = new RuleControls(m_form);
+    // Before the rule controls, so that Tab reaches the list buttons first; the grid options'
+    // own item goes into the menus now, its panel comes later.
+    m_gridOptionsDock = new QDockWidget(u"Grid Appearance"_s, this);
+    m_commands = std::make_unique<MainCommandWidgets>(*this, m_form, m_controls,
+                                                      m_gridOptionsDock->toggleViewAction());
+    m_rules = new RuleControls(m_form, m_controls);
     connect(m_rules, &RuleControls::namesAffected, this, &quillanemainfrm::RefreshRenOutputLst);
     auto* keyFilter = new NameKeyFilter(this);
     for (QLineEdit* box : m_form->findChildren<QLineEdit*>())
@@ -106,9 +110,6 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     m_progress->hide();
 
     createGridOptions();
-    createMenus();
-    createGridPopupMenu();
-    createToolbar();
     createStatusBar();
     placeDesignedControls();
     // Once every text box exists, so that each leaves the window's shortcuts to their commands.
@@ -127,193 +128,8 @@ quillanemainfrm::~quillanemainfrm() = default;
 
 // --- building the window
 
-QAction* quillanemainfrm::addAction(QMenu* menu, const QString& name, const QString& caption,
-                                    const QString& shortcut) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty())
-        action->setShortcut(QKeySequence(shortcut));
-    return action;
-}
-
-void quillanemainfrm::createMenus() {
-    const auto menu = [this](const QString& name, const QString& caption) {
-        QMenu* created = menuBar()->addMenu(caption);
-        created->setObjectName(name);
-        return created;
-    };
-    const auto separator = [](QMenu* in, const QString& name) {
-        in->addSeparator()->setObjectName(name);
-    };
-    const auto run = [this](QAction* action, void (quillanemainfrm::*handler)()) {
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-
-    m_fileMenu = menu(u"FileMnu"_s, u"&File"_s);
-    run(addAction(m_fileMenu, u"AddMnu"_s, u"&Add..."_s, u"Ctrl+D"_s),
-        &quillanemainfrm::AddMnu_Click);
-    run(addAction(m_fileMenu, u"AddDirMnu"_s, u"Add &Directory..."_s, u"Ctrl+Y"_s),
-        &quillanemainfrm::AddDirMnu_Click);
-    separator(m_fileMenu, u"brk30"_s);
-    m_removeGroup << run(addAction(m_fileMenu, u"RemoveMnu"_s, u"&Remove"_s),
-                         &quillanemainfrm::RemoveMnu_Click);
-    m_removeGroup << run(addAction(m_fileMenu, u"RemoveAllMnu"_s, u"&Remove All"_s, u"Ctrl+J"_s),
-                         &quillanemainfrm::RemoveAllMnu_Click);
-    separator(m_fileMenu, u"brk09"_s);
-    run(addAction(m_fileMenu, u"ExitMnu"_s, u"E&xit"_s, u"Ctrl+Q"_s),
-        &quillanemainfrm::ExitMnu_Click);
-
-    m_actionMenu = menu(u"ActionMnu"_s, u"&Actions"_s);
-    m_listGroup << run(addAction(m_actionMenu, u"RenameMnu"_s, u"&Rename"_s, u"Ctrl+R"_s),
-                       &quillanemainfrm::RenameMnu_Click);
-    separator(m_actionMenu, u"brk1mnu"_s);
-    m_moveGroup << run(addAction(m_actionMenu, u"MoveUpMnu"_s, u"Move &Up"_s, u"Ctrl+U"_s),
-                       &quillanemainfrm::MoveUpMnu_Click);
-    m_moveGroup << run(addAction(m_actionMenu, u"MoveDownMnu"_s, u"Move Dow&n"_s, u"Ctrl+N"_s),
-                       &quillanemainfrm::MoveDownMnu_Click);
-    separator(m_actionMenu, u"brk28mnu"_s);
-    m_moveGroup << run(addAction(m_actionMenu, u"MoveFirstMnu"_s, u"Move To &First"_s, u"Ctrl+F"_s),
-                       &quillanemainfrm::MoveFirstMnu_Click);
-    m_moveGroup << run(addAction(m_actionMenu, u"MoveLastMnu"_s, u"Move To &Last"_s, u"Ctrl+L"_s),
-                       &quillanemainfrm::MoveLastMnu_Click);
-    separator(m_actionMenu, u"brk12mnu"_s);
-    m_listGroup << run(addAction(m_actionMenu, u"SelectAllMnu"_s, u"Select &All"_s, u"Ctrl+A"_s),
-                       &quillanemainfrm::renamelst_SelectAll_cmd_Click);
-    m_listGroup << run(
-        addAction(m_actionMenu, u"DeselectAllMnu"_s, u"De&select All"_s, u"Ctrl+E"_s),
-        &quillanemainfrm::renamelst_DeselectAll_cmd_Click);
-    m_listGroup << run(addAction(m_actionMenu, u"InvSelMnu"_s, u"&Inverse Select"_s, u"Ctrl+I"_s),
-                       &quillanemainfrm::InvSelMnu_Click);
-    QAction* hiddenBreak = m_actionMenu->addSeparator();
-    hiddenBreak->setObjectName(u"brk39mnu"_s);
-    hiddenBreak->setVisible(false);
-    QAction* clear = run(addAction(m_actionMenu, u"ClearRenameLstMnu"_s, u"Clear Rename List"_s),
-                         &quillanemainfrm::ClearRenameLstMnu_Click);
-    clear->setVisible(false);
-    m_listGroup << clear;
-
-    QMenu* options = menu(u"OptionMnu"_s, u"&Options"_s);
-    run(addAction(options, u"GeneralMnu"_s, u"&General..."_s, u"Ctrl+K"_s),
-        &quillanemainfrm::GeneralMnu_Click);
-    separator(options, u"brk22mnu"_s);
-    QMenu* addDirectory = options->addMenu(u"&Add Directory"_s);
-    addDirectory->menuAction()->setObjectName(u"AddDirMnu1"_s);
-    run(addAction(addDirectory, u"IncSubdirMnu"_s, u"&Include Subdirectory"_s),
-        &quillanemainfrm::IncSubdirMnu_Click)
-        ->setCheckable(true);
-    run(addAction(addDirectory, u"ExcSubdirMnu"_s, u"&Exclude Subdirectory"_s),
-        &quillanemainfrm::ExcSubdirMnu_Click)
-        ->setCheckable(true);
-    QMenu* output = options->addMenu(u"&Save Rename File(s) To"_s);
-    output->menuAction()->setObjectName(u"OutputDirMnu"_s);
-    run(addAction(output, u"OutputWhereFileIsMnu"_s, u"Where &File Is"_s),
-        &quillanemainfrm::OutputWhereFileIsMnu_Click)
-        ->setCheckable(true);
-    run(addAction(output, u"OutputCustomDirMnu"_s, u"&Specify a Custom Directory..."_s),
-        &quillanemainfrm::OutputCustomDirMnu_Click)
-        ->setCheckable(true);
-    separator(options, u"brk21mnu"_s);
-    run(addAction(options, u"CustomFileTypeMnu"_s, u"Custom FileT&ype..."_s),
-        &quillanemainfrm::CustomFileTypeMnu_Click);
-    separator(options, u"brk29mnu"_s);
-    run(addAction(options, u"ShowGridMnu"_s, u"Show Grid"_s), &quillanemainfrm::ShowGridMnu_Click)
-        ->setCheckable(true);
-    // The grid's appearance options open beside the window from here.
-    QAction* gridOptions = m_gridOptionsDock->toggleViewAction();
-    gridOptions->setObjectName(u"GridOptionsMnu"_s);
-    gridOptions->setText(u"Grid &Appearance"_s);
-    options->addAction(gridOptions);
-
-    QMenu* help = menu(u"HelpMnu"_s, u"&Help"_s);
-    run(addAction(help, u"HelpTopicsMnu"_s, u"Kestrova Quillane &Help Topics"_s, u"F1"_s),
-        &quillanemainfrm::HelpTopicsMnu_Click);
-    run(addAction(help, u"TODMnu"_s, u"Tip of the Day"_s), &quillanemainfrm::TODMnu_Click);
-    separator(help, u"brk2mnu"_s);
-    run(addAction(help, u"TechMnu"_s, u"Technical &Support"_s), &quillanemainfrm::TechMnu_Click);
-    separator(help, u"brk20mnu"_s);
-    QMenu* websites = help->addMenu(u"Websites"_s);
-    websites->menuAction()->setObjectName(u"KestrovaOnTheWebMnu"_s);
-    const auto webPage = [this](QAction* item, QLatin1StringView address) {
-        connect(item, &QAction::triggered, this,
-                [this, address] { OpenWebPage(m_shell, address); });
-    };
-    webPage(addAction(websites, u"QuillaneSiteMnu"_s, u"Kestrova Quillane Webpage"_s),
-            Destination::ProductPage);
-    webPage(addAction(websites, u"QuillaneFAQMnu"_s, u"Kestrova Quillane FAQ"_s),
-            Destination::FaqPage);
-    separator(websites, u"brk24mnu"_s);
-    webPage(addAction(websites, u"GoToSiteMnu"_s, u"Kestrova"_s), Destination::MakerPage);
-    separator(help, u"brk5mnu"_s);
-    run(addAction(help, u"AbtMnu"_s, u"&About Kestrova Quillane..."_s),
-        &quillanemainfrm::AbtMnu_Click);
-}
-
-void quillanemainfrm::createGridPopupMenu() {
-    m_popup = new QMenu(this);
-    m_popup->setObjectName(u"RenameWhatSelPopupMnu"_s);
-    const auto item = [this](const QString& name, const QString& caption,
-                             void (quillanemainfrm::*handler)()) {
-        QAction* action = addAction(m_popup, name, caption);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    item(u"AddRenameWhatSelPopupMnu"_s, u"Add..."_s, &quillanemainfrm::AddMnu_Click);
-    item(u"AddDirRenameWhatSelPopupMnu"_s, u"Add Directory..."_s,
-         &quillanemainfrm::AddDirMnu_Click);
-    m_removeGroup << item(u"RemoveRenameWhatSelPopupMnu"_s, u"Remove"_s,
-                          &quillanemainfrm::RemoveMnu_Click);
-    m_removeGroup << item(u"RemoveAllRenameWhatSelPopupMnu"_s, u"Remove All"_s,
-                          &quillanemainfrm::ClearRenameLstMnu_Click);
-    m_popup->addSeparator();
-    m_moveGroup << item(u"MoveUpRenameWhatSelPopupMnu"_s, u"Move Up"_s,
-                        &quillanemainfrm::selposup_cmd_Click);
-    m_moveGroup << item(u"MoveDownRenameWhatSelPopupMnu"_s, u"Move Down"_s,
-                        &quillanemainfrm::selposdown_cmd_Click);
-    m_popup->addSeparator();
-    m_moveGroup << item(u"MoveToFirstRenameWhatSelPopupMnu"_s, u"Move To First"_s,
-                        &quillanemainfrm::MoveFirstMnu_Click);
-    m_moveGroup << item(u"MoveToLastRenameWhatSelPopupMnu"_s, u"Move To Last"_s,
-                        &quillanemainfrm::MoveLastMnu_Click);
-}
-
-void quillanemainfrm::createToolbar() {
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(u"cToolbar1"_s);
-    m_toolbar->setMovable(false);
-    m_toolbar->setFloatable(false);
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_toolbar->setIconSize(QSize(24, 24));
-    addToolBar(Qt::TopToolBarArea, m_toolbar);
-
-    int position = 0;
-    for (const ToolbarButton& button : toolbarButtons()) {
-        for (; position < button.position; ++position)
-            m_toolbar->addSeparator();
-        QAction* action = m_toolbar->addAction(QString(button.key));
-        action->setObjectName(button.key);
-        action->setToolTip(button.toolTip);
-        connect(action, &QAction::triggered, this,
-                [this, command = QString(button.command)] { runCommand(command); });
-        m_toolbarActions << action;
-        ++position;
-    }
-    for (QAction* action : m_toolbar->actions())
-        if (QWidget* shown = m_toolbar->widgetForAction(action))
-            shown->installEventFilter(this);
-    const auto button = [this](const char* key) {
-        return m_toolbar->findChild<QAction*>(QLatin1StringView(key), Qt::FindDirectChildrenOnly);
-    };
-    m_removeGroup << button("Remove") << button("Remove All");
-    m_moveGroup << button("Up") << button("Down");
-    m_listGroup << button("Rename");
-    // The buttons no list state governs: idle mode turns them back on itself.
-    m_ungroupedButtons << button("Add") << button("Add Dir") << button("Options") << button("Help");
-}
-
 void quillanemainfrm::createGrid(QWidget* form) {
-    m_grid = new RenameGrid(form);
-    m_grid->setObjectName(u"grdThis"_s);
+    m_grid = m_controls.add(form, u"grdThis"_s, new RenameGrid);
     m_grid->setModel(&m_list);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -344,47 +160,12 @@ void quillanemainfrm::createGrid(QWidget* form) {
 
 void quillanemainfrm::createGridOptions() {
     m_gridOptions = new GridOptionsPanel(*m_grid, this);
-    m_gridOptionsDock = new QDockWidget(u"Grid Appearance"_s, this);
+    connect(m_gridOptions, &GridOptionsPanel::gridLinesChosen, this,
+            &quillanemainfrm::chooseGridLines);
     m_gridOptionsDock->setObjectName(u"GridOptionsDock"_s);
     m_gridOptionsDock->setWidget(m_gridOptions);
     addDockWidget(Qt::RightDockWidgetArea, m_gridOptionsDock);
     m_gridOptionsDock->hide();
-}
-
-void quillanemainfrm::createListButtons(QWidget* form) {
-    const auto button = [&](const QString& name, const QString& toolTip, const QString& icon,
-                            const QString& text, void (quillanemainfrm::*handler)()) {
-        auto* created = new QToolButton(form);
-        created->setObjectName(name);
-        created->setToolTip(toolTip);
-        if (icon.isEmpty()) {
-            created->setText(text);
-        } else {
-            created->setIcon(QIcon(icon));
-            created->setIconSize(QSize(12, 12));
-        }
-        connect(created, &QToolButton::clicked, this, handler);
-        return created;
-    };
-    button(u"selposup_cmd"_s, u"Move Up"_s, u":/list/up.png"_s, {},
-           &quillanemainfrm::selposup_cmd_Click);
-    button(u"selposdown_cmd"_s, u"Move Down"_s, u":/list/down.png"_s, {},
-           &quillanemainfrm::selposdown_cmd_Click);
-    QToolButton* clear = button(u"renamelst_Clear_cmd"_s, u"Clear Rename List"_s, {}, u"Clear"_s,
-                                &quillanemainfrm::renamelst_Clear_cmd_Click);
-    QFont small = clear->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    clear->setFont(small);
-    m_listButtons << clear;
-    m_listButtons << button(u"renamelst_SelectAll_cmd"_s, u"Select All"_s,
-                            u":/list/selectall.png"_s, {},
-                            &quillanemainfrm::renamelst_SelectAll_cmd_Click);
-    m_listButtons << button(u"renamelst_DeselectAll_cmd"_s, u"Deselect All"_s,
-                            u":/list/deselectall.png"_s, {},
-                            &quillanemainfrm::renamelst_DeselectAll_cmd_Click);
-    m_listButtons << button(u"renamelst_InvSel_cmd"_s, u"Inverse Select"_s,
-                            u":/list/invertselection.png"_s, {},
-                            &quillanemainfrm::renamelst_InvSel_cmd_Click);
 }
 
 void quillanemainfrm::createStatusBar() {
@@ -406,10 +187,9 @@ void quillanemainfrm::createStatusBar() {
 }
 
 void quillanemainfrm::placeDesignedControls() {
+    m_controls.checkAgainst(mainWindowDesign());
     for (const DesignRect& design : mainWindowDesign()) {
-        QWidget* control = m_form->findChild<QWidget*>(design.control);
-        if (control == nullptr)
-            continue;
+        QWidget* control = m_controls.at(design.control);
         control->setGeometry(pixels(design.rect.left), pixels(design.rect.top),
                              pixels(design.rect.width), pixels(design.rect.height));
     }
@@ -423,15 +203,16 @@ void quillanemainfrm::load() {
     const QSize designSize(
         pixels(FormDesignSize.width + m_profile.WidthExtra - FormChrome.width),
         pixels(FormDesignSize.height + m_profile.HeightExtra - FormChrome.height));
-    const int around = menuBar()->sizeHint().height() + m_toolbar->sizeHint().height() +
+    const int around = menuBar()->sizeHint().height() + m_commands->toolbar()->sizeHint().height() +
                        statusBar()->sizeHint().height();
     resize(designSize.width(), designSize.height() + around);
 
     m_profile.IsWindowsXP = isWindowsXP(m_platform);
-    for (int i = 0; i < m_toolbarActions.size(); ++i) {
+    const QList<QAction*>& keys = m_commands->toolbarKeys();
+    for (int i = 0; i < keys.size(); ++i) {
         const ToolbarButton& button = toolbarButtons()[i];
         const int image = m_profile.IsWindowsXP ? button.imageOnWindowsXP : button.imageElsewhere;
-        m_toolbarActions[i]->setIcon(QIcon(u":/toolbar/%1.png"_s.arg(image, 2, 10, QChar(u'0'))));
+        keys[i]->setIcon(QIcon(u":/toolbar/%1.png"_s.arg(image, 2, 10, QChar(u'0'))));
     }
     if (m_profile.IsWindowsXP) {
         // A picture that cannot be loaded keeps its design-time look; the loader has told why.
@@ -445,8 +226,7 @@ void quillanemainfrm::load() {
     setWindowTitle(MainWindowText::CaptionStart + ProgramVersion);
 
     m_settings.applyStartupSettings([this] { m_filters.repairAtStartup(); });
-    showMenuState();
-    showGridSetting();
+    showSettings();
     if (m_settings.showTipOfTheDay())
         TODMnu_Click();
 
@@ -477,9 +257,7 @@ void quillanemainfrm::applyLayout() {
             m_panels[0]->setMinimumWidth(pixels(*step.width));
             continue;
         }
-        QWidget* control = m_form->findChild<QWidget*>(step.control);
-        if (control == nullptr)
-            continue;
+        QWidget* control = m_controls.at(step.control);
         QRect place = control->geometry();
         if (step.left)
             place.moveLeft(pixels(*step.left));
@@ -501,13 +279,15 @@ bool quillanemainfrm::eventFilter(QObject* watched, QEvent* event) {
         applyLayout();
     } else if (watched == m_form && type == QEvent::MouseMove) {
         showToolbarHover(-1);
-    } else if (watched->parent() == m_toolbar && (type == QEvent::Enter || type == QEvent::Leave)) {
+    } else if (watched->parent() == m_commands->toolbar() &&
+               (type == QEvent::Enter || type == QEvent::Leave)) {
         // Leaving a button for the bare tool bar shows the idle text; entering the next button,
         // which comes after, shows its own.
+        const QToolBar* toolbar = m_commands->toolbar();
         const auto overAction = [&](QAction* action) {
-            return m_toolbar->widgetForAction(action) == watched;
+            return toolbar->widgetForAction(action) == watched;
         };
-        const QList<QAction*> actions = m_toolbar->actions();
+        const QList<QAction*> actions = toolbar->actions();
         const auto found = std::find_if(actions.begin(), actions.end(), overAction);
         showToolbarHover(type == QEvent::Enter && found != actions.end()
                              ? static_cast<int>(found - actions.begin())
@@ -518,13 +298,13 @@ bool quillanemainfrm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     } else if (watched == m_gridViewport && type == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        m_popup->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        m_commands->popup()->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     } else if ((watched == m_grid || watched == m_gridViewport) && type == QEvent::ContextMenu) {
         // The mouse opens the menu on release, above; the keyboard's menu key opens it here.
         if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
             const QRect current = m_grid->visualRect(m_grid->currentIndex());
-            m_popup->popup(
+            m_commands->popup()->popup(
                 m_gridViewport->mapToGlobal(current.isValid() ? current.center() : QPoint(0, 0)));
         }
         return true;
@@ -536,11 +316,6 @@ void quillanemainfrm::showToolbarHover(int position) {
     // While busy, panel 1 says what the program is doing.
     if (!m_busy)
         m_panels[0]->setText(toolbarHoverText(position));
-}
-
-void quillanemainfrm::runCommand(const QString& menuItem) {
-    if (QAction* item = findChild<QAction*>(menuItem))
-        item->trigger();
 }
 
 void quillanemainfrm::closeEvent(QCloseEvent* event) {
@@ -562,14 +337,9 @@ void quillanemainfrm::closeEvent(QCloseEvent* event) {
 void quillanemainfrm::Refresh_Buttons() {
     const ListCommandStates states =
         ListCommandStates::fromCounts(m_list.list().count(), m_list.list().selectedCount());
-    for (QAction* action : std::as_const(m_listGroup))
-        action->setEnabled(states.listGroup);
-    for (QAbstractButton* button : std::as_const(m_listButtons))
-        button->setEnabled(states.listGroup);
-    for (QAction* action : std::as_const(m_removeGroup))
-        action->setEnabled(states.removeGroup);
-    for (QAction* action : std::as_const(m_moveGroup))
-        action->setEnabled(states.moveGroup);
+    m_commands->setGroupEnabled(CommandGroup::List, states.listGroup);
+    m_commands->setGroupEnabled(CommandGroup::Remove, states.removeGroup);
+    m_commands->setGroupEnabled(CommandGroup::Move, states.moveGroup);
     m_panels[1]->setText(states.statusText);
 }
 
@@ -586,10 +356,7 @@ void quillanemainfrm::showStatePicture(bool busy) {
 void quillanemainfrm::BusyMode() {
     m_busy = true;
     m_panels[0]->setText(MainWindowText::Processing);
-    m_fileMenu->menuAction()->setEnabled(false);
-    m_actionMenu->menuAction()->setEnabled(false);
-    for (QAction* action : std::as_const(m_toolbarActions))
-        action->setEnabled(false);
+    m_commands->setBusy(true);
     if (!m_progressHome)
         PlaceInStatusPanel();
     const QRect panel = m_panels[2]->geometry();
@@ -622,10 +389,7 @@ void quillanemainfrm::colourProgressBar() {
 }
 
 void quillanemainfrm::NotBusyMode() {
-    m_fileMenu->menuAction()->setEnabled(true);
-    m_actionMenu->menuAction()->setEnabled(true);
-    for (QAction* button : std::as_const(m_ungroupedButtons))
-        button->setEnabled(true);
+    m_commands->setBusy(false);
     Refresh_Buttons();
     m_progress->setValue(0);
     m_progress->move(pixels(ProgressHiddenLeft), m_progress->y());
@@ -752,7 +516,6 @@ void quillanemainfrm::RenameMnu_Click() {
         BusyPointer pointer;
         PaintThrottle throttle;
         const RenameRuleSet rules = m_rules->ruleSet();
-        const MainMenuState& menu = m_settings.mainMenu();
         RunProgress progress{[this, &throttle](qint32 maximum) {
                                  m_progress->setMaximum(std::max(maximum, 1));
                                  throttle.repaint();
@@ -762,7 +525,7 @@ void quillanemainfrm::RenameMnu_Click() {
                                  throttle.repaint();
                              }};
         result = m_list.renameFiles(m_files, m_dialogs,
-                                    {menu.OutputWhereFileIsMnu, m_settings.customOutputDir(),
+                                    {!m_settings.outputToCustomDir(), m_settings.customOutputDir(),
                                      rules.NewAttributesOn, rules.newAttributeValue()},
                                     std::move(progress));
     }
@@ -788,56 +551,56 @@ void quillanemainfrm::tellSkippedNames(const QList<qint32>& rows) {
 
 // --- settings commands
 
-void quillanemainfrm::showMenuState() {
-    const MainMenuState& state = m_settings.mainMenu();
-    findChild<QAction*>(u"IncSubdirMnu"_s)->setChecked(state.IncSubdirMnu);
-    findChild<QAction*>(u"ExcSubdirMnu"_s)->setChecked(state.ExcSubdirMnu);
-    findChild<QAction*>(u"OutputWhereFileIsMnu"_s)->setChecked(state.OutputWhereFileIsMnu);
-    QAction* custom = findChild<QAction*>(u"OutputCustomDirMnu"_s);
-    custom->setChecked(state.OutputCustomDirMnu);
-    if (!state.OutputCustomDirMnuCaption.isEmpty())
-        custom->setText(state.OutputCustomDirMnuCaption);
-    findChild<QAction*>(u"ShowGridMnu"_s)->setChecked(state.ShowGridMnu);
+void quillanemainfrm::showSettings() {
+    const auto check = [this](const QString& name, bool checked) {
+        m_commands->menuItem(name)->setChecked(checked);
+    };
+    check(u"IncSubdirMnu"_s, m_settings.includeSubfolders());
+    check(u"ExcSubdirMnu"_s, !m_settings.includeSubfolders());
+    check(u"OutputWhereFileIsMnu"_s, !m_settings.outputToCustomDir());
+    check(u"OutputCustomDirMnu"_s, m_settings.outputToCustomDir());
+    m_commands->menuItem(u"OutputCustomDirMnu"_s)
+        ->setText(SettingsStore::customDirCaption(m_settings.customOutputDir()));
+    const bool gridLines = m_settings.gridLinesShown();
+    check(u"ShowGridMnu"_s, gridLines);
+    m_grid->setGridLines(gridLines);
+    m_gridOptions->showGridLines(gridLines);
 }
 
-void quillanemainfrm::showGridSetting() {
-    // Only the setting's own moments draw or drop the lines, so that the grid options' box
-    // keeps its say in between.
-    const bool shown = m_settings.mainMenu().gridLines;
-    m_grid->setGridLines(shown);
-    m_gridOptions->showGridLines(shown);
+void quillanemainfrm::chooseGridLines(bool shown) {
+    m_settings.setGridLinesShown(shown);
+    showSettings();
 }
 
 void quillanemainfrm::IncSubdirMnu_Click() {
     m_settings.IncSubdirMnu_Click();
-    showMenuState();
+    showSettings();
 }
 
 void quillanemainfrm::ExcSubdirMnu_Click() {
     m_settings.ExcSubdirMnu_Click();
-    showMenuState();
+    showSettings();
 }
 
 void quillanemainfrm::OutputWhereFileIsMnu_Click() {
     m_settings.OutputWhereFileIsMnu_Click();
-    showMenuState();
+    showSettings();
 }
 
 void quillanemainfrm::OutputCustomDirMnu_Click() {
     m_settings.OutputCustomDirMnu_Click();
-    showMenuState();
+    showSettings();
 }
 
 void quillanemainfrm::ShowGridMnu_Click() {
     m_settings.ShowGridMnu_Click();
-    showMenuState();
-    showGridSetting();
+    showSettings();
 }
 
 void quillanemainfrm::GeneralMnu_Click() {
     Preferencesfrm preferences(m_settings, m_filters, m_dialogs, m_owners, this);
     preferences.exec();
-    showMenuState();
+    showSettings();
 }
 
 void quillanemainfrm::TODMnu_Click() {
@@ -856,6 +619,18 @@ void quillanemainfrm::HelpTopicsMnu_Click() {
 void quillanemainfrm::TechMnu_Click() {
     TechSupportDialog support(m_shell, this);
     support.exec();
+}
+
+void quillanemainfrm::QuillaneSiteMnu_Click() {
+    OpenWebPage(m_shell, Destination::ProductPage);
+}
+
+void quillanemainfrm::QuillaneFAQMnu_Click() {
+    OpenWebPage(m_shell, Destination::FaqPage);
+}
+
+void quillanemainfrm::GoToSiteMnu_Click() {
+    OpenWebPage(m_shell, Destination::MakerPage);
 }
 
 void quillanemainfrm::AbtMnu_Click() {

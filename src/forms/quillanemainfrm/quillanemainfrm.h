@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/quillanemainfrm/DesignedControls.h"
 #include "forms/quillanemainfrm/MainLayout.h"
 #include "gathering/FileFilterStore.h"
 #include "gathering/FileGatherer.h"
@@ -18,19 +19,18 @@
 #include <QPixmap>
 #include <QPointer>
 
-class QAbstractButton;
+#include <memory>
+
 class QDockWidget;
 class QLabel;
-class QMenu;
 class QProgressBar;
-class QTableView;
-class QToolBar;
 
 namespace quillane {
 
 class DialogOwners;
 class GridOptionsPanel;
 class ListSelectionSync;
+class MainCommandWidgets;
 class RenameGrid;
 class RuleControls;
 
@@ -92,6 +92,9 @@ public:
     void TODMnu_Click();
     void HelpTopicsMnu_Click();
     void TechMnu_Click();
+    void QuillaneSiteMnu_Click();
+    void QuillaneFAQMnu_Click();
+    void GoToSiteMnu_Click();
     void AbtMnu_Click();
 
     // The about box's pictures, prepared once the window shows.
@@ -108,24 +111,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* addAction(QMenu* menu, const QString& name, const QString& caption,
-                       const QString& shortcut = {});
-    void createMenus();
-    void createGridPopupMenu();
-    void createToolbar();
     void createGrid(QWidget* form);
     void createGridOptions();
-    void createListButtons(QWidget* form);
     void createStatusBar();
     void placeDesignedControls();
     void applyLayout();
-    void showMenuState();
-    void showGridSetting();
+    // The menus' check marks, the custom folder's caption and the grid lines, as the store has
+    // them.
+    void showSettings();
+    void chooseGridLines(bool shown);
     void showToolbarHover(int position);
     void showStatePicture(bool busy);
     void PlaceInStatusPanel();
     void colourProgressBar();
-    void runCommand(const QString& menuItem);
     enum class Preview { Kept, Renewed };
     // The end every list command shares.
     void listCommandDone(Preview preview);
@@ -152,28 +150,19 @@ private:
     FileGatherer m_gatherer;
 
     QWidget* m_form = nullptr;
+    DesignedControls m_controls;
     RuleControls* m_rules = nullptr;
     RenameGrid* m_grid = nullptr;
     GridOptionsPanel* m_gridOptions = nullptr;
     QDockWidget* m_gridOptionsDock = nullptr;
     QWidget* m_gridViewport = nullptr;
     ListSelectionSync* m_selectionSync = nullptr;
-    QToolBar* m_toolbar = nullptr;
-    QMenu* m_fileMenu = nullptr;
-    QMenu* m_actionMenu = nullptr;
-    QMenu* m_popup = nullptr;
+    std::unique_ptr<MainCommandWidgets> m_commands;
     QLabel* m_panels[4] = {};
     QProgressBar* m_progress = nullptr;
     QPointer<QWidget> m_progressHome; // the bar's parent before it went into the status bar
     QPointer<QWidget> m_tipWindow;
     AboutIcons m_aboutIcons;
-
-    QList<QAction*> m_removeGroup;
-    QList<QAction*> m_moveGroup;
-    QList<QAction*> m_listGroup;
-    QList<QAbstractButton*> m_listButtons;
-    QList<QAction*> m_toolbarActions;
-    QList<QAction*> m_ungroupedButtons;
 
     // The state pictures; the 16 pixel ones show above the normal resolution.
     QPixmap BusyIconImg;

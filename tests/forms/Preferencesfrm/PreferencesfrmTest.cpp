@@ -111,8 +111,8 @@ TEST_F(PreferencesTest, OkAppliesTheChoicesToTheMenuAndTheStore) {
     EXPECT_EQ(text(u"IncSubDirTxt"_s), u"No"_s);
     click(u"SavePref_cmd"_s);
 
-    EXPECT_TRUE(settings->mainMenu().ExcSubdirMnu);
-    EXPECT_TRUE(settings->mainMenu().OutputWhereFileIsMnu);
+    EXPECT_FALSE(settings->includeSubfolders());
+    EXPECT_FALSE(settings->outputToCustomDir());
     EXPECT_THAT(store->dump().toStdString(), testing::HasSubstr("RecurseDir=RecurseN"));
     EXPECT_THAT(store->dump().toStdString(), testing::HasSubstr("outDir=wfile"));
 }
@@ -121,7 +121,8 @@ TEST_F(PreferencesTest, CancelLeavesTheSettingsAndDropsABrowsedFolder) {
     open("[General]\nRecurseDir=RecurseY\noutDir=wfile\nNoOfFilter=1\n[Filter]\n1=*.a\n"
          "[FilterInfo]\n1=A\n");
     const QString before = store->dump();
-    const MainMenuState menuBefore = settings->mainMenu();
+    const bool subfoldersBefore = settings->includeSubfolders();
+    const bool customBefore = settings->outputToCustomDir();
     pick(u"IncSubDirCmb"_s, 1);
     dialogs.answerFolder(u"/tmp/elsewhere"_s);
     pick(u"OutputDirCmb"_s, 1);
@@ -131,7 +132,8 @@ TEST_F(PreferencesTest, CancelLeavesTheSettingsAndDropsABrowsedFolder) {
 
     click(u"cancel_cmd"_s);
     EXPECT_EQ(store->dump(), before);
-    EXPECT_EQ(settings->mainMenu(), menuBefore);
+    EXPECT_EQ(settings->includeSubfolders(), subfoldersBefore);
+    EXPECT_EQ(settings->outputToCustomDir(), customBefore);
     // The next run keeps the folder the menu and the store name.
     EXPECT_EQ(settings->customOutputDir(), u"/opt/quillane"_s);
 
@@ -153,7 +155,7 @@ TEST_F(PreferencesTest, ResetWritesTheFiltersAtOnceButTheChoicesOnlyWithOk) {
     EXPECT_THAT(stored, testing::HasSubstr("NoOfFilter=3"));
     EXPECT_THAT(stored, testing::HasSubstr("FilterInfo/3=Mpeg"));
     EXPECT_THAT(stored, testing::HasSubstr("outDir=custom"));
-    EXPECT_TRUE(settings->mainMenu().OutputCustomDirMnu);
+    EXPECT_TRUE(settings->outputToCustomDir());
 }
 
 } // namespace

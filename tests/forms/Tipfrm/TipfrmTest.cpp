@@ -112,8 +112,9 @@ TEST_F(TipWindowTest, TheStartupBoxFollowsTheSettingAndWritesItAtOnce) {
 TEST_F(TipWindowTest, WithoutItsIconTheWindowStillReadsTheSettingAndTheTips) {
     QFile::remove(programFolder.filePath(u"Tod.ir"_s));
     writeTips("only tip\n");
-    store.registry().SaveString(RegistryRoot::CurrentUser, QString(SettingName::ProgramKey),
-                                QString(SettingName::ShowTod), u"0"_s);
+    ASSERT_TRUE(store.registry().SaveString(RegistryRoot::CurrentUser,
+                                            QString(SettingName::ProgramKey),
+                                            QString(SettingName::ShowTod), u"0"_s));
     dialogs.answerMessage(MessageAnswer::Ok);
     open();
     EXPECT_EQ(dialogs.messages().size(), 1);

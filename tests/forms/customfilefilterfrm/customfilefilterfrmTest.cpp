@@ -149,7 +149,7 @@ TEST(FilterDialogStoreTest, AStoreThatRefusesTheSetIsReportedAndTheWindowStillCl
     Registry registry(memory);
     ScriptedDialogs dialogs;
     FileFilterStore filters(registry, dialogs);
-    filters.ResetFileFilter();
+    ASSERT_TRUE(filters.ResetFileFilter());
     customfilefilterfrm dialog(filters, dialogs, nullptr, nullptr);
     dialog.show();
     memory.refuseWrites = true;

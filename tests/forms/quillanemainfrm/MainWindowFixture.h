@@ -25,7 +25,8 @@ public:
     void SetUp() override {
         window = std::make_unique<quillanemainfrm>(MainWindowServices{
             files, dialogs, shell, store.registry(), stamper,
-            DisplayProfile{true, false, false, 100, -50}, PlatformVersion{}, folder.path()});
+            DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
+            PlatformVersion{}, folder.path()});
         window->load();
         window->show();
     }

@@ -359,7 +359,7 @@ TEST_F(MainWindowTest, EveryCaptionFitsItsControlAtTheFirstSize) {
     }
 }
 
-TEST_F(MainWindowTest, GridLinesBoxSwitchesItsDependantsWithoutChangingThem) {
+TEST_F(MainWindowTest, GridLinesBoxIsTheStoredSettingAndSwitchesItsDependantsWithoutChangingThem) {
     auto* grid = child<RenameGrid>(u"grdThis"_s);
     const auto dependants = [&] {
         QList<std::pair<bool, bool>> states; // enabled, checked
@@ -380,11 +380,15 @@ TEST_F(MainWindowTest, GridLinesBoxSwitchesItsDependantsWithoutChangingThem) {
     EXPECT_EQ(dependants(),
               (QList<std::pair<bool, bool>>{{true, false}, {true, true}, {true, false}}));
 
-    // Only the grid setting itself overrules the box, not other settings commands.
+    // The box and the menu show one stored setting, which other settings commands leave alone.
     click(u"chkOptions(2)"_s);
+    EXPECT_FALSE(action(u"ShowGridMnu"_s)->isChecked());
+    EXPECT_THAT(store.dump().toStdString(), testing::HasSubstr("grid=0"));
     action(u"ExcSubdirMnu"_s)->trigger();
     EXPECT_FALSE(grid->gridLines());
-    EXPECT_TRUE(action(u"ShowGridMnu"_s)->isChecked());
+    action(u"ShowGridMnu"_s)->trigger();
+    EXPECT_TRUE(child<QCheckBox>(u"chkOptions(2)"_s)->isChecked());
+    EXPECT_TRUE(grid->gridLines());
 
     click(u"chkHeader"_s);
     EXPECT_FALSE(grid->horizontalHeader()->isVisibleTo(grid));
