@@ -1,5 +1,7 @@
 #include "settings/Registry.h"
 
+#include "platform/PathText.h"
+
 #include <QMetaType>
 
 namespace quillane {
@@ -17,11 +19,7 @@ QString Registry::GetString(RegistryRoot root, const QString& keyPath, const QSt
     // A hand-edited "a, b" reads back as a list, a number as a number: neither is a setting.
     if (value.typeId() != QMetaType::QString)
         return defaultText;
-    QString text = value.toString();
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        text.truncate(nul);
-    return text;
+    return TrimAtNul(value.toString());
 }
 
 bool Registry::SaveString(RegistryRoot root, const QString& keyPath, const QString& valueName,

@@ -20,15 +20,14 @@ public:
     // but a plain string.
     QString GetString(RegistryRoot root, const QString& keyPath, const QString& valueName,
                       const QString& defaultText = QString()) const;
-    // Creates every missing level and writes the text as it is. Callers may ignore the result:
-    // a failed write changes nothing else.
-    bool SaveString(RegistryRoot root, const QString& keyPath, const QString& valueName,
-                    const QString& text);
+    // Creates every missing level and writes the text as it is; false when the store refused it.
+    [[nodiscard]] bool SaveString(RegistryRoot root, const QString& keyPath,
+                                  const QString& valueName, const QString& text);
     // The stored number, or the default when the value is absent or not a 32-bit number.
     qint32 GetDWord(RegistryRoot root, const QString& keyPath, const QString& valueName,
                     qint32 defaultValue = 0) const;
-    // Removes a subkey with all its values and subkeys.
-    bool removeKey(RegistryRoot root, const QString& keyPath);
+    // Removes a subkey with all its values and subkeys; false when the store refused it.
+    [[nodiscard]] bool removeKey(RegistryRoot root, const QString& keyPath);
 
 private:
     KeyValueStore* storeOf(RegistryRoot root) const;

@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include "platform/PathText.h"
 #include "settings/SettingNames.h"
 
 #include <QDir>
@@ -7,20 +8,6 @@
 #include <utility>
 
 namespace quillane {
-
-namespace {
-
-bool isSeparator(QChar c) {
-    return c == u'/' || c == u'\\';
-}
-
-// "C:" names a drive, not a folder on it; a two-character path such as "/a" is a real folder.
-bool isBareDrive(const QString& folder) {
-    return folder.size() == 2 && folder[1] == u':' && folder[0].isLetter() &&
-           folder[0].unicode() < 0x80;
-}
-
-} // namespace
 
 SettingsStore::SettingsStore(Registry& registry, Dialogs& dialogs, QString appDir)
     : m_registry(registry), m_dialogs(dialogs), m_appDir(std::move(appDir)), m_startupDir(m_appDir),
@@ -34,7 +21,8 @@ QString SettingsStore::read(QLatin1StringView name) const {
 
 void SettingsStore::write(QLatin1StringView name, const QString& text) {
     // A setting that cannot be stored still takes effect for this run.
-    m_registry.SaveString(RegistryRoot::CurrentUser, SettingName::ProgramKey, name, text);
+    static_cast<void>(
+        m_registry.SaveString(RegistryRoot::CurrentUser, SettingName::ProgramKey, name, text));
 }
 
 void SettingsStore::applyStartupSettings(const std::function<void()>& repairFileFilters) {
@@ -137,14 +125,7 @@ QString SettingsStore::browseTitle(const QString& folder) {
 }
 
 QString SettingsStore::chosenFolder(const QString& path) {
-    QString folder = path;
-    const qsizetype nul = folder.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        folder.truncate(nul);
-    // The root keeps its separator: without it "/" would become no folder at all.
-    if (folder.size() > 1 && isSeparator(folder.back()))
-        folder.chop(1);
-    return folder;
+    return withoutTrailingSeparators(TrimAtNul(path));
 }
 
 } // namespace quillane
