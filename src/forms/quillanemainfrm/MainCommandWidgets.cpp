@@ -9,7 +9,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <algorithm>
 
 namespace quillane {
 
@@ -57,14 +56,12 @@ MainCommandWidgets::MainCommandWidgets(quillanemainfrm& window, QWidget* form,
 }
 
 QMenu* MainCommandWidgets::menuNamed(QLatin1StringView name) const {
-    const auto found = std::find_if(m_menus.begin(), m_menus.end(), [&](const QMenu* menu) {
-        return menu->objectName() == name || menu->menuAction()->objectName() == name;
-    });
-    if (found == m_menus.end())
+    QMenu* menu = m_menus.value(name);
+    if (menu == nullptr)
         wiringMistake(
             QStringLiteral("a command sits in the menu %1, which comes later or not at all")
                 .arg(name));
-    return *found;
+    return menu;
 }
 
 void MainCommandWidgets::connectTo(QAction* action, const MainCommand& command) {
@@ -90,7 +87,7 @@ void MainCommandWidgets::addMenuCommand(const MainCommand& command, QAction* gri
             created = menuNamed(command.menu)->addMenu(caption);
             created->menuAction()->setObjectName(command.name);
         }
-        m_menus << created;
+        m_menus.insert(command.name, created);
         if (command.look == CommandLook::MenuOffWhileBusy)
             m_offWhileBusy << created;
         return;

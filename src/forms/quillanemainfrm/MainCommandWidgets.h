@@ -54,7 +54,7 @@ private:
     QList<QAction*> m_toolbarKeys;
     QList<QAction*> m_ungroupedKeys;
     QHash<QString, QAction*> m_menuItems;
-    QList<QMenu*> m_menus;
+    QHash<QString, QMenu*> m_menus;
     QList<QMenu*> m_offWhileBusy;
     std::array<QList<QAction*>, CommandGroupCount> m_groupActions;
     std::array<QList<QWidget*>, CommandGroupCount> m_groupButtons;
