@@ -9,7 +9,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-
 namespace quillane {
 
 namespace {
