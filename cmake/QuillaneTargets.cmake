@@ -60,8 +60,15 @@ function(quillane_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gmock ${test_main})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   quillane_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES)
+  # Discovery flattens the list a PROPERTIES value is, so the labels are set by a script CTest runs
+  # after it, over the names discovery found.
   quillane_test_labels(labels ${ARG_WIDGETS})
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES PROPERTIES LABELS "${labels}")
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_labels.cmake)
+  file(WRITE ${script} "if(${name}_TESTS)\n"
+                       "  set_tests_properties(\${${name}_TESTS} PROPERTIES LABELS \"${labels}\")\n"
+                       "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()
 
 # quillane_xcb_test(<name> TARGET <test executable> FILTER <gtest filter>): runs the chosen window

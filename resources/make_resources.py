@@ -517,8 +517,9 @@ def pictures():
             out.append(("toolbar/%02d.png" % (family * len(TOOLBAR_SUBJECTS) + i),
                         render_layers(layers_of(parts, 32), 32)))
     for role, name in (("Busy", "busy"), ("Idle", "idle")):
-        out.append(("status/%s.png" % name, render(role, 32)))
-        out.append(("status/%s16.png" % name, render(role, 16)))
+        # Qt's own naming: the @2x picture is drawn at twice the density in the same space.
+        out.append(("status/%s.png" % name, render(role, 16)))
+        out.append(("status/%s@2x.png" % name, render(role, 32)))
     for name, layers in LIST_PICTURES.items():
         out.append(("list/%s.png" % name, render_layers(layers, 16)))
     return out

@@ -115,11 +115,12 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     // Once every text box exists, so that each leaves the window's shortcuts to their commands.
     WindowShortcutFilter::installOnTextBoxes(this);
 
-    // Drawn for 16 pixels at the normal resolution; above it, twice as fine in the same space.
-    BusyIconImg = picture(u":/status/busy16.png"_s, 1);
-    NotBusyIconImg = picture(u":/status/idle16.png"_s, 1);
-    BusyIconImg16 = picture(u":/status/busy.png"_s, 2);
-    NotBusyIconImg16 = picture(u":/status/idle.png"_s, 2);
+    // Both pairs fill the 16 pixels of the status panel: the plain pair at the normal resolution,
+    // the pair for any other drawn twice as fine.
+    BusyIconImg = picture(u":/status/busy.png"_s, 1);
+    NotBusyIconImg = picture(u":/status/idle.png"_s, 1);
+    BusyIconImg16 = picture(u":/status/busy@2x.png"_s, 2);
+    NotBusyIconImg16 = picture(u":/status/idle@2x.png"_s, 2);
     // Only now is there a layout to apply when the form changes size.
     m_form->installEventFilter(this);
 }

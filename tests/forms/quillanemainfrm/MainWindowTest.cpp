@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -300,6 +301,28 @@ TEST_F(MainWindowTest, BusyModeLocksTheCommandsAndIdleModeRestoresExactlyThem) {
     EXPECT_EQ(bar->parentWidget(), static_cast<QWidget*>(window->statusBar()));
     EXPECT_GT(bar->x(), child(u"StatusPanel3"_s)->x());
     window->NotBusyMode();
+}
+
+TEST_F(MainWindowTest, TheStatePictureFillsSixteenPixelsAndIsDrawnTwiceAsFineAboveTheNormalDpi) {
+    quillanemainfrm fine(MainWindowServices{files, dialogs, shell, store.registry(), stamper,
+                                            DisplayProfile{.NormalDpi = false}, PlatformVersion{},
+                                            folder.path()});
+    fine.load();
+    const auto shown = [](const quillanemainfrm& shownBy) {
+        return shownBy.findChild<QLabel*>(u"StatusPanel4"_s)->pixmap();
+    };
+    for (quillanemainfrm* each : {window.get(), &fine}) {
+        const QPixmap idle = shown(*each);
+        each->BusyMode();
+        const QPixmap busy = shown(*each);
+        each->NotBusyMode();
+        EXPECT_NE(busy.toImage(), idle.toImage());
+        EXPECT_EQ(shown(*each).toImage(), idle.toImage());
+        for (const QPixmap& picture : {idle, busy}) {
+            EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(16, 16));
+            EXPECT_EQ(picture.width(), each == &fine ? 32 : 16);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, RenameRunAsksAboutATakenNameAndLeavesTheWindowIdle) {
