@@ -13,6 +13,7 @@ public:
     MessageAnswer showMessage(const MessageRequest& request) override {
         return request.defaultButton;
     }
+    void showReport(const ReportRequest&) override {}
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest&) override { return {}; }
     std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
 };

@@ -48,9 +48,9 @@ void BM_AddDirectory_100k(benchmark::State& state) {
     const QString root = tree().path();
     double total = 0;
     for (auto _ : state) {
-        RenameListModel model;
+        PosixFileSystem files;
+        RenameListModel model(files);
         const double seconds = secondsOf([&] {
-            PosixFileSystem files;
             SilentDialogs dialogs;
             DirectoryScan scan(files, dialogs);
             scan.ScanDirectory({true, root, u"*.*"_s});

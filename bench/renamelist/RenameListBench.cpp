@@ -1,3 +1,4 @@
+#include "platform/PosixFileSystem.h"
 #include "renamelist/ListSelectionSync.h"
 #include "renamelist/RenameListModel.h"
 
@@ -45,7 +46,8 @@ double residentMegabytes() {
 }
 
 void BM_RefreshRenOutputLst_100k(benchmark::State& state) {
-    RenameListModel model;
+    PosixFileSystem files;
+    RenameListModel model(files);
     fill(model, hundredThousandFiles());
     const RenameRuleSet rules;
     for (auto _ : state)
@@ -57,7 +59,8 @@ BENCHMARK(BM_RefreshRenOutputLst_100k)->Unit(benchmark::kMillisecond);
 // Times one list command on a freshly filled list of 100,000 rows.
 template <typename Command> void runCommand(benchmark::State& state, Command command) {
     const QList<ListedFile> entries = hundredThousandFiles();
-    RenameListModel model;
+    PosixFileSystem files;
+    RenameListModel model(files);
     for (auto _ : state) {
         state.PauseTiming();
         fill(model, entries);
@@ -100,7 +103,8 @@ void BM_Clear_100k(benchmark::State& s) {
 // Inverting a scattered selection and showing it in a view's selection model.
 void BM_InvertShownSelection_100k(benchmark::State& state) {
     const QList<ListedFile> entries = hundredThousandFiles();
-    RenameListModel model;
+    PosixFileSystem files;
+    RenameListModel model(files);
     QItemSelectionModel selection(&model);
     const ListSelectionSync sync(model, selection);
     fill(model, entries);

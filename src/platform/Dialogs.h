@@ -14,8 +14,12 @@ inline constexpr QLatin1StringView ApplicationTitle("Kestrova Quillane");
 enum class DialogOwner { MainWindow, Preferences, FilterDialog };
 
 enum class MessageIcon { None, Information, Exclamation, Question, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons {
+    Ok,
+    YesNo,
+    YesNoToAll, // Yes, Yes to All, No, No to All
+};
+enum class MessageAnswer { Ok, Yes, No, YesToAll, NoToAll };
 
 // A modal message box exactly as shown.
 struct MessageRequest {
@@ -27,6 +31,15 @@ struct MessageRequest {
     bool keptOnTop = false;
     DialogOwner owner = DialogOwner::MainWindow;
     friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
+};
+
+// A box that lists many lines under one text, scrolling when they are many, with an OK button.
+struct ReportRequest {
+    QString title;
+    QString text;
+    QStringList lines;
+    DialogOwner owner = DialogOwner::MainWindow;
+    friend bool operator==(const ReportRequest&, const ReportRequest&) = default;
 };
 
 // The open-file dialog with multiple selection.
@@ -58,6 +71,7 @@ public:
     virtual ~Dialogs() = default;
 
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
+    virtual void showReport(const ReportRequest& request) = 0;
     // Nothing when the user cancels.
     virtual std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) = 0;
     // The chosen folder, or nothing when the user cancels.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -14,9 +15,17 @@ enum class FileOutcome {
     Failed,        // anything else; `message` holds the system's words
 };
 
+// Why an operation Failed, where the rename run handles the causes apart.
+enum class FailureCause {
+    Other,
+    NoPermission,  // the system refused: no permission, or a read-only file system
+    FolderMissing, // a folder on the way does not exist
+};
+
 struct [[nodiscard]] FileResult {
     FileOutcome outcome = FileOutcome::Ok;
     QString message;
+    FailureCause cause = FailureCause::Other;
 
     bool ok() const { return outcome == FileOutcome::Ok; }
     static FileResult success() { return {}; }
@@ -49,6 +58,21 @@ struct DirectoryEntry {
     friend bool operator==(const DirectoryEntry&, const DirectoryEntry&) = default;
 };
 
+// Tells whether a folder's entries may have changed since it was last read.
+struct FolderStamp {
+    qint64 modifiedNs = 0; // the folder's modification time
+    quint64 identity = 0;  // which folder it is (its inode), should another take its name
+    friend bool operator==(const FolderStamp&, const FolderStamp&) = default;
+};
+
+// The names a folder holds, read at once, and how far they can be trusted later.
+struct FolderNameListing {
+    FolderStamp stamp; // taken before the names were read
+    // The folder changed so lately that another change could still come with the same stamp.
+    bool recentlyChanged = false;
+    QSet<QString> names;
+};
+
 struct [[nodiscard]] TextFileResult {
     FileResult result;
     QString text;
@@ -75,6 +99,11 @@ public:
     // and ".."; nothing when the directory cannot be read.
     [[nodiscard]] virtual std::optional<QList<DirectoryEntry>> list(const QString& directory,
                                                                     const QString& pattern) = 0;
+    // Every name in a folder, of files, folders and links alike; nothing when it cannot be read.
+    [[nodiscard]] virtual std::optional<FolderNameListing>
+    folderNames(const QString& directory) = 0;
+    // Nothing when the folder is not there or cannot be looked at.
+    [[nodiscard]] virtual std::optional<FolderStamp> folderStamp(const QString& directory) = 0;
     virtual bool exists(const QString& path) = 0;
     virtual bool isDirectory(const QString& path) = 0;
     // The path with every link resolved, or empty when it cannot be resolved.

@@ -21,7 +21,9 @@
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <time.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quillane {
 
@@ -38,7 +40,12 @@ QByteArray native(const QString& path) {
 }
 
 FileResult failed(int error) {
-    return {FileOutcome::Failed, qt_error_string(error)};
+    FailureCause cause = FailureCause::Other;
+    if (error == EACCES || error == EPERM || error == EROFS)
+        cause = FailureCause::NoPermission;
+    else if (error == ENOENT || error == ENOTDIR)
+        cause = FailureCause::FolderMissing;
+    return {FileOutcome::Failed, qt_error_string(error), cause};
 }
 FileResult outcome(FileOutcome outcome) {
     return {outcome, qt_error_string(outcome == FileOutcome::TargetExists ? EEXIST : ENOENT)};
@@ -386,6 +393,40 @@ TempFileResult PosixFileSystem::createTempFile(const QString& directory, const Q
     return {failed(EEXIST), {}};
 }
 
+namespace {
+
+FolderStamp stampOf(const struct stat& st) {
+    return {st.st_mtim.tv_sec * 1'000'000'000LL + st.st_mtim.tv_nsec,
+            static_cast<quint64>(st.st_ino)};
+}
+
+// File systems keep times coarser than they show them (a clock tick on ext4, two seconds on
+// FAT), so a change within that span of the last one can leave the stamp as it was.
+bool changedWithinStampResolution(const FolderStamp& stamp) {
+    constexpr qint64 Resolution = 2'000'000'000LL;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec * 1'000'000'000LL + now.tv_nsec - stamp.modifiedNs < Resolution;
+}
+
+struct DecodedName {
+    QString name;
+    bool decodes; // encoding the name again gives the same bytes
+};
+
+DecodedName decoded(QByteArrayView bytes) {
+    // Most names are plain ASCII, which decodes as it stands, with no round trip to check.
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        return {QString::fromLatin1(bytes), true};
+    QString name = QFile::decodeName(bytes.toByteArray());
+    const bool decodes = QFile::encodeName(name) == bytes;
+    return {std::move(name), decodes};
+}
+
+} // namespace
+
 std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& directory,
                                                            const QString& pattern) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native(directory).constData()), ::closedir);
@@ -399,12 +440,9 @@ std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& direct
         if (bytes == "." || bytes == "..")
             continue;
         DirectoryEntry found;
-        // Most names are plain ASCII, which decodes as it stands; decoding any other name and
-        // encoding it back tells whether the system's encoding can name it again.
-        const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        found.name = ascii ? QString::fromLatin1(bytes) : QFile::decodeName(bytes.toByteArray());
-        found.nameDecodes = ascii || QFile::encodeName(found.name) == bytes;
+        DecodedName name = decoded(bytes);
+        found.name = std::move(name.name);
+        found.nameDecodes = name.decodes;
         found.pathTooLong = folderBytes + bytes.size() >= PATH_MAX;
         if (!matchesWildcard(found.name, pattern))
             continue;
@@ -421,6 +459,29 @@ std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& direct
         entries.append(found);
     }
     return entries;
+}
+
+std::optional<FolderNameListing> PosixFileSystem::folderNames(const QString& directory) {
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native(directory).constData()), ::closedir);
+    struct stat st {};
+    if (!dir || ::fstat(::dirfd(dir.get()), &st) != 0)
+        return std::nullopt;
+    FolderNameListing listing;
+    listing.stamp = stampOf(st);
+    listing.recentlyChanged = changedWithinStampResolution(listing.stamp);
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArrayView bytes(entry->d_name);
+        if (bytes != "." && bytes != "..")
+            listing.names.insert(decoded(bytes).name);
+    }
+    return listing;
+}
+
+std::optional<FolderStamp> PosixFileSystem::folderStamp(const QString& directory) {
+    struct stat st {};
+    if (::stat(native(directory).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return std::nullopt;
+    return stampOf(st);
 }
 
 bool PosixFileSystem::exists(const QString& path) {

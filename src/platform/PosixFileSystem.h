@@ -15,6 +15,8 @@ public:
     TempFileResult createTempFile(const QString& directory, const QString& prefix) override;
     std::optional<QList<DirectoryEntry>> list(const QString& directory,
                                               const QString& pattern) override;
+    std::optional<FolderNameListing> folderNames(const QString& directory) override;
+    std::optional<FolderStamp> folderStamp(const QString& directory) override;
     bool exists(const QString& path) override;
     bool isDirectory(const QString& path) override;
     QString canonicalPath(const QString& path) override;

@@ -25,6 +25,7 @@ const ColumnLayout& columnLayout(ListColumn column) {
         {u"directory"_s, u"Directory"_s, 230, SortType::Natural},
         {u"filename"_s, u"Filename"_s, 180, SortType::Natural},
         {u"renout"_s, u"Ren Output"_s, 180, SortType::PlainText},
+        {u"status"_s, u"Status"_s, 110, SortType::PlainText},
     }};
     return layouts[static_cast<std::size_t>(column)];
 }

@@ -10,9 +10,9 @@
 
 namespace quillane {
 
-// The three cells of a row, in column order.
-enum class ListColumn { Directory = 0, Filename = 1, Renout = 2 };
-inline constexpr int ListColumnCount = 3;
+// The cells of a row, in column order. The status is derived from the others by the plan.
+enum class ListColumn { Directory = 0, Filename = 1, Renout = 2, Status = 3 };
+inline constexpr int ListColumnCount = 4;
 
 // How a column's cells compare when the list is sorted by it.
 enum class SortType {

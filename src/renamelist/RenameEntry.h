@@ -4,12 +4,25 @@
 
 namespace quillane {
 
+// What the next run would do with an entry, as its new name and the disk stand.
+enum class EntryStatus : quint8 {
+    Ready,         // gets its new name, nothing in the way
+    Unchanged,     // the new name is the file's own path
+    Duplicate,     // another entry has the same target path
+    NameTaken,     // a file that stays already has the target path
+    InvalidName,   // the new name cannot name a file in its folder
+    NameTooLong,   // longer than the file system allows for one name
+    Missing,       // the listed file is no longer there
+    BecomesHidden, // the new name starts with "." and the old one does not
+};
+
 // One row of the rename list.
 struct RenameEntry {
     QString directory; // the folder, without a trailing separator unless it is a root
     QString filename;  // the current name, without directory
     QString renout;    // the new name from the last preview refresh
     bool selected = false;
+    EntryStatus status = EntryStatus::Ready; // as of the last plan
 };
 
 // A file to add to the list.

@@ -1,6 +1,7 @@
 #include "renamelist/RenameList.h"
 
 #include "renamelist/ListColumns.h"
+#include "renamelist/RenamePlan.h"
 
 #include <algorithm>
 #include <string>
@@ -25,9 +26,11 @@ const QString& cellOf(const RenameEntry& e, ListColumn column) {
     case ListColumn::Filename:
         return e.filename;
     case ListColumn::Renout:
+        return e.renout;
+    case ListColumn::Status:
         break;
     }
-    return e.renout;
+    return statusText(e.status);
 }
 
 } // namespace
@@ -48,7 +51,16 @@ void RenameList::setCell(qint32 row, ListColumn column, QString text) {
     case ListColumn::Renout:
         e.renout = std::move(text);
         return;
+    case ListColumn::Status:
+        // Only a plan sets it.
+        Q_ASSERT_X(false, "RenameList::setCell", "the status column is not written as text");
+        return;
     }
+}
+
+void RenameList::setStatuses(const RenamePlan& plan) {
+    for (qint32 row = 0; row < count(); ++row)
+        entry(row).status = plan.status(row);
 }
 
 void RenameList::setSelected(qint32 row, bool selected) {

@@ -11,6 +11,8 @@
 
 namespace quillane {
 
+class RenamePlan;
+
 // Rows first to last (counted from 0) whose cells or selected flags a command changed.
 struct RowRange {
     qint32 first;
@@ -30,6 +32,8 @@ public:
     const QString& cell(qint32 row, ListColumn column) const;
     void setCell(qint32 row, ListColumn column, QString text);
     void setSelected(qint32 row, bool selected);
+    // Every row's status as the plan, made for this list as it stands, says.
+    void setStatuses(const RenamePlan& plan);
 
     // `directory` is expected in directory-cell form; callers adding many files from one folder
     // pass the same string, so the rows share it.

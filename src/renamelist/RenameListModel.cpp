@@ -4,7 +4,10 @@
 
 namespace quillane {
 
-RenameListModel::RenameListModel(QObject* parent) : QAbstractTableModel(parent) {}
+using namespace Qt::StringLiterals;
+
+RenameListModel::RenameListModel(FileSystem& files, QObject* parent)
+    : QAbstractTableModel(parent), m_folders(files) {}
 
 int RenameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_list.count();
@@ -19,6 +22,9 @@ QVariant RenameListModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole)
         return m_list.cell(index.row(), static_cast<ListColumn>(index.column()));
+    if (role == NeedsCheckRole)
+        return index.column() == static_cast<int>(ListColumn::Status) &&
+               needsCheck(m_list.at(index.row()).status);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -27,8 +33,12 @@ QVariant RenameListModel::data(const QModelIndex& index, int role) const {
 QVariant RenameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ListColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::DisplayRole)
-        return columnLayout(static_cast<ListColumn>(section)).caption;
+    if (role == Qt::DisplayRole) {
+        const QString& caption = columnLayout(static_cast<ListColumn>(section)).caption;
+        if (section == static_cast<int>(ListColumn::Status) && m_toCheck > 0)
+            return u"%1 (%2 to check)"_s.arg(caption).arg(m_toCheck);
+        return caption;
+    }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -52,11 +62,36 @@ void RenameListModel::appendEntries(const QList<ListedFile>& entries) {
 }
 
 void RenameListModel::refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper) {
-    if (m_list.count() == 0)
-        return;
     RefreshRenOutputLst(m_list, rules, stamper);
-    const int renout = static_cast<int>(ListColumn::Renout);
-    Q_EMIT dataChanged(index(0, renout), index(m_list.count() - 1, renout), {Qt::DisplayRole});
+    replan(ListColumn::Renout);
+}
+
+void RenameListModel::setOutput(bool whereFileIs, const QString& customDir) {
+    m_output.outputWhereFileIs = whereFileIs;
+    m_output.customOutputDir = customDir;
+    recheck();
+}
+
+void RenameListModel::recheck() {
+    replan(ListColumn::Status);
+}
+
+qint32 RenameListModel::planStatuses() {
+    const RenamePlan made = RenamePlan::make(m_list, m_output, m_folders);
+    m_list.setStatuses(made);
+    return made.toCheck();
+}
+
+void RenameListModel::replan(ListColumn firstChanged) {
+    const qint32 toCheck = planStatuses();
+    const int status = static_cast<int>(ListColumn::Status);
+    if (m_list.count() > 0)
+        Q_EMIT dataChanged(index(0, static_cast<int>(firstChanged)),
+                           index(m_list.count() - 1, status), {Qt::DisplayRole, NeedsCheckRole});
+    if (toCheck != m_toCheck) {
+        m_toCheck = toCheck;
+        Q_EMIT headerDataChanged(Qt::Horizontal, status, status);
+    }
 }
 
 RunResult RenameListModel::renameFiles(FileSystem& files, Dialogs& dialogs, RunSettings settings,
@@ -65,6 +100,7 @@ RunResult RenameListModel::renameFiles(FileSystem& files, Dialogs& dialogs, RunS
         RenameRun(m_list, files, dialogs, std::move(settings), std::move(progress)).run();
     if (m_list.count() > 0)
         rowsChanged(0, m_list.count() - 1);
+    recheck();
     return result;
 }
 
@@ -77,6 +113,8 @@ void RenameListModel::removeSelected() {
         return;
     beginResetModel();
     m_list.removeSelected();
+    // The new names stay, but what stands in their way may not; the reset tells the views.
+    m_toCheck = planStatuses();
     endResetModel();
     Q_EMIT selectionFlagsChanged();
 }
@@ -84,6 +122,7 @@ void RenameListModel::removeSelected() {
 void RenameListModel::clear() {
     beginResetModel();
     m_list.clear();
+    m_toCheck = 0;
     endResetModel();
     Q_EMIT selectionFlagsChanged();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "renamelist/ColumnSortTags.h"
+#include "renamelist/FolderNames.h"
 #include "renamelist/RenameList.h"
 #include "renamelist/RenameRun.h"
 #include "rules/DateTimeStamper.h"
@@ -11,14 +12,19 @@
 
 namespace quillane {
 
-// The rename list as the grid shows it: three columns, one row per entry. Every command tells
-// its views with one signal (a reset, one ranged change or one insertion), never one per row.
-// The selected flags live in the list; selectionFlagsChanged() tells when a command changed them.
+// The rename list as the grid shows it: one row per entry, its cells and the status the plan
+// gives it. Every command tells its views with one signal (a reset, one ranged change or one
+// insertion), never one per row. The selected flags live in the list; selectionFlagsChanged()
+// tells when a command changed them.
 class RenameListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit RenameListModel(QObject* parent = nullptr);
+    // True in the status column where the status needs a check before a run.
+    static constexpr int NeedsCheckRole = Qt::UserRole + 1;
+
+    // The statuses look at the folders of `files`.
+    explicit RenameListModel(FileSystem& files, QObject* parent = nullptr);
 
     const RenameList& list() const { return m_list; }
 
@@ -31,7 +37,13 @@ public:
 
     // Rows after the last one, in the given order, unselected and without a new name yet.
     void appendEntries(const QList<ListedFile>& entries);
+    // New names for every row, and the statuses for them.
     void refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper);
+    // Where the next run puts the files; the statuses follow.
+    void setOutput(bool whereFileIs, const QString& customDir);
+    // The statuses again, for a disk that may have changed meanwhile.
+    void recheck();
+    qint32 toCheck() const { return m_toCheck; }
     // The user's own selection in a view; no signal, the view already shows it.
     void setSelected(qint32 row, bool selected) { m_list.setSelected(row, selected); }
     // A command selecting one more row.
@@ -58,10 +70,17 @@ Q_SIGNALS:
 
 private:
     void rowsChanged(qint32 first, qint32 last);
+    // The statuses for the list as it stands; returns how many need a check.
+    qint32 planStatuses();
+    // The same, and the cells from `firstChanged` on are told changed.
+    void replan(ListColumn firstChanged);
     void applyMove(std::optional<RowRange> (RenameList::*move)());
 
     RenameList m_list;
     ColumnSortTags m_sortTags;
+    FolderNames m_folders;
+    RunSettings m_output; // only where files go
+    qint32 m_toCheck = 0;
 };
 
 } // namespace quillane

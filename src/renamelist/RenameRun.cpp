@@ -2,6 +2,8 @@
 
 #include "platform/PathText.h"
 
+#include <QLocale>
+
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -25,43 +27,70 @@ QString cannotBeFound(const QString& target) {
     return quoted(target) + u" cannot be found!\r\nSkip this file?"_s;
 }
 
-QString runStopped(const QString& source, const QString& target, const QString& why,
-                   const QString& whereNow) {
-    return quoted(source) + u" could not be renamed to "_s + quoted(target) + u": "_s + why +
-           u"\r\nThe file is now "_s + quoted(whereNow) + u". The rename run stops here."_s;
+QString notRenamed(const QString& target, const QString& why) {
+    return u"could not be renamed to "_s + quoted(target) + u": "_s + why;
 }
 
-QString noTemporaryName(const QString& source, const QString& why) {
-    return u"No temporary name could be made for "_s + quoted(source) + u": "_s + why +
-           u"\r\nThe file keeps its name."_s;
+QString runStopped(const QString& target, const QString& why, const QString& whereNow) {
+    return notRenamed(target, why) + u". The file is now "_s + quoted(whereNow) +
+           u". The rename run stopped here."_s;
+}
+
+QString noTemporaryName(const QString& why) {
+    return u"no temporary name could be made: "_s + why + u". The file keeps its name."_s;
 }
 
 QString reservationLeft(const QString& temporary) {
-    return u"\r\nThe empty file "_s + quoted(temporary) +
+    return u" The empty file "_s + quoted(temporary) +
            u" made to reserve a temporary name could not be removed."_s;
 }
 
-QString attributesNotSet(const QString& path, const QString& why) {
-    return u"The attributes of "_s + quoted(path) + u" could not be set: "_s + why;
+QString attributesNotSet(const QString& why) {
+    return u"its attributes could not be set: "_s + why;
 }
 
-QString leftUnderTemporaryName(const QString& oldName, const QString& temporary) {
-    return quoted(oldName) + u" is taken, so the file stays under the temporary name "_s +
-           quoted(temporary) + u"."_s;
+QString leftUnderTemporaryName(const QString& oldName) {
+    return quoted(oldName) + u" is taken, so the file stays under this temporary name."_s;
 }
 
-// A name that would reach another folder, or none, is never used as a target.
-bool namesAFile(const QString& name) {
-    if (name.isEmpty() || name == u"."_s || name == u".."_s)
-        return false;
-    for (const QChar c : name) {
-        if (isPathSeparator(c) || c == QChar(u'\0'))
-            return false;
-    }
-    return true;
+QString cannotNameAFile(const QString& name) {
+    return u"its new name "_s + quoted(name) + u" cannot name a file. The file keeps its name."_s;
+}
+
+QString stillHeld(const QString& target) {
+    return quoted(target) +
+           u" is still held by a listed file that was not renamed. The file keeps its name."_s;
+}
+
+// Causes that other files of the run may share: told together at the end, and the run goes on.
+bool sharedCause(const FileResult& failure) {
+    return failure.cause == FailureCause::NoPermission ||
+           failure.cause == FailureCause::FolderMissing;
+}
+
+// Numbers grouped as the user's locale writes them; the C locale groups none, so English stands
+// in for it.
+QString grouped(qint32 number) {
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    return locale.toString(number);
 }
 
 } // namespace
+
+QString runSummary(const RunResult& result) {
+    QString text = u"Renamed %1 of %2 %3"_s.arg(grouped(result.renamed), grouped(result.total),
+                                                result.total == 1 ? u"file"_s : u"files"_s);
+    if (result.skipped > 0)
+        text += u"; %1 skipped"_s.arg(grouped(result.skipped));
+    const qint32 notReached = result.total - result.renamed - result.skipped;
+    if (result.stopped)
+        text += u"; stopped, %1 not reached"_s.arg(grouped(notReached));
+    else if (!result.completed)
+        text += u"; ended by an error, %1 not reached"_s.arg(grouped(notReached));
+    return text;
+}
 
 RenameRun::RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunSettings settings,
                      RunProgress progress)
@@ -69,54 +98,126 @@ RenameRun::RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunS
       m_progress(std::move(progress)) {}
 
 RunResult RenameRun::run() {
-    RunResult result;
     const qint32 count = m_list.count();
+    m_result = RunResult();
+    m_result.total = count;
+    FolderNames folders(m_files);
+    m_plan = RenamePlan::make(m_list, m_settings, folders);
+    m_done.assign(static_cast<std::size_t>(count), false);
     if (m_progress.start)
         m_progress.start(count);
     m_finished = 0;
     for (qint32 row = 0; row < count; ++row) {
-        if (!namesAFile(m_list.at(row).renout)) {
-            result.invalidNames.append(row);
-            finishEntry();
+        if (m_done[static_cast<std::size_t>(row)])
             continue;
-        }
-        if (renameEntry(row) == EntryEnd::EndRun) {
-            result.completed = false;
-            result.endedAtRow = row;
+        if (stopAsked())
+            m_result.stopped = true;
+        if (m_result.stopped)
+            break;
+        if (process(row) == EntryEnd::EndRun) {
+            m_result.completed = false;
+            m_result.endedAtRow = row;
             break;
         }
     }
-    return result;
+    return m_result;
 }
 
-void RenameRun::tell(const QString& text) {
-    m_dialogs.showMessage({ApplicationTitle, text, MessageIcon::Exclamation, MessageButtons::Ok,
-                           MessageAnswer::Ok, false, DialogOwner::MainWindow});
+RenameRun::EntryEnd RenameRun::process(qint32 row) {
+    const auto pendingHolder = [this](qint32 of) {
+        const qint32 holder = m_plan.holderOfTarget(of);
+        return holder >= 0 && !m_done[static_cast<std::size_t>(holder)] ? holder : -1;
+    };
+    std::vector<qint32> chain{row};
+    bool cycle = false;
+    for (qint32 next = pendingHolder(row); next >= 0; next = pendingHolder(next)) {
+        cycle = next == row;
+        // Each file holds the target of one entry at most, so the chain ends or comes back.
+        if (cycle || chain.size() >= m_done.size())
+            break;
+        chain.push_back(next);
+    }
+    if (!cycle) {
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+            // Between two entries of a shift every file is under its old or its new name.
+            if (it != chain.rbegin() && stopAsked()) {
+                m_result.stopped = true;
+                return EntryEnd::Next;
+            }
+            if (renameEntry(*it) == EntryEnd::EndRun)
+                return EntryEnd::EndRun;
+        }
+        return EntryEnd::Next;
+    }
+
+    // A cycle: with this file parked the others can each reach their targets, and then this one
+    // takes the name the last of them left. No stop is taken while it is parked.
+    m_done[static_cast<std::size_t>(row)] = true;
+    EntryEnd end = EntryEnd::Next;
+    const std::optional<Parked> parked = park(row, end);
+    if (end == EntryEnd::EndRun)
+        return end;
+    for (std::size_t i = chain.size() - 1; i > 0; --i) {
+        if (renameEntry(chain[i]) == EntryEnd::EndRun) {
+            if (parked && returnToOldName(row, parked->temporary, parked->savedAttributes) ==
+                              parked->temporary) {
+                const RenameEntry& entry = m_list.at(row);
+                problem(parked->temporary, leftUnderTemporaryName(entry.filename));
+            }
+            return EntryEnd::EndRun;
+        }
+    }
+    return parked ? place(row, *parked) : EntryEnd::Next;
 }
 
-void RenameRun::finishEntry() {
+void RenameRun::problem(const QString& path, const QString& why) {
+    m_result.problems.append({path, why});
+}
+
+void RenameRun::finishEntry(bool renamed) {
     if (m_progress.value)
         m_progress.value(m_finished);
     ++m_finished;
+    ++(renamed ? m_result.renamed : m_result.skipped);
 }
 
 FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& to,
                                             const QString& missingPath) {
+    // After No to All a missing file is tried once more unasked; should it still be missing the
+    // question comes, as a run that retried for ever would never end.
+    bool triedUnasked = false;
     for (;;) {
         FileResult moved = m_files.move(from, to);
-        if (moved.outcome != FileOutcome::SourceMissing)
+        if (moved.outcome != FileOutcome::SourceMissing || m_skipAll == true)
             return moved;
+        if (m_skipAll == false && !triedUnasked) {
+            triedUnasked = true;
+            continue;
+        }
         const MessageAnswer skip = m_dialogs.showMessage(
             {ApplicationTitle, cannotBeFound(missingPath), MessageIcon::Exclamation,
-             MessageButtons::YesNo, MessageAnswer::Yes, false, DialogOwner::MainWindow});
-        if (skip == MessageAnswer::Yes)
+             MessageButtons::YesNoToAll, MessageAnswer::Yes, false, DialogOwner::MainWindow});
+        if (skip == MessageAnswer::YesToAll || skip == MessageAnswer::NoToAll)
+            m_skipAll = skip == MessageAnswer::YesToAll;
+        if (skip == MessageAnswer::Yes || skip == MessageAnswer::YesToAll)
             return moved;
     }
 }
 
+bool RenameRun::overwriteAnswer(const QString& target) {
+    if (m_overwriteAll)
+        return *m_overwriteAll;
+    const MessageAnswer answer = m_dialogs.showMessage(
+        {ApplicationTitle, alreadyExists(target), MessageIcon::Exclamation,
+         MessageButtons::YesNoToAll, MessageAnswer::No, false, DialogOwner::MainWindow});
+    if (answer == MessageAnswer::YesToAll || answer == MessageAnswer::NoToAll)
+        m_overwriteAll = answer == MessageAnswer::YesToAll;
+    return answer == MessageAnswer::Yes || answer == MessageAnswer::YesToAll;
+}
+
 void RenameRun::giveAttributes(const QString& path, int attributes) {
     if (const FileResult given = m_files.setAttributes(path, attributes); !given.ok())
-        tell(attributesNotSet(path, given.message));
+        problem(path, attributesNotSet(given.message));
 }
 
 QString RenameRun::returnToOldName(qint32 row, const QString& temporary,
@@ -133,27 +234,56 @@ QString RenameRun::returnToOldName(qint32 row, const QString& temporary,
     return whereNow;
 }
 
-// After a failure of any other kind: the file goes back under its old name where it can, the
-// user learns where it is, and the run ends.
 RenameRun::EntryEnd RenameRun::putBack(qint32 row, const QString& temporary,
                                        std::optional<int> savedAttributes,
                                        const QString& failedTarget, const FileResult& failure) {
     const RenameEntry& entry = m_list.at(row);
     const QString source = pathIn(entry.directory, entry.filename);
     const QString whereNow = returnToOldName(row, temporary, savedAttributes);
-    tell(runStopped(source, failedTarget, failure.message, whereNow));
-    return EntryEnd::EndRun;
+    if (!sharedCause(failure)) {
+        problem(source, runStopped(failedTarget, failure.message, whereNow));
+        return EntryEnd::EndRun;
+    }
+    problem(source, notRenamed(failedTarget, failure.message) +
+                        (whereNow == source ? u". The file keeps its name."_s
+                                            : u". The file is now "_s + quoted(whereNow)));
+    finishEntry(false);
+    return EntryEnd::Next;
+}
+
+RenameRun::EntryEnd RenameRun::notMoved(const QString& source, const QString& target,
+                                        const FileResult& failure) {
+    if (!sharedCause(failure)) {
+        problem(source, runStopped(target, failure.message, source));
+        return EntryEnd::EndRun;
+    }
+    problem(source, notRenamed(target, failure.message) + u". The file keeps its name."_s);
+    finishEntry(false);
+    return EntryEnd::Next;
 }
 
 RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
+    m_done[static_cast<std::size_t>(row)] = true;
+    const RenameEntry& entry = m_list.at(row);
+    if (!namesAFile(entry.renout)) {
+        problem(pathIn(entry.directory, entry.filename), cannotNameAFile(entry.renout));
+        finishEntry(false);
+        return EntryEnd::Next;
+    }
+    EntryEnd end = EntryEnd::Next;
+    const std::optional<Parked> parked = park(row, end);
+    return parked ? place(row, *parked) : end;
+}
+
+std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
     const RenameEntry entry = m_list.at(row);
     const QString source = pathIn(entry.directory, entry.filename);
-    const QString targetDirectory =
-        m_settings.outputWhereFileIs ? entry.directory : m_settings.customOutputDir;
+    const QString& targetDirectory = m_settings.targetDirectory(entry);
     const QString target = pathIn(targetDirectory, entry.renout);
     if (targetDirectory.isEmpty()) {
-        tell(runStopped(source, target, NoOutputFolder, source));
-        return EntryEnd::EndRun;
+        problem(source, runStopped(target, NoOutputFolder, source));
+        end = EntryEnd::EndRun;
+        return std::nullopt;
     }
 
     // A name of its own: made by the platform, then freed for the move.
@@ -162,41 +292,60 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
     if (!freed.ok()) {
         // The reserving file is empty, but it is still a stray file the user should hear of.
         const bool left = made.result.ok() && m_files.exists(made.path);
-        tell(noTemporaryName(source, freed.message) +
-             (left ? reservationLeft(made.path) : QString()));
-        finishEntry();
-        return EntryEnd::Next;
+        problem(source,
+                noTemporaryName(freed.message) + (left ? reservationLeft(made.path) : QString()));
+        finishEntry(false);
+        return std::nullopt;
     }
-    const QString temporary = made.path;
+    Parked parked{made.path};
 
-    FileResult moved = moveAskingWhenMissing(source, temporary, target);
+    const FileResult moved = moveAskingWhenMissing(source, parked.temporary, target);
     if (moved.outcome == FileOutcome::SourceMissing) {
-        finishEntry();
-        return EntryEnd::Next;
+        finishEntry(false);
+        return std::nullopt;
     }
     if (!moved.ok()) {
-        tell(runStopped(source, target, moved.message, source));
-        return EntryEnd::EndRun;
+        end = notMoved(source, target, moved);
+        return std::nullopt;
     }
 
-    const AttributeResult saved = m_files.attributes(temporary);
-    if (!saved.result.ok())
-        return putBack(row, temporary, std::nullopt, target, saved.result);
-    if (const FileResult cleared = m_files.setAttributes(temporary, 0); !cleared.ok())
-        return putBack(row, temporary, saved.attributes, target, cleared);
+    const AttributeResult saved = m_files.attributes(parked.temporary);
+    if (!saved.result.ok()) {
+        end = putBack(row, parked.temporary, std::nullopt, target, saved.result);
+        return std::nullopt;
+    }
+    parked.savedAttributes = saved.attributes;
+    if (const FileResult cleared = m_files.setAttributes(parked.temporary, 0); !cleared.ok()) {
+        end = putBack(row, parked.temporary, saved.attributes, target, cleared);
+        return std::nullopt;
+    }
+    return parked;
+}
 
+RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
+    const RenameEntry entry = m_list.at(row);
+    const QString source = pathIn(entry.directory, entry.filename);
+    const QString& targetDirectory = m_settings.targetDirectory(entry);
+    const QString target = pathIn(targetDirectory, entry.renout);
+    const QString& temporary = parked.temporary;
+    FileResult moved;
     for (;;) {
         moved = moveAskingWhenMissing(temporary, target, target);
         if (moved.outcome != FileOutcome::TargetExists)
             break;
-        const MessageAnswer overwrite = m_dialogs.showMessage(
-            {ApplicationTitle, alreadyExists(target), MessageIcon::Exclamation,
-             MessageButtons::YesNo, MessageAnswer::No, false, DialogOwner::MainWindow});
-        if (overwrite == MessageAnswer::Yes) {
+        if (m_plan.holderOfTarget(row) >= 0) {
+            // A listed file that was to leave the name is still there: it is no file to delete.
+            if (returnToOldName(row, temporary, parked.savedAttributes) == temporary)
+                problem(temporary, leftUnderTemporaryName(entry.filename));
+            problem(source, stillHeld(target));
+            finishEntry(false);
+            return EntryEnd::Next;
+        }
+        if (overwriteAnswer(target)) {
             // Deleting needs no attribute change here, and the other file's are not ours to write.
             const FileResult removed = m_files.remove(target);
             if (!removed.ok() && removed.outcome != FileOutcome::SourceMissing)
-                return putBack(row, temporary, saved.attributes, target, removed);
+                return putBack(row, temporary, parked.savedAttributes, target, removed);
             continue;
         }
         // No: the file goes back under its old name, in the target folder.
@@ -204,33 +353,33 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
             m_progress.value(m_finished + 1);
         const QString oldNameThere = pathIn(targetDirectory, entry.filename);
         if (m_files.move(temporary, oldNameThere).ok()) {
-            giveAttributes(oldNameThere, saved.attributes);
+            giveAttributes(oldNameThere, parked.savedAttributes);
             m_list.setCell(row, ListColumn::Directory, targetDirectory);
         } else {
-            giveAttributes(temporary, saved.attributes);
+            giveAttributes(temporary, parked.savedAttributes);
             m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
-            tell(leftUnderTemporaryName(oldNameThere, temporary));
+            problem(temporary, leftUnderTemporaryName(oldNameThere));
         }
-        finishEntry();
+        finishEntry(false);
         return EntryEnd::Next;
     }
     if (moved.outcome == FileOutcome::SourceMissing) {
         // Skipped; should the file still be there after all, it does not stay unnamed.
         if (m_files.exists(temporary) &&
-            returnToOldName(row, temporary, saved.attributes) == temporary)
-            tell(leftUnderTemporaryName(source, temporary));
-        finishEntry();
+            returnToOldName(row, temporary, parked.savedAttributes) == temporary)
+            problem(temporary, leftUnderTemporaryName(source));
+        finishEntry(false);
         return EntryEnd::Next;
     }
     if (!moved.ok())
-        return putBack(row, temporary, saved.attributes, target, moved);
+        return putBack(row, temporary, parked.savedAttributes, target, moved);
 
     // The file has its new name; attributes that cannot be set are told, and the run goes on.
-    giveAttributes(target,
-                   m_settings.newAttributesOn ? m_settings.newAttributeValue : saved.attributes);
+    giveAttributes(target, m_settings.newAttributesOn ? m_settings.newAttributeValue
+                                                      : parked.savedAttributes);
     m_list.setCell(row, ListColumn::Filename, entry.renout);
     m_list.setCell(row, ListColumn::Directory, targetDirectory);
-    finishEntry();
+    finishEntry(true);
     return EntryEnd::Next;
 }
 

@@ -3,39 +3,49 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "renamelist/RenameList.h"
+#include "renamelist/RenamePlan.h"
 
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace quillane {
 
-// Where renamed files go and which attributes they get.
-struct RunSettings {
-    bool outputWhereFileIs = true;
-    QString customOutputDir;
-    bool newAttributesOn = false;
-    int newAttributeValue = 0;
-};
-
-// Told the bar's maximum once, then its value after each entry.
+// Told the bar's maximum once, then its value after each entry; asked between entries whether
+// the user wants the run to stop.
 struct RunProgress {
     std::function<void(qint32 maximum)> start;
     std::function<void(qint32 value)> value;
+    std::function<bool()> stopAsked;
+};
+
+// A file the run could not rename, or the failure that ended it.
+struct RunProblem {
+    QString path;
+    QString why;
+    friend bool operator==(const RunProblem&, const RunProblem&) = default;
 };
 
 struct RunResult {
+    qint32 total = 0;
+    qint32 renamed = 0;    // files now under their new names
+    qint32 skipped = 0;    // entries passed over: answered so, left alone or not renamed
+    bool stopped = false;  // the user stopped the run
     bool completed = true; // false: a failure ended the run at `endedAtRow`
     qint32 endedAtRow = -1;
-    // Rows left alone because their new name cannot name a file (empty, "." or "..", a path
-    // separator or a NUL inside).
-    QList<qint32> invalidNames;
+    // In the order met; when a failure ended the run, it comes last.
+    QList<RunProblem> problems;
 };
 
-// Renames every listed file to the name in its renout cell, in list order, each through a
-// temporary name of its own, asking about taken names and missing files. Every file ends under
-// its old name, its new name, or a name the user is told.
+// How a run ended, for the status bar: "Renamed 4,998 of 5,000 files; 2 skipped".
+QString runSummary(const RunResult& result);
+
+// Renames every listed file to the name in its renout cell, each through a temporary name of its
+// own. Files that leave names other entries want go first, so swaps, shifts and cycles complete;
+// the user is asked only about files really in the way and about missing files. Every file ends
+// under its old name, its new name, or a name the result tells.
 class RenameRun {
 public:
     RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunSettings settings,
@@ -45,28 +55,51 @@ public:
 
 private:
     enum class EntryEnd { Next, EndRun };
+    // A file moved to its temporary name, its attributes cleared.
+    struct Parked {
+        QString temporary;
+        int savedAttributes = 0;
+    };
 
+    // The entry, after the moving files that hold its target; a cycle of them is opened by
+    // parking this entry's file first.
+    EntryEnd process(qint32 row);
     EntryEnd renameEntry(qint32 row);
+    // Nothing when the entry is finished without reaching its temporary name.
+    std::optional<Parked> park(qint32 row, EntryEnd& end);
+    EntryEnd place(qint32 row, const Parked& parked);
+
     // Moves from `from` to `to`, asking about a missing file until it appears or is skipped.
     // Returns the final result; SourceMissing means the user chose to skip.
     FileResult moveAskingWhenMissing(const QString& from, const QString& to,
                                      const QString& missingPath);
+    bool overwriteAnswer(const QString& target);
     void giveAttributes(const QString& path, int attributes);
     // Puts the file back under its old name where it can, attributes as they were; the row names
     // wherever it ends up, which is returned.
     QString returnToOldName(qint32 row, const QString& temporary,
                             std::optional<int> savedAttributes);
+    // A failure after the file left its name: back it goes, and the run goes on when the cause is
+    // one that other files may share, or ends.
     EntryEnd putBack(qint32 row, const QString& temporary, std::optional<int> savedAttributes,
                      const QString& failedTarget, const FileResult& failure);
-    void tell(const QString& text);
-    void finishEntry();
+    // A failure before the file left its name.
+    EntryEnd notMoved(const QString& source, const QString& target, const FileResult& failure);
+    void problem(const QString& path, const QString& why);
+    void finishEntry(bool renamed);
+    bool stopAsked() const { return m_progress.stopAsked && m_progress.stopAsked(); }
 
     RenameList& m_list;
     FileSystem& m_files;
     Dialogs& m_dialogs;
     RunSettings m_settings;
     RunProgress m_progress;
+    RenamePlan m_plan;
+    std::vector<bool> m_done;
     qint32 m_finished = 0;
+    RunResult m_result;
+    std::optional<bool> m_overwriteAll;
+    std::optional<bool> m_skipAll;
 };
 
 } // namespace quillane

@@ -51,7 +51,7 @@ protected:
     PosixFileSystem files;
     SettingsStore settings{ini.registry(), dialogs, u"/opt/q"_s};
     FileFilterStore filters{ini.registry(), dialogs};
-    RenameListModel model;
+    RenameListModel model{files};
     FileGatherer gatherer{model, files, dialogs, settings, filters};
 };
 

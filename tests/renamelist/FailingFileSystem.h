@@ -5,11 +5,13 @@
 namespace quillane {
 
 // Passes every call to a real file system, except that call number `failAt` (counted from 1 over
-// every operation that changes or reads a file) reports `outcome` without doing anything.
+// every operation that changes or reads a file) reports `outcome` without doing anything; 0
+// fails none. `failAll` fails every call from there on.
 class FailingFileSystem final : public FileSystem {
 public:
-    FailingFileSystem(FileSystem& real, int failAt, FileOutcome outcome = FileOutcome::Failed)
-        : m_real(real), m_failAt(failAt), m_outcome(outcome) {}
+    FailingFileSystem(FileSystem& real, int failAt, FileOutcome outcome = FileOutcome::Failed,
+                      FailureCause cause = FailureCause::Other, bool failAll = false)
+        : m_real(real), m_failAt(failAt), m_outcome(outcome), m_cause(cause), m_failAll(failAll) {}
 
     int calls() const { return m_calls; }
 
@@ -32,6 +34,12 @@ public:
                                               const QString& pattern) override {
         return m_real.list(directory, pattern);
     }
+    std::optional<FolderNameListing> folderNames(const QString& directory) override {
+        return m_real.folderNames(directory);
+    }
+    std::optional<FolderStamp> folderStamp(const QString& directory) override {
+        return m_real.folderStamp(directory);
+    }
     bool exists(const QString& path) override { return m_real.exists(path); }
     bool isDirectory(const QString& path) override { return m_real.isDirectory(path); }
     QString canonicalPath(const QString& path) override { return m_real.canonicalPath(path); }
@@ -41,12 +49,19 @@ public:
     }
 
 private:
-    bool fails() { return ++m_calls == m_failAt; }
-    FileResult injected() const { return {m_outcome, QStringLiteral("Input/output error")}; }
+    bool fails() {
+        ++m_calls;
+        return m_failAt > 0 && (m_calls == m_failAt || (m_failAll && m_calls > m_failAt));
+    }
+    FileResult injected() const {
+        return {m_outcome, QStringLiteral("Input/output error"), m_cause};
+    }
 
     FileSystem& m_real;
     int m_failAt;
     FileOutcome m_outcome;
+    FailureCause m_cause;
+    bool m_failAll;
     int m_calls = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "renamelist/ListSelectionSync.h"
 
+#include "platform/PosixFileSystem.h"
 #include "renamelist/RenameListModel.h"
 
 #include <QItemSelectionModel>
@@ -44,7 +45,8 @@ protected:
         selection.select(model.index(row, 0), how | QItemSelectionModel::Rows);
     }
 
-    RenameListModel model;
+    PosixFileSystem files;
+    RenameListModel model{files};
     QItemSelectionModel selection{&model};
     ListSelectionSync sync{model, selection};
     QSignalSpy userChanges{&sync, &ListSelectionSync::userChangedSelection};
@@ -63,7 +65,8 @@ TEST_F(ListSelectionSyncTest, UserSelectionWritesTheFlags) {
 }
 
 TEST(ListSelectionSyncStartTest, ShowsTheFlagsItFinds) {
-    RenameListModel model;
+    PosixFileSystem files;
+    RenameListModel model(files);
     model.appendEntries({{u"/d"_s, u"a"_s}, {u"/d"_s, u"b"_s}});
     model.setSelected(1, true);
     QItemSelectionModel selection(&model);

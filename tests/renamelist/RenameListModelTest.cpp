@@ -1,5 +1,6 @@
 #include "renamelist/RenameListModel.h"
 
+#include "platform/PosixFileSystem.h"
 #include "tests/QtPrinters.h"
 #include "tests/rules/FixedClock.h"
 
@@ -29,7 +30,8 @@ protected:
                                 removed.count() + layout.count());
     }
 
-    RenameListModel model;
+    PosixFileSystem files;
+    RenameListModel model{files};
     QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
     QSignalSpy reset{&model, &QAbstractItemModel::modelReset};
     QSignalSpy changed{&model, &QAbstractItemModel::dataChanged};
@@ -39,12 +41,13 @@ protected:
     QSignalSpy flags{&model, &RenameListModel::selectionFlagsChanged};
 };
 
-TEST_F(RenameListModelTest, ShowsThreeLeftAlignedColumns) {
+TEST_F(RenameListModelTest, ShowsFourLeftAlignedColumns) {
     EXPECT_EQ(model.rowCount(), 3);
-    EXPECT_EQ(model.columnCount(), 3);
+    EXPECT_EQ(model.columnCount(), 4);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), u"Directory"_s);
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), u"Filename"_s);
     EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), u"Ren Output"_s);
+    EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), u"Status"_s);
     EXPECT_EQ(columnLayout(ListColumn::Directory).width, 230);
     EXPECT_EQ(columnLayout(ListColumn::Renout).key, u"renout"_s);
     EXPECT_EQ(model.data(model.index(2, 0)).toString(), u"/e"_s);
@@ -79,6 +82,29 @@ TEST_F(RenameListModelTest, EachCommandSendsOneSignal) {
     EXPECT_EQ(flags.count(), 5);
 }
 
+TEST_F(RenameListModelTest, TheStatusHeaderCountsTheEntriesToCheck) {
+    QSignalSpy header(&model, &QAbstractItemModel::headerDataChanged);
+    RenameRuleSet rules;
+    rules.NewFilename = u"same"_s;
+    rules.Suffix = AffixRule::prefixAtStartUp();
+    model.refreshRenOutput(rules, DateTimeStamper::system());
+    // The two in /d want one path; the one in /e is alone in its folder.
+    const int status = static_cast<int>(ListColumn::Status);
+    EXPECT_EQ(model.headerData(status, Qt::Horizontal).toString(), u"Status (2 to check)"_s);
+    EXPECT_EQ(model.data(model.index(1, status)).toString(), u"Duplicate"_s);
+    EXPECT_EQ(model.data(model.index(2, status)).toString(), QString());
+    EXPECT_TRUE(model.data(model.index(1, status), RenameListModel::NeedsCheckRole).toBool());
+    EXPECT_FALSE(model.data(model.index(1, 2), RenameListModel::NeedsCheckRole).toBool());
+    model.refreshRenOutput(rules, DateTimeStamper::system());
+    EXPECT_EQ(header.count(), 1);
+
+    model.setSelected(0, true);
+    model.setSelected(1, true);
+    model.removeSelected();
+    EXPECT_EQ(model.headerData(status, Qt::Horizontal).toString(), u"Status"_s);
+    EXPECT_EQ(model.data(model.index(0, status)).toString(), QString());
+}
+
 TEST_F(RenameListModelTest, SelectionCommandsOnlyTouchTheFlags) {
     model.selectAll();
     model.invertSelection();
@@ -100,7 +126,8 @@ TEST_F(RenameListModelTest, ColumnClicksAlternateEachColumnOnItsOwn) {
 }
 
 TEST(RenameListModelEmptyTest, SortingAnEmptyListChangesNothing) {
-    RenameListModel model;
+    PosixFileSystem files;
+    RenameListModel model(files);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     EXPECT_EQ(model.clickColumn(ListColumn::Renout).order, Qt::AscendingOrder);

@@ -20,13 +20,25 @@ template <typename Answer> Answer takeFirst(std::deque<Answer>& answers, Answer 
 
 } // namespace
 
-QList<MessageRequest> ScriptedDialogs::messages() const {
-    QList<MessageRequest> boxes;
-    for (const Request& request : m_requests) {
-        if (const auto* box = std::get_if<MessageRequest>(&request))
-            boxes.append(*box);
+namespace {
+
+template <typename Kind> QList<Kind> requestsOf(const QList<ScriptedDialogs::Request>& requests) {
+    QList<Kind> found;
+    for (const ScriptedDialogs::Request& request : requests) {
+        if (const auto* one = std::get_if<Kind>(&request))
+            found.append(*one);
     }
-    return boxes;
+    return found;
+}
+
+} // namespace
+
+QList<MessageRequest> ScriptedDialogs::messages() const {
+    return requestsOf<MessageRequest>(m_requests);
+}
+
+QList<ReportRequest> ScriptedDialogs::reports() const {
+    return requestsOf<ReportRequest>(m_requests);
 }
 
 bool ScriptedDialogs::allAnswered() const {
@@ -35,6 +47,8 @@ bool ScriptedDialogs::allAnswered() const {
 
 MessageAnswer ScriptedDialogs::showMessage(const MessageRequest& request) {
     m_requests.append(request);
+    if (m_whenAsked)
+        m_whenAsked(request);
     return takeFirst(m_messageAnswers, request.defaultButton);
 }
 

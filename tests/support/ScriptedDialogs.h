@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <variant>
 
@@ -14,9 +15,11 @@ namespace quillane {
 // with no queued answer fails the test.
 class ScriptedDialogs final : public Dialogs {
 public:
-    using Request = std::variant<MessageRequest, OpenFilesRequest, FolderRequest>;
+    using Request = std::variant<MessageRequest, ReportRequest, OpenFilesRequest, FolderRequest>;
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
+    // Runs before each message box is answered, as a user might act while one is open.
+    void whenAsked(std::function<void(const MessageRequest&)> act) { m_whenAsked = std::move(act); }
     void answerOpenFiles(std::optional<OpenFilesResult> result) {
         m_openFilesAnswers.push_back(std::move(result));
     }
@@ -27,15 +30,19 @@ public:
     // Every request, in the order it was made.
     const QList<Request>& requests() const { return m_requests; }
     QList<MessageRequest> messages() const;
+    // Reports need no answer.
+    QList<ReportRequest> reports() const;
     // Whether every queued answer was used.
     bool allAnswered() const;
 
     MessageAnswer showMessage(const MessageRequest& request) override;
+    void showReport(const ReportRequest& request) override { m_requests.append(request); }
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) override;
     std::optional<QString> browseForFolder(const FolderRequest& request) override;
 
 private:
     QList<Request> m_requests;
+    std::function<void(const MessageRequest&)> m_whenAsked;
     std::deque<MessageAnswer> m_messageAnswers;
     std::deque<std::optional<OpenFilesResult>> m_openFilesAnswers;
     std::deque<std::optional<QString>> m_folderAnswers;

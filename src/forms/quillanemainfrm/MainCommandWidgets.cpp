@@ -64,6 +64,8 @@ QMenu* MainCommandWidgets::menuNamed(QLatin1StringView name) const {
 }
 
 void MainCommandWidgets::connectTo(QAction* action, const MainCommand& command) {
+    // Connections run in the order made.
+    QObject::connect(action, &QAction::triggered, &m_window, &quillanemainfrm::commandStarting);
     QObject::connect(action, &QAction::triggered, &m_window, command.handler);
     addToGroup(command.group, action);
 }
@@ -149,6 +151,7 @@ void MainCommandWidgets::addListButton(const MainCommand& command, QWidget* form
         button->setIcon(QIcon(command.picture));
         button->setIconSize(QSize(12, 12));
     }
+    QObject::connect(button, &QToolButton::clicked, &m_window, &quillanemainfrm::commandStarting);
     QObject::connect(button, &QToolButton::clicked, &m_window, command.handler);
     if (command.group != CommandGroup::None)
         m_groupButtons[static_cast<int>(command.group)] << button;

@@ -10,9 +10,9 @@ inline constexpr QLatin1StringView AwaitingJob("Awaiting for job...");
 inline constexpr QLatin1StringView Processing("Processing ...");
 inline constexpr QLatin1StringView Idle("IDLE");
 inline constexpr QLatin1StringView CaptionStart("Kestrova Quillane v");
-inline constexpr QLatin1StringView
-    NamesSkipped("These files were left as they are, because their new name cannot name a file:");
-inline constexpr QLatin1StringView MoreSkipped("... and %1 more.");
+inline constexpr QLatin1StringView Stop("Stop");
+inline constexpr QLatin1StringView StopRunQuestion("A rename run is in progress. Stop it?");
+inline constexpr QLatin1StringView RunReport("These files were not renamed as planned:");
 } // namespace MainWindowText
 
 } // namespace quillane

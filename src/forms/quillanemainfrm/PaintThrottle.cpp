@@ -9,7 +9,7 @@ PaintThrottle::PaintThrottle(int perSecond) : m_intervalMs(1000 / perSecond) {}
 void PaintThrottle::repaint() {
     if (m_sinceLast.isValid() && m_sinceLast.elapsed() < m_intervalMs)
         return;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents();
     m_sinceLast.start();
 }
 

@@ -5,7 +5,8 @@
 namespace quillane {
 
 // Lets the windows repaint during a long operation on their own thread, at most `perSecond`
-// times a second however often it is asked; the user's input waits until the operation ends.
+// times a second however often it is asked. The user's input is delivered too, for a
+// RunInputGate to sort.
 class PaintThrottle {
 public:
     explicit PaintThrottle(int perSecond = 30);

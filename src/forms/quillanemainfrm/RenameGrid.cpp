@@ -1,5 +1,7 @@
 #include "forms/quillanemainfrm/RenameGrid.h"
 
+#include "renamelist/RenameListModel.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
@@ -12,16 +14,26 @@ namespace {
 // How much of the row shows through a blended selection.
 constexpr int BlendedSelectionAlpha = 110;
 
-// Leaves the focus rectangle out of the cells when the grid draws none.
-class FocusDelegate : public QStyledItemDelegate {
+// Qt's palettes name no error colour; these are the reds the common desktop themes use for
+// error text on light and on dark backgrounds.
+QColor errorColour(const QColor& background) {
+    return background.lightness() >= 128 ? QColor(0xc0, 0x1c, 0x28) : QColor(0xff, 0x7b, 0x63);
+}
+
+// Leaves the focus rectangle out of the cells when the grid draws none, and draws the statuses
+// that need a check in the error colour.
+class CellDelegate : public QStyledItemDelegate {
 public:
-    explicit FocusDelegate(const RenameGrid& grid) : QStyledItemDelegate(nullptr), m_grid(grid) {}
+    explicit CellDelegate(const RenameGrid& grid) : QStyledItemDelegate(nullptr), m_grid(grid) {}
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         if (!m_grid.focusRectangle())
             option->state &= ~QStyle::State_HasFocus;
+        if (index.data(RenameListModel::NeedsCheckRole).toBool())
+            option->palette.setColor(QPalette::Text,
+                                     errorColour(option->palette.color(QPalette::Base)));
     }
 
 private:
@@ -37,7 +49,7 @@ qsizetype slotIndex(GridColourSlot slot) {
 RenameGrid::RenameGrid(QWidget* parent) : QTableView(parent) {
     // The grid draws its own lines, so that each direction can be switched on its own.
     setShowGrid(false);
-    auto* delegate = new FocusDelegate(*this);
+    auto* delegate = new CellDelegate(*this);
     delegate->setParent(this);
     setItemDelegate(delegate);
     // Until the colours are switched the grid looks as the desktop draws it: the area below the

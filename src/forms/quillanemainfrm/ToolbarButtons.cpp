@@ -1,7 +1,5 @@
 #include "forms/quillanemainfrm/ToolbarButtons.h"
 
-#include "forms/quillanemainfrm/MainWindowTexts.h"
-
 #include <algorithm>
 
 namespace quillane {
@@ -37,10 +35,10 @@ std::optional<ToolbarButton> toolbarButtonAt(int position) {
     return *found;
 }
 
-QString toolbarHoverText(int position) {
+QString toolbarHoverText(int position, const QString& idleText) {
     if (const std::optional<ToolbarButton> button = toolbarButtonAt(position))
         return button->hoverText;
-    return MainWindowText::AwaitingJob;
+    return idleText;
 }
 
 } // namespace quillane

@@ -24,7 +24,8 @@ const QList<ToolbarButton>& toolbarButtons();
 // The button at a tool-bar position; nothing for a separator or a position past the last button.
 std::optional<ToolbarButton> toolbarButtonAt(int position);
 
-// What status panel 1 shows while the mouse is over a tool-bar position.
-QString toolbarHoverText(int position);
+// What status panel 1 shows while the mouse is over a tool-bar position: off the buttons, what it
+// shows while idle.
+QString toolbarHoverText(int position, const QString& idleText);
 
 } // namespace quillane

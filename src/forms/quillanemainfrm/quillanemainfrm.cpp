@@ -13,6 +13,7 @@
 #include "forms/quillanemainfrm/PaintThrottle.h"
 #include "forms/quillanemainfrm/RenameGrid.h"
 #include "forms/quillanemainfrm/RuleControls.h"
+#include "forms/quillanemainfrm/RunInputGate.h"
 #include "forms/quillanemainfrm/StatusColours.h"
 #include "forms/quillanemainfrm/ToolbarButtons.h"
 #include "forms/quillanemainfrm/WindowShortcutFilter.h"
@@ -36,6 +37,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -77,7 +79,7 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
       m_registry(services.registry), m_owners(services.owners), m_stamper(services.stamper),
       m_profile(services.profile), m_platform(services.platform), m_appDir(services.AppDir),
       m_settings(services.registry, services.dialogs, services.AppDir),
-      m_filters(services.registry, services.dialogs),
+      m_filters(services.registry, services.dialogs), m_list(services.files),
       m_gatherer(m_list, services.files, services.dialogs, m_settings, m_filters) {
     setObjectName(u"quillanemainfrm"_s);
     loadFormPictures();
@@ -185,6 +187,12 @@ void quillanemainfrm::createStatusBar() {
     m_panels[2]->setAlignment(Qt::AlignCenter);
     m_panels[3]->setFixedWidth(pixels(540));
     m_panels[3]->setAlignment(Qt::AlignCenter);
+    m_stopButton = new QPushButton(MainWindowText::Stop, bar);
+    m_stopButton->setObjectName(u"StopRun_cmd"_s);
+    m_stopButton->setFocusPolicy(Qt::NoFocus);
+    m_stopButton->hide();
+    connect(m_stopButton, &QPushButton::clicked, this, [this] { m_stopAsked = true; });
+    m_idleText = MainWindowText::AwaitingJob;
 }
 
 void quillanemainfrm::placeDesignedControls() {
@@ -315,14 +323,22 @@ bool quillanemainfrm::eventFilter(QObject* watched, QEvent* event) {
 
 void quillanemainfrm::showToolbarHover(int position) {
     // While busy, panel 1 says what the program is doing.
-    if (!m_busy)
-        m_panels[0]->setText(toolbarHoverText(position));
+    if (m_busy)
+        return;
+    m_panels[0]->setText(toolbarHoverText(position, m_idleText));
 }
 
 void quillanemainfrm::closeEvent(QCloseEvent* event) {
     // A run repaints the window as it goes, which lets a close request in; the run must end first.
     if (m_busy) {
         event->ignore();
+        if (!m_closeWhenIdle &&
+            m_dialogs.showMessage({ApplicationTitle, MainWindowText::StopRunQuestion,
+                                   MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No,
+                                   false, DialogOwner::MainWindow}) == MessageAnswer::Yes) {
+            m_stopAsked = true;
+            m_closeWhenIdle = true;
+        }
         return;
     }
     if (m_progressHome) {
@@ -364,6 +380,8 @@ void quillanemainfrm::BusyMode() {
     m_progress->move(panel.left() + pixels(ProgressBorder), m_progress->y());
     colourProgressBar();
     showStatePicture(true);
+    m_stopButton->show();
+    m_stopButton->raise();
 }
 
 void quillanemainfrm::PlaceInStatusPanel() {
@@ -372,8 +390,12 @@ void quillanemainfrm::PlaceInStatusPanel() {
     m_progress->setParent(bar);
     const QRect panel = m_panels[2]->geometry();
     const int border = pixels(ProgressBorder);
-    m_progress->setGeometry(panel.left() + border, border, panel.width() - 2 * border,
+    // The stop button takes the panel's right end, the bar the rest.
+    const int stopWidth = m_stopButton->sizeHint().width();
+    m_progress->setGeometry(panel.left() + border, border, panel.width() - 3 * border - stopWidth,
                             bar->height() - 2 * border);
+    m_stopButton->setGeometry(panel.right() - border - stopWidth, border, stopWidth,
+                              bar->height() - 2 * border);
     m_progress->show();
     m_progress->raise();
 }
@@ -395,9 +417,17 @@ void quillanemainfrm::NotBusyMode() {
     m_progress->setValue(0);
     m_progress->move(pixels(ProgressHiddenLeft), m_progress->y());
     m_busy = false;
+    m_stopButton->hide();
     m_panels[0]->setText(MainWindowText::AwaitingJob);
     m_panels[2]->setText(MainWindowText::Idle);
     showStatePicture(false);
+}
+
+void quillanemainfrm::commandStarting() {
+    if (m_busy || m_idleText == MainWindowText::AwaitingJob)
+        return;
+    m_idleText = MainWindowText::AwaitingJob;
+    m_panels[0]->setText(m_idleText);
 }
 
 // --- list commands
@@ -512,42 +542,49 @@ void quillanemainfrm::grdThis_ColumnClick(int column) {
 
 void quillanemainfrm::RenameMnu_Click() {
     BusyMode();
+    m_stopAsked = false;
     RunResult result;
     {
         BusyPointer pointer;
         PaintThrottle throttle;
+        RunInputGate gate(m_stopButton, [this] { m_stopAsked = true; });
         const RenameRuleSet rules = m_rules->ruleSet();
-        RunProgress progress{[this, &throttle](qint32 maximum) {
-                                 m_progress->setMaximum(std::max(maximum, 1));
-                                 throttle.repaint();
-                             },
-                             [this, &throttle](qint32 value) {
-                                 m_progress->setValue(value);
-                                 throttle.repaint();
-                             }};
+        RunProgress progress{.start =
+                                 [this, &throttle](qint32 maximum) {
+                                     m_progress->setMaximum(std::max(maximum, 1));
+                                     throttle.repaint();
+                                 },
+                             .value =
+                                 [this, &throttle](qint32 value) {
+                                     m_progress->setValue(value);
+                                     throttle.repaint();
+                                 },
+                             .stopAsked =
+                                 [this] {
+                                     return m_stopAsked;
+                                 }};
         result = m_list.renameFiles(m_files, m_dialogs,
                                     {!m_settings.outputToCustomDir(), m_settings.customOutputDir(),
                                      rules.NewAttributesOn, rules.newAttributeValue()},
                                     std::move(progress));
     }
     NotBusyMode();
-    if (!result.invalidNames.isEmpty())
-        tellSkippedNames(result.invalidNames);
+    m_idleText = runSummary(result);
+    m_panels[0]->setText(m_idleText);
+    showRunReport(result);
+    if (m_closeWhenIdle)
+        close();
 }
 
-void quillanemainfrm::tellSkippedNames(const QList<qint32>& rows) {
-    // Enough names to recognise the files by, not a box taller than the screen.
-    constexpr qsizetype Shown = 10;
-    QString text = MainWindowText::NamesSkipped;
-    for (qsizetype i = 0; i < std::min(rows.size(), Shown); ++i) {
-        const RenameList& list = m_list.list();
-        text += u"\r\n"_s + list.cell(rows[i], ListColumn::Filename) + u"  ->  "_s +
-                list.cell(rows[i], ListColumn::Renout);
-    }
-    if (rows.size() > Shown)
-        text += u"\r\n"_s + QString(MainWindowText::MoreSkipped).arg(rows.size() - Shown);
-    m_dialogs.showMessage({ApplicationTitle, text, MessageIcon::Exclamation, MessageButtons::Ok,
-                           MessageAnswer::Ok, false, DialogOwner::MainWindow});
+void quillanemainfrm::showRunReport(const RunResult& result) {
+    if (result.problems.isEmpty())
+        return;
+    QStringList lines;
+    lines.reserve(result.problems.size());
+    for (const RunProblem& problem : result.problems)
+        lines.append(problem.path + u": "_s + problem.why);
+    m_dialogs.showReport(
+        {ApplicationTitle, MainWindowText::RunReport, lines, DialogOwner::MainWindow});
 }
 
 // --- settings commands
@@ -562,6 +599,7 @@ void quillanemainfrm::showSettings() {
     check(u"OutputCustomDirMnu"_s, m_settings.outputToCustomDir());
     m_commands->menuItem(u"OutputCustomDirMnu"_s)
         ->setText(SettingsStore::customDirCaption(m_settings.customOutputDir()));
+    m_list.setOutput(!m_settings.outputToCustomDir(), m_settings.customOutputDir());
     const bool gridLines = m_settings.gridLinesShown();
     check(u"ShowGridMnu"_s, gridLines);
     m_grid->setGridLines(gridLines);

@@ -24,6 +24,7 @@
 class QDockWidget;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace quillane {
 
@@ -63,6 +64,8 @@ public:
     void NotBusyMode();
     void Refresh_Buttons();
     void RefreshRenOutputLst();
+    // Every command of the table calls it first: the last run's word in panel 1 ends.
+    void commandStarting();
 
     void AddMnu_Click();
     void AddDirMnu_Click();
@@ -127,7 +130,7 @@ private:
     enum class Preview { Kept, Renewed };
     // The end every list command shares.
     void listCommandDone(Preview preview);
-    void tellSkippedNames(const QList<qint32>& rows);
+    void showRunReport(const RunResult& result);
 
     int pixels(int twips) const;
     int twips(int pixels) const;
@@ -160,6 +163,11 @@ private:
     std::unique_ptr<MainCommandWidgets> m_commands;
     QLabel* m_panels[4] = {};
     QProgressBar* m_progress = nullptr;
+    QPushButton* m_stopButton = nullptr;
+    bool m_stopAsked = false;
+    bool m_closeWhenIdle = false;
+    // Panel 1's text while idle: the idle text, or how the last run ended.
+    QString m_idleText;
     QPointer<QWidget> m_progressHome; // the bar's parent before it went into the status bar
     QPointer<QWidget> m_tipWindow;
     AboutIcons m_aboutIcons;

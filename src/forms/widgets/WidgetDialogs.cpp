@@ -1,8 +1,13 @@
 #include "forms/widgets/WidgetDialogs.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace quillane {
 namespace {
@@ -31,8 +36,40 @@ QMessageBox::StandardButton boxButton(MessageAnswer answer) {
         return QMessageBox::Yes;
     case MessageAnswer::No:
         return QMessageBox::No;
+    case MessageAnswer::YesToAll:
+        return QMessageBox::YesToAll;
+    case MessageAnswer::NoToAll:
+        return QMessageBox::NoToAll;
     }
     return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons boxButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        break;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoToAll:
+        return QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer answerOf(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::YesToAll:
+        return MessageAnswer::YesToAll;
+    case QMessageBox::NoToAll:
+        return MessageAnswer::NoToAll;
+    default:
+        break;
+    }
+    return MessageAnswer::Ok;
 }
 
 } // namespace
@@ -47,14 +84,13 @@ QWidget* WidgetDialogs::ownerWindow(DialogOwner owner) const {
 }
 
 MessageAnswer WidgetDialogs::showMessage(const MessageRequest& request) {
-    const bool yesNo = request.buttons == MessageButtons::YesNo;
-    const QMessageBox::StandardButtons buttons =
-        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok);
+    const QMessageBox::StandardButtons buttons = boxButtons(request.buttons);
     QMessageBox box(boxIcon(request.icon), request.title, request.text, buttons,
                     ownerWindow(request.owner));
     // File names may hold < > &, which must not be read as markup.
     box.setTextFormat(Qt::PlainText);
-    const QMessageBox::StandardButton fallback = yesNo ? QMessageBox::No : QMessageBox::Ok;
+    const QMessageBox::StandardButton fallback =
+        buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
     // A default the buttons do not include falls back to the answer Escape gives.
     const QMessageBox::StandardButton wanted = boxButton(request.defaultButton);
     box.setDefaultButton(buttons.testFlag(wanted) ? wanted : fallback);
@@ -65,12 +101,28 @@ MessageAnswer WidgetDialogs::showMessage(const MessageRequest& request) {
 
     // Closing the box any other way than a button counts as its escape button.
     QAbstractButton* clicked = box.clickedButton();
-    const QMessageBox::StandardButton answer = clicked ? box.standardButton(clicked) : fallback;
-    if (answer == QMessageBox::Yes)
-        return MessageAnswer::Yes;
-    if (answer == QMessageBox::No)
-        return MessageAnswer::No;
-    return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return answerOf(clicked ? box.standardButton(clicked) : fallback);
+}
+
+void WidgetDialogs::showReport(const ReportRequest& request) {
+    QDialog box(ownerWindow(request.owner));
+    box.setObjectName(QStringLiteral("ReportBox"));
+    box.setWindowTitle(request.title);
+    auto* layout = new QVBoxLayout(&box);
+    auto* text = new QLabel(request.text);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto* lines = new QPlainTextEdit(request.lines.join(u'\n'));
+    lines->setObjectName(QStringLiteral("ReportLines"));
+    lines->setReadOnly(true);
+    lines->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(lines);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    layout->addWidget(buttons);
+    box.resize(640, 360);
+    box.exec();
 }
 
 std::optional<OpenFilesResult> WidgetDialogs::openFiles(const OpenFilesRequest& request) {

@@ -18,6 +18,7 @@ public:
     void setOwnerWindow(DialogOwner owner, QWidget* window) override;
 
     MessageAnswer showMessage(const MessageRequest& request) override;
+    void showReport(const ReportRequest& request) override;
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) override;
     std::optional<QString> browseForFolder(const FolderRequest& request) override;
 

@@ -97,10 +97,11 @@ TEST(MainLayoutTest, DesignedControlsDoNotOverlapTheirNeighboursOnTheSameRow) {
 }
 
 TEST(ToolbarButtonsTest, HoverTextsFollowPositionsAndEverythingElseIsIdle) {
-    EXPECT_EQ(toolbarHoverText(0), u"Add file(s)... (multiple selection possible)"_s);
-    EXPECT_EQ(toolbarHoverText(13), u"Launch help file."_s);
+    const QString idle = MainWindowText::AwaitingJob;
+    EXPECT_EQ(toolbarHoverText(0, idle), u"Add file(s)... (multiple selection possible)"_s);
+    EXPECT_EQ(toolbarHoverText(13, idle), u"Launch help file."_s);
     for (const int elsewhere : {-1, 2, 5, 8, 10, 12, 14, 99})
-        EXPECT_EQ(toolbarHoverText(elsewhere), MainWindowText::AwaitingJob) << elsewhere;
+        EXPECT_EQ(toolbarHoverText(elsewhere, idle), idle) << elsewhere;
 }
 
 TEST(StatusColoursTest, SplitColourTakesRedGreenBlueFromTheLowBytes) {

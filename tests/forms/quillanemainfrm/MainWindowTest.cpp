@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -325,9 +326,14 @@ TEST_F(MainWindowTest, TheStatePictureFillsSixteenPixelsAndIsDrawnTwiceAsFineAbo
     }
 }
 
-TEST_F(MainWindowTest, RenameRunAsksAboutATakenNameAndLeavesTheWindowIdle) {
+TEST_F(MainWindowTest, ATakenNameShowsBeforeTheRunWhichAsksAboutItAndSaysHowItEnded) {
     addFiles({u"one.txt"_s, u"two.txt"_s});
     makeFile(u"Image2.txt"_s);
+    window->renameList().recheck();
+    const int status = static_cast<int>(ListColumn::Status);
+    EXPECT_EQ(cell(1, ListColumn::Status), u"Name taken"_s);
+    EXPECT_EQ(window->renameList().headerData(status, Qt::Horizontal).toString(),
+              u"Status (1 to check)"_s);
     dialogs.answerMessage(MessageAnswer::No);
 
     action(u"RenameMnu"_s)->trigger();
@@ -336,31 +342,109 @@ TEST_F(MainWindowTest, RenameRunAsksAboutATakenNameAndLeavesTheWindowIdle) {
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].text,
               u"'"_s + folder.filePath(u"Image2.txt"_s) + u"' already exists. Overwrite?"_s);
+    EXPECT_EQ(asked[0].buttons, MessageButtons::YesNoToAll);
     EXPECT_TRUE(QFile::exists(folder.filePath(u"Image1.txt"_s)));
     EXPECT_TRUE(QFile::exists(folder.filePath(u"two.txt"_s)));
     EXPECT_EQ(cell(0, ListColumn::Filename), u"Image1.txt"_s);
     EXPECT_EQ(cell(1, ListColumn::Filename), u"two.txt"_s);
     EXPECT_TRUE(child<QMenu>(u"FileMnu"_s)->menuAction()->isEnabled());
-    EXPECT_EQ(statusPanel(1), MainWindowText::AwaitingJob);
     EXPECT_EQ(child<QProgressBar>(u"ProgressBar1"_s)->value(), 0);
+    EXPECT_FALSE(child(u"StopRun_cmd"_s)->isVisible());
+    EXPECT_TRUE(dialogs.reports().isEmpty());
+    EXPECT_EQ(statusPanel(1), u"Renamed 1 of 2 files; 1 skipped"_s);
+
+    action(u"SelectAllMnu"_s)->trigger();
+    EXPECT_EQ(statusPanel(1), MainWindowText::AwaitingJob);
 }
 
-TEST_F(MainWindowTest, ARunTellsWhichNamesCouldNotNameAFileAndTheWindowStaysWhileBusy) {
+TEST_F(MainWindowTest, ARunReportsOnceTheNamesThatCannotNameAFile) {
     addFiles({u"one.txt"_s, u"two.txt"_s});
     auto* name = child<QLineEdit>(u"new_filename_txt"_s);
     name->selectAll();
     QApplication::clipboard()->setText(u"a/b"_s);
     name->paste();
-    dialogs.answerMessage(MessageAnswer::Ok);
+    EXPECT_EQ(cell(0, ListColumn::Status), u"Invalid name"_s);
 
     action(u"RenameMnu"_s)->trigger();
 
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_EQ(dialogs.messages()[0].text,
-              u"These files were left as they are, because their new name cannot name a file:"
-              "\r\none.txt  ->  a/b1.txt\r\ntwo.txt  ->  a/b2.txt"_s);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    ASSERT_EQ(dialogs.reports().size(), 1);
+    const ReportRequest report = dialogs.reports()[0];
+    EXPECT_EQ(report.text, MainWindowText::RunReport);
+    ASSERT_EQ(report.lines.size(), 2);
+    EXPECT_EQ(report.lines[0], folder.filePath(u"one.txt"_s) +
+                                   u": its new name 'a/b1.txt' cannot name a file. The file "
+                                   "keeps its name."_s);
     EXPECT_TRUE(QFile::exists(folder.filePath(u"one.txt"_s)));
+    EXPECT_EQ(statusPanel(1), u"Renamed 0 of 2 files; 2 skipped"_s);
+}
 
+// Swaps, shifts both ways and a cycle of the numbered names, each in one run with no question.
+TEST_F(MainWindowTest, RunsCompleteSwapsShiftsAndCyclesWithoutAQuestion) {
+    const QList<QStringList> lists{{u"Image2.txt"_s, u"Image1.txt"_s},
+                                   {u"Image2.txt"_s, u"Image3.txt"_s, u"Image4.txt"_s},
+                                   {u"Image0.txt"_s, u"Image1.txt"_s, u"Image2.txt"_s},
+                                   {u"Image3.txt"_s, u"Image1.txt"_s, u"Image2.txt"_s}};
+    for (const QStringList& names : lists) {
+        action(u"ClearRenameLstMnu"_s)->trigger();
+        for (const QString& file : QDir(folder.path()).entryList(QDir::Files))
+            QFile::remove(folder.filePath(file));
+        addFiles(names);
+        action(u"RenameMnu"_s)->trigger();
+
+        EXPECT_TRUE(dialogs.messages().isEmpty()) << names.join(u' ').toStdString();
+        for (int row = 0; row < names.size(); ++row) {
+            const QString renamed = u"Image%1.txt"_s.arg(row + 1);
+            EXPECT_EQ(cell(row, ListColumn::Filename), renamed);
+            QFile file(folder.filePath(renamed));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(QString::fromUtf8(file.readAll()), names[row]);
+        }
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), names.size());
+    }
+}
+
+TEST_F(MainWindowTest, EscapeDuringARunStopsItAfterTheEntryInHand) {
+    addFiles({u"one.txt"_s, u"two.txt"_s, u"three.txt"_s});
+    makeFile(u"Image1.txt"_s);
+    dialogs.answerMessage(MessageAnswer::No);
+    // Input other than the stop's waits: a key for the name box changes nothing.
+    dialogs.whenAsked([this](const MessageRequest&) {
+        QTest::keyClick(child(u"new_filename_txt"_s), Qt::Key_X);
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+    });
+
+    action(u"RenameMnu"_s)->trigger();
+
+    EXPECT_EQ(child<QLineEdit>(u"new_filename_txt"_s)->text(), u"Image"_s);
+    EXPECT_EQ(cell(0, ListColumn::Filename), u"one.txt"_s);
+    EXPECT_EQ(cell(1, ListColumn::Filename), u"two.txt"_s);
+    EXPECT_TRUE(QFile::exists(folder.filePath(u"two.txt"_s)));
+    EXPECT_TRUE(QFile::exists(folder.filePath(u"three.txt"_s)));
+    EXPECT_EQ(statusPanel(1), u"Renamed 0 of 3 files; 1 skipped; stopped, 2 not reached"_s);
+}
+
+TEST_F(MainWindowTest, ClosingDuringARunAsksToStopItAndClosesOnceItHasStopped) {
+    addFiles({u"one.txt"_s, u"two.txt"_s});
+    makeFile(u"Image1.txt"_s);
+    // The stop question comes while the overwrite question is open, so it takes the first answer.
+    dialogs.answerMessage(MessageAnswer::Yes);
+    dialogs.answerMessage(MessageAnswer::No);
+    dialogs.whenAsked([this](const MessageRequest& asked) {
+        if (asked.text.endsWith(u"Overwrite?"_s))
+            window->close();
+    });
+
+    action(u"RenameMnu"_s)->trigger();
+
+    ASSERT_EQ(dialogs.messages().size(), 2);
+    EXPECT_EQ(dialogs.messages()[1].text, MainWindowText::StopRunQuestion);
+    EXPECT_EQ(cell(1, ListColumn::Filename), u"two.txt"_s);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingWhileBusyIsRefusedWhenTheUserGoesOn) {
+    dialogs.answerMessage(MessageAnswer::No);
     window->BusyMode();
     window->close();
     EXPECT_TRUE(window->isVisible());

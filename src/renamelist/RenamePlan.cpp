@@ -1,0 +1,199 @@
+#include "renamelist/RenamePlan.h"
+
+#include "platform/PathText.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <array>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+
+namespace {
+
+// The longest name of one file, in bytes of the file-system encoding.
+constexpr qsizetype LongestName = 255;
+
+bool tooLong(const QString& name) {
+    // No UTF-16 unit takes more than three bytes, so most names need no encoding to tell.
+    return name.size() * 3 > LongestName && QFile::encodeName(name).size() > LongestName;
+}
+
+// Folders by number, so that the many rows of one folder cost one lookup between them.
+class FolderIds {
+public:
+    explicit FolderIds(FolderNames& folders) : m_folders(folders) {}
+
+    qint32 of(const QString& folder) {
+        if (m_last >= 0 && m_lastFolder == folder)
+            return m_last;
+        auto found = m_ids.constFind(folder);
+        if (found == m_ids.cend()) {
+            found = m_ids.insert(folder, static_cast<qint32>(m_names.size()));
+            m_names.push_back(m_folders.names(folder));
+        }
+        m_lastFolder = folder;
+        m_last = found.value();
+        return m_last;
+    }
+    // Nothing when the folder cannot be read.
+    const QSet<QString>* names(qint32 id) const { return m_names[static_cast<std::size_t>(id)]; }
+
+private:
+    FolderNames& m_folders;
+    QHash<QString, qint32> m_ids;
+    std::vector<const QSet<QString>*> m_names;
+    QString m_lastFolder;
+    qint32 m_last = -1;
+};
+
+using PathKey = std::pair<qint32, QString>; // folder number, name
+
+} // namespace
+
+const QString& statusText(EntryStatus status) {
+    static const std::array<QString, 8> texts{
+        QString(),         u"Unchanged"_s,     u"Duplicate"_s, u"Name taken"_s,
+        u"Invalid name"_s, u"Name too long"_s, u"Missing"_s,   u"Becomes hidden"_s,
+    };
+    return texts[static_cast<std::size_t>(status)];
+}
+
+bool needsCheck(EntryStatus status) {
+    switch (status) {
+    case EntryStatus::Duplicate:
+    case EntryStatus::NameTaken:
+    case EntryStatus::InvalidName:
+    case EntryStatus::NameTooLong:
+    case EntryStatus::Missing:
+        return true;
+    case EntryStatus::Ready:
+    case EntryStatus::Unchanged:
+    case EntryStatus::BecomesHidden:
+        break;
+    }
+    return false;
+}
+
+bool namesAFile(const QString& name) {
+    if (name.isEmpty() || name == u"."_s || name == u".."_s)
+        return false;
+    for (const QChar c : name) {
+        if (isPathSeparator(c) || c == QChar(u'\0'))
+            return false;
+    }
+    return true;
+}
+
+RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
+                            FolderNames& folders) {
+    RenamePlan plan;
+    const qint32 count = list.count();
+    const auto size = static_cast<std::size_t>(count);
+    plan.m_rows.resize(size);
+    folders.startRound();
+    FolderIds ids(folders);
+    const qint32 outputFolder = settings.outputWhereFileIs ? -1 : ids.of(settings.customOutputDir);
+
+    struct Place {
+        qint32 source = -1;
+        qint32 target = -1;
+    };
+    std::vector<Place> places(size);
+    std::vector<bool> duplicate(size), candidate(size);
+    QHash<PathKey, qint32> firstByTarget;
+    firstByTarget.reserve(count);
+    bool targetsOnDisk = false;
+    for (qint32 row = 0; row < count; ++row) {
+        const RenameEntry& e = list.at(row);
+        Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
+        Place& place = places[static_cast<std::size_t>(row)];
+        place.source = ids.of(e.directory);
+        place.target = outputFolder >= 0 ? outputFolder : place.source;
+        const QSet<QString>* sourceNames = ids.names(place.source);
+        if (!namesAFile(e.renout))
+            planned.status = EntryStatus::InvalidName;
+        else if (tooLong(e.renout))
+            planned.status = EntryStatus::NameTooLong;
+        else if (sourceNames && !sourceNames->contains(e.filename))
+            planned.status = EntryStatus::Missing;
+        if (planned.status != EntryStatus::Ready)
+            continue;
+
+        const bool unchanged = place.target == place.source && e.renout == e.filename;
+        if (unchanged)
+            planned.status = EntryStatus::Unchanged;
+        const auto first = firstByTarget.constFind(PathKey(place.target, e.renout));
+        if (first != firstByTarget.cend()) {
+            duplicate[static_cast<std::size_t>(first.value())] = true;
+            duplicate[static_cast<std::size_t>(row)] = true;
+            continue;
+        }
+        firstByTarget.insert(PathKey(place.target, e.renout), row);
+        if (unchanged)
+            continue;
+        candidate[static_cast<std::size_t>(row)] = true;
+        const QSet<QString>* targetNames = ids.names(place.target);
+        targetsOnDisk = targetsOnDisk || !targetNames || targetNames->contains(e.renout);
+    }
+
+    // Which file holds each target that is on disk: a moving one leaves it first, any other
+    // keeps it, and then the entry wanting it stays too, and so on down the line.
+    std::vector<bool> taken(size);
+    if (targetsOnDisk) {
+        QHash<PathKey, qint32> bySource;
+        for (qint32 row = 0; row < count; ++row) {
+            if (candidate[static_cast<std::size_t>(row)])
+                bySource.insert(
+                    PathKey(places[static_cast<std::size_t>(row)].source, list.at(row).filename),
+                    row);
+        }
+        std::vector<qint32> dependent(size, -1);
+        for (qint32 row = 0; row < count; ++row) {
+            if (!candidate[static_cast<std::size_t>(row)])
+                continue;
+            const Place& place = places[static_cast<std::size_t>(row)];
+            const QString& renout = list.at(row).renout;
+            const qint32 holder = bySource.value(PathKey(place.target, renout), -1);
+            if (holder >= 0) {
+                plan.m_rows[static_cast<std::size_t>(row)].holder = holder;
+                dependent[static_cast<std::size_t>(holder)] = row;
+            } else if (const QSet<QString>* names = ids.names(place.target);
+                       names && names->contains(renout)) {
+                taken[static_cast<std::size_t>(row)] = true;
+            }
+        }
+        for (qint32 row = 0; row < count; ++row) {
+            if (!taken[static_cast<std::size_t>(row)])
+                continue;
+            for (qint32 next = dependent[static_cast<std::size_t>(row)];
+                 next >= 0 && !taken[static_cast<std::size_t>(next)];
+                 next = dependent[static_cast<std::size_t>(next)])
+                taken[static_cast<std::size_t>(next)] = true;
+        }
+    }
+
+    for (qint32 row = 0; row < count; ++row) {
+        const auto at = static_cast<std::size_t>(row);
+        Row& planned = plan.m_rows[at];
+        planned.moves = candidate[at] && !taken[at];
+        if (planned.status == EntryStatus::Ready || planned.status == EntryStatus::Unchanged) {
+            const RenameEntry& e = list.at(row);
+            if (duplicate[at])
+                planned.status = EntryStatus::Duplicate;
+            else if (taken[at])
+                planned.status = EntryStatus::NameTaken;
+            else if (planned.status == EntryStatus::Ready && e.renout.startsWith(u'.') &&
+                     !e.filename.startsWith(u'.'))
+                planned.status = EntryStatus::BecomesHidden;
+        }
+        if (needsCheck(planned.status))
+            ++plan.m_toCheck;
+    }
+    return plan;
+}
+
+} // namespace quillane

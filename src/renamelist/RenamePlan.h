@@ -1,0 +1,61 @@
+#pragma once
+
+#include "renamelist/FolderNames.h"
+#include "renamelist/RenameList.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace quillane {
+
+// Where renamed files go and which attributes they get.
+struct RunSettings {
+    bool outputWhereFileIs = true;
+    QString customOutputDir;
+    bool newAttributesOn = false;
+    int newAttributeValue = 0;
+
+    const QString& targetDirectory(const RenameEntry& entry) const {
+        return outputWhereFileIs ? entry.directory : customOutputDir;
+    }
+};
+
+// The status column's texts, empty for Ready.
+const QString& statusText(EntryStatus status);
+// Whether the status is a problem the user should look at before a run.
+bool needsCheck(EntryStatus status);
+// Whether a new name can name a file in its folder: not empty, "." or "..", and holding no path
+// separator or NUL. Any other name would reach another folder, or none.
+bool namesAFile(const QString& name);
+
+// What a run would do with every entry, as the list and the disk stand now: each entry's status,
+// and for the files that leave names other entries want, which must go first.
+class RenamePlan {
+public:
+    // Looks at every folder involved once through `folders`; lists none that it has seen
+    // unchanged.
+    static RenamePlan make(const RenameList& list, const RunSettings& settings,
+                           FolderNames& folders);
+
+    EntryStatus status(qint32 row) const { return m_rows[static_cast<std::size_t>(row)].status; }
+    // Entries showing a status that needs a check.
+    qint32 toCheck() const { return m_toCheck; }
+    // The file gets its new name in the run, with nothing but other moving files in the way.
+    bool moves(qint32 row) const { return m_rows[static_cast<std::size_t>(row)].moves; }
+    // The listed entry whose file holds this entry's target now and is to leave it first, whether
+    // or not it can; -1 for none. Such a file is never one to overwrite.
+    qint32 holderOfTarget(qint32 row) const { return m_rows[static_cast<std::size_t>(row)].holder; }
+
+private:
+    struct Row {
+        EntryStatus status = EntryStatus::Ready;
+        bool moves = false;
+        qint32 holder = -1;
+    };
+
+    std::vector<Row> m_rows;
+    qint32 m_toCheck = 0;
+};
+
+} // namespace quillane

@@ -1,0 +1,133 @@
+#include "renamelist/RenamePlan.h"
+
+#include "platform/PathText.h"
+#include "platform/PosixFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+namespace {
+
+// Counts the folder listings a plan asks for.
+class CountingFileSystem final : public PosixFileSystem {
+public:
+    std::optional<FolderNameListing> folderNames(const QString& directory) override {
+        ++listings;
+        return PosixFileSystem::folderNames(directory);
+    }
+    int listings = 0;
+};
+
+class RenamePlanTest : public testing::Test {
+protected:
+    void make(const QString& name) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    }
+    // "old>new" rows; "sub/old" for a file in a subfolder.
+    void list(const QStringList& renames) {
+        for (const QString& rename : renames) {
+            const QString path = dir.filePath(rename.section(u'>', 0, 0));
+            entries.append(folderOf(path), fileNameOf(path));
+            entries.setCell(entries.count() - 1, ListColumn::Renout, rename.section(u'>', 1));
+        }
+    }
+    // A folder stamp a second change could not share.
+    void age(const QString& folder) {
+        const timespec times[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0), 0);
+    }
+    QStringList statuses(const RenamePlan& plan) const {
+        QStringList texts;
+        for (qint32 row = 0; row < entries.count(); ++row)
+            texts.append(statusText(plan.status(row)));
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    RenameList entries;
+    CountingFileSystem files;
+    FolderNames folders{files};
+};
+
+TEST_F(RenamePlanTest, GivesEveryEntryTheStatusOfWhatTheRunWouldMeet) {
+    for (const char* name : {"a", "b", "c", "d", "x", "f", "g", "h", "i", "k", "l", "m", "n", "z"})
+        make(QString::fromLatin1(name));
+    list({u"a>a"_s, u"b>dup"_s, u"c>dup"_s, u"d>x"_s, u"f>"_s, u"f>s/t"_s,
+          u"g>"_s + QString(256, u'g'), u"gone>y"_s, u"h>.h"_s, u"i>j"_s, u"k>l"_s, u"l>k"_s,
+          u"m>n"_s, u"n>z"_s});
+    const RenamePlan plan = RenamePlan::make(entries, {}, folders);
+
+    EXPECT_EQ(statuses(plan),
+              (QStringList{u"Unchanged"_s, u"Duplicate"_s, u"Duplicate"_s, u"Name taken"_s,
+                           u"Invalid name"_s, u"Invalid name"_s, u"Name too long"_s, u"Missing"_s,
+                           u"Becomes hidden"_s, QString(), QString(), QString(), u"Name taken"_s,
+                           u"Name taken"_s}));
+    EXPECT_EQ(plan.toCheck(), 9);
+    // The swap moves, each file held by the other; the first of the duplicates gets the name.
+    EXPECT_TRUE(plan.moves(10));
+    EXPECT_EQ(plan.holderOfTarget(10), 11);
+    EXPECT_EQ(plan.holderOfTarget(11), 10);
+    EXPECT_TRUE(plan.moves(1));
+    EXPECT_FALSE(plan.moves(2));
+    // m waits for n, which cannot leave: neither moves.
+    EXPECT_EQ(plan.holderOfTarget(12), 13);
+    EXPECT_FALSE(plan.moves(12));
+    EXPECT_FALSE(plan.moves(0));
+}
+
+TEST_F(RenamePlanTest, NameTooLongCountsBytesOfTheFileSystemEncoding) {
+    make(u"a"_s);
+    make(u"b"_s);
+    list({u"a>"_s + QString(127, u'é'), u"b>"_s + QString(128, u'é')});
+    EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)),
+              (QStringList{QString(), u"Name too long"_s}));
+}
+
+TEST_F(RenamePlanTest, TargetsInTheOutputFolderAreCheckedThere) {
+    QDir(dir.path()).mkdir(u"out"_s);
+    make(u"a"_s);
+    make(u"b"_s);
+    make(u"out/a"_s);
+    make(u"out/b"_s);
+    list({u"a>a"_s, u"b>b"_s, u"out/b>c"_s});
+    RunSettings settings{.outputWhereFileIs = false, .customOutputDir = dir.filePath(u"out"_s)};
+    const RenamePlan plan = RenamePlan::make(entries, settings, folders);
+
+    EXPECT_EQ(statuses(plan), (QStringList{u"Name taken"_s, QString(), QString()}));
+    EXPECT_EQ(plan.holderOfTarget(1), 2);
+}
+
+TEST_F(RenamePlanTest, AFolderIsListedOnceWhileItStaysAsItWas) {
+    make(u"a"_s);
+    list({u"a>b"_s});
+    age(dir.path());
+    EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)), QStringList{QString()});
+    EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)), QStringList{QString()});
+    EXPECT_EQ(files.listings, 1);
+
+    make(u"b"_s);
+    EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)), QStringList{u"Name taken"_s});
+    EXPECT_EQ(files.listings, 2);
+    // Changed this very moment, it could change again under the same stamp: read each time.
+    EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)), QStringList{u"Name taken"_s});
+    EXPECT_EQ(files.listings, 3);
+}
+
+TEST_F(RenamePlanTest, AFolderThatCannotBeReadHidesNothingAndMissesNothing) {
+    list({u"nowhere/a>b"_s, u"nowhere/c>c"_s});
+    EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)),
+              (QStringList{QString(), u"Unchanged"_s}));
+}
+
+} // namespace
+} // namespace quillane
