@@ -20,32 +20,10 @@ using namespace Qt::StringLiterals;
 namespace quillane {
 namespace {
 
-// 10 folders of 10 subfolders of 1,000 files each, made once, in memory where possible.
-const QTemporaryDir& tree() {
-    static const QTemporaryDir dir(
-        (QFileInfo(u"/dev/shm"_s).isWritable() ? u"/dev/shm"_s : QDir::tempPath()) +
-        u"/quillane-tree-XXXXXX"_s);
-    static const bool made = [] {
-        for (int top = 0; top < 10; ++top) {
-            for (int sub = 0; sub < 10; ++sub) {
-                const QString folder = dir.path() + u"/album %1/day %2"_s.arg(top).arg(sub);
-                QDir().mkpath(folder);
-                const QByteArray base = QFile::encodeName(folder) + "/IMG_";
-                for (int file = 0; file < 1000; ++file)
-                    ::close(::open((base + QByteArray::number(file) + ".JPG").constData(),
-                                   O_WRONLY | O_CREAT, 0644));
-            }
-        }
-        return true;
-    }();
-    Q_UNUSED(made);
-    return dir;
-}
-
 double addSeconds = 0;
 
 void BM_AddDirectory_100k(benchmark::State& state) {
-    const QString root = tree().path();
+    const QString root = hundredThousandFileTree().path();
     double total = 0;
     for (auto _ : state) {
         PosixFileSystem files;
@@ -67,7 +45,7 @@ void BM_AddDirectory_100k(benchmark::State& state) {
 // For comparison: `find DIR -type f` on the same tree.
 void BM_FindTypeF_100k(benchmark::State& state) {
     const QByteArray command =
-        "find '" + QFile::encodeName(tree().path()) + "' -type f > /dev/null";
+        "find '" + QFile::encodeName(hundredThousandFileTree().path()) + "' -type f > /dev/null";
     double total = 0;
     for (auto _ : state) {
         const double seconds = secondsOf([&] {

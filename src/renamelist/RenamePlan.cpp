@@ -7,6 +7,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -28,7 +29,9 @@ public:
     explicit FolderIds(FolderNames& folders) : m_folders(folders) {}
 
     qint32 of(const QString& folder) {
-        if (m_last >= 0 && m_lastFolder == folder)
+        // Rows added together share their folder's text, so most rows are told by a pointer.
+        if (m_last >= 0 &&
+            (folder.constData() == m_lastFolder.constData() || folder == m_lastFolder))
             return m_last;
         auto found = m_ids.constFind(folder);
         if (found == m_ids.cend()) {
@@ -50,7 +53,60 @@ private:
     qint32 m_last = -1;
 };
 
-using PathKey = std::pair<qint32, QString>; // folder number, name
+// Rows by their folder number and a name, in open addressing over the row numbers: a slot holds
+// a row and its hash, eight bytes, so that a hundred thousand keys cost no allocation or
+// reference count each and the table stays in the cache. `KeyOf` gives a row's folder and name.
+template <typename KeyOf> class PathIndex {
+public:
+    PathIndex(std::size_t rows, KeyOf keyOf) : m_keyOf(keyOf) {
+        std::size_t capacity = 16;
+        while (capacity < rows * 2)
+            capacity *= 2;
+        m_slots.resize(capacity);
+        m_mask = capacity - 1;
+    }
+
+    // The row indexed under the path already, or -1 once `row` is indexed under it.
+    qint32 findOrAdd(qint32 folder, const QString& name, qint32 row) {
+        const quint32 hash = hashOf(folder, name);
+        Slot& slot = slotFor(hash, folder, name);
+        if (slot.row >= 0)
+            return slot.row;
+        slot = {hash, row};
+        return -1;
+    }
+    qint32 find(qint32 folder, const QString& name) {
+        return slotFor(hashOf(folder, name), folder, name).row;
+    }
+
+private:
+    struct Slot {
+        quint32 hash = 0;
+        qint32 row = -1;
+    };
+
+    static quint32 hashOf(qint32 folder, const QString& name) {
+        return static_cast<quint32>(qHash(QStringView(name)) ^
+                                    (static_cast<std::size_t>(folder) * 0x9E3779B97F4A7C15U));
+    }
+    // The slot holding the path, or the empty one where it would go.
+    Slot& slotFor(quint32 hash, qint32 folder, const QString& name) {
+        for (std::size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
+            Slot& slot = m_slots[at];
+            if (slot.row < 0)
+                return slot;
+            if (slot.hash == hash) {
+                const auto [slotFolder, slotName] = m_keyOf(slot.row);
+                if (slotFolder == folder && slotName == name)
+                    return slot;
+            }
+        }
+    }
+
+    KeyOf m_keyOf;
+    std::vector<Slot> m_slots;
+    std::size_t m_mask = 0;
+};
 
 } // namespace
 
@@ -104,8 +160,11 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     };
     std::vector<Place> places(size);
     std::vector<bool> duplicate(size), candidate(size);
-    QHash<PathKey, qint32> firstByTarget;
-    firstByTarget.reserve(count);
+    const auto targetOf = [&](qint32 row) {
+        return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].target,
+                                                 list.at(row).renout);
+    };
+    PathIndex firstByTarget(size, targetOf);
     bool targetsOnDisk = false;
     for (qint32 row = 0; row < count; ++row) {
         const RenameEntry& e = list.at(row);
@@ -126,13 +185,11 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         const bool unchanged = place.target == place.source && e.renout == e.filename;
         if (unchanged)
             planned.status = EntryStatus::Unchanged;
-        const auto first = firstByTarget.constFind(PathKey(place.target, e.renout));
-        if (first != firstByTarget.cend()) {
-            duplicate[static_cast<std::size_t>(first.value())] = true;
+        if (const qint32 first = firstByTarget.findOrAdd(place.target, e.renout, row); first >= 0) {
+            duplicate[static_cast<std::size_t>(first)] = true;
             duplicate[static_cast<std::size_t>(row)] = true;
             continue;
         }
-        firstByTarget.insert(PathKey(place.target, e.renout), row);
         if (unchanged)
             continue;
         candidate[static_cast<std::size_t>(row)] = true;
@@ -144,12 +201,15 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     // keeps it, and then the entry wanting it stays too, and so on down the line.
     std::vector<bool> taken(size);
     if (targetsOnDisk) {
-        QHash<PathKey, qint32> bySource;
+        const auto sourceOf = [&](qint32 row) {
+            return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].source,
+                                                     list.at(row).filename);
+        };
+        PathIndex bySource(size, sourceOf);
         for (qint32 row = 0; row < count; ++row) {
             if (candidate[static_cast<std::size_t>(row)])
-                bySource.insert(
-                    PathKey(places[static_cast<std::size_t>(row)].source, list.at(row).filename),
-                    row);
+                bySource.findOrAdd(places[static_cast<std::size_t>(row)].source,
+                                   list.at(row).filename, row);
         }
         std::vector<qint32> dependent(size, -1);
         for (qint32 row = 0; row < count; ++row) {
@@ -157,7 +217,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 continue;
             const Place& place = places[static_cast<std::size_t>(row)];
             const QString& renout = list.at(row).renout;
-            const qint32 holder = bySource.value(PathKey(place.target, renout), -1);
+            const qint32 holder = bySource.find(place.target, renout);
             if (holder >= 0) {
                 plan.m_rows[static_cast<std::size_t>(row)].holder = holder;
                 dependent[static_cast<std::size_t>(holder)] = row;
