@@ -97,6 +97,10 @@ TEST_F(RenameListModelTest, TheStatusHeaderCountsTheEntriesToCheck) {
     EXPECT_FALSE(model.data(model.index(1, 2), RenameListModel::NeedsCheckRole).toBool());
     model.refreshRenOutput(rules, DateTimeStamper::system());
     EXPECT_EQ(header.count(), 1);
+    // The status column sorts like the others: empty first.
+    EXPECT_EQ(model.clickColumn(ListColumn::Status).order, Qt::AscendingOrder);
+    EXPECT_EQ(model.data(model.index(0, 1)).toString(), u"c"_s);
+    EXPECT_EQ(model.data(model.index(2, status)).toString(), u"Duplicate"_s);
 
     model.setSelected(0, true);
     model.setSelected(1, true);

@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -44,6 +46,24 @@ void fillExample(quillanemainfrm& window) {
     QTest::keyClicks(window.findChild<QLineEdit*>(u"new_ext_txt"_s), u"jpg"_s);
 }
 
+// Real files in a folder of their own, renamed so that the status column has something to say:
+// numbers that shift down, a name a file outside the list holds, a file gone since it was added.
+void fillWithConflicts(quillanemainfrm& window, const QTemporaryDir& dir) {
+    const QStringList names{u"Lisbon 2.jpg"_s, u"Lisbon 3.jpg"_s, u"Lisbon 4.jpg"_s,
+                            u"Porto.jpg"_s,    u"tram.jpg"_s,     u"tram.JPG"_s};
+    QList<ListedFile> files;
+    for (const QString& name : names) {
+        QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+        files.append({dir.path(), name});
+    }
+    QFile(dir.filePath(u"Lisbon 5.jpg"_s)).open(QIODevice::WriteOnly);
+    QFile::remove(dir.filePath(u"tram.JPG"_s));
+    window.renameList().clear();
+    window.renameList().appendEntries(files);
+    window.Refresh_Buttons();
+    window.RefreshRenOutputLst();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,6 +87,14 @@ int main(int argc, char** argv) {
     gridOptions->trigger();
     saved = save(window, folder, u"grid-appearance.png"_s) && saved;
     gridOptions->trigger();
+    window.resize(window.size() * 10 / 13);
+
+    const QTemporaryDir conflicts;
+    fillWithConflicts(window, conflicts);
+    saved = save(window, folder, u"main-window-statuses.png"_s) && saved;
+    window.BusyMode();
+    saved = save(window, folder, u"main-window-busy.png"_s) && saved;
+    window.NotBusyMode();
 
     Preferencesfrm preferences(window.settings(), window.fileFilters(), dialogs, &dialogs, &window);
     preferences.show();

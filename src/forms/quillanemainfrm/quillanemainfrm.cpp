@@ -391,7 +391,9 @@ void quillanemainfrm::PlaceInStatusPanel() {
     const QRect panel = m_panels[2]->geometry();
     const int border = pixels(ProgressBorder);
     // The stop button takes the panel's right end, the bar the rest.
-    const int stopWidth = m_stopButton->sizeHint().width();
+    // As narrow as its caption allows, so the bar keeps most of the panel.
+    const int stopWidth =
+        m_stopButton->fontMetrics().horizontalAdvance(m_stopButton->text()) + 6 * border;
     m_progress->setGeometry(panel.left() + border, border, panel.width() - 3 * border - stopWidth,
                             bar->height() - 2 * border);
     m_stopButton->setGeometry(panel.right() - border - stopWidth, border, stopWidth,
