@@ -104,6 +104,9 @@ TEST_P(RenameRunTest, LeavesEveryFileWhereTheAnswersSay) {
         settings.customOutputDir = folder.dir.filePath(c.customDir);
         QDir(folder.path()).mkpath(c.customDir);
     }
+    QList<bool> existed;
+    for (qint32 row = 0; row < list.count(); ++row)
+        existed.append(QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)));
     RenameRun(list, files, dialogs, settings, {}).run();
 
     EXPECT_EQ(folder.contents(), c.after);
@@ -112,6 +115,11 @@ TEST_P(RenameRunTest, LeavesEveryFileWhereTheAnswersSay) {
         asked.append(QString(box.text).replace(folder.path(), u"D"_s));
     EXPECT_EQ(asked, c.questions);
     EXPECT_TRUE(dialogs.allAnswered());
+    // Every row whose file was there names it where it lies now.
+    for (qint32 row = 0; row < list.count(); ++row)
+        EXPECT_EQ(QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)),
+                  existed[row])
+            << list.at(row).filename.toStdString();
 }
 
 const auto Yes = MessageAnswer::Yes;

@@ -328,6 +328,14 @@ void quillanemainfrm::showToolbarHover(int position) {
     m_panels[0]->setText(toolbarHoverText(position, m_idleText));
 }
 
+void quillanemainfrm::changeEvent(QEvent* event) {
+    // Going to or back from another program, the files may have changed under the list; with
+    // folders unchanged the check costs a look at each.
+    if (event->type() == QEvent::ActivationChange && !m_busy)
+        m_list.recheck();
+    QMainWindow::changeEvent(event);
+}
+
 void quillanemainfrm::closeEvent(QCloseEvent* event) {
     // A run repaints the window as it goes, which lets a close request in; the run must end first.
     if (m_busy) {
