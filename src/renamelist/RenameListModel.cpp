@@ -67,6 +67,8 @@ void RenameListModel::refreshRenOutput(const RenameRuleSet& rules, const DateTim
 }
 
 void RenameListModel::setOutput(bool whereFileIs, const QString& customDir) {
+    if (whereFileIs == m_output.outputWhereFileIs && customDir == m_output.customOutputDir)
+        return;
     m_output.outputWhereFileIs = whereFileIs;
     m_output.customOutputDir = customDir;
     recheck();

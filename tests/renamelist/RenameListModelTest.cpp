@@ -5,7 +5,10 @@
 #include "tests/rules/FixedClock.h"
 
 #include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +110,24 @@ TEST_F(RenameListModelTest, TheStatusHeaderCountsTheEntriesToCheck) {
     model.removeSelected();
     EXPECT_EQ(model.headerData(status, Qt::Horizontal).toString(), u"Status"_s);
     EXPECT_EQ(model.data(model.index(0, status)).toString(), QString());
+}
+
+TEST(RenameListModelOutputTest, TheStatusesFollowWhereTheRunPutsTheFiles) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(u"out"_s);
+    for (const char* name : {"Image1", "out/Image1"})
+        QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    PosixFileSystem files;
+    RenameListModel model(files);
+    model.appendEntries({{dir.path(), u"Image1"_s}});
+    model.refreshRenOutput(RenameRuleSet{}, DateTimeStamper::system());
+    const int status = static_cast<int>(ListColumn::Status);
+    EXPECT_EQ(model.data(model.index(0, status)).toString(), u"Unchanged"_s);
+
+    model.setOutput(false, dir.filePath(u"out"_s));
+    EXPECT_EQ(model.data(model.index(0, status)).toString(), u"Name taken"_s);
+    model.setOutput(true, dir.filePath(u"out"_s));
+    EXPECT_EQ(model.data(model.index(0, status)).toString(), u"Unchanged"_s);
 }
 
 TEST_F(RenameListModelTest, SelectionCommandsOnlyTouchTheFlags) {
