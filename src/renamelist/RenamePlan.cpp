@@ -152,14 +152,16 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     plan.m_rows.resize(size);
     folders.startRound();
     FolderIds ids(folders);
-    const qint32 outputFolder = settings.outputWhereFileIs ? -1 : ids.of(settings.customOutputDir);
+    // The folder in the form the rows hold theirs, so that one folder is never taken for two.
+    const qint32 outputFolder =
+        settings.outputWhereFileIs ? -1 : ids.of(directoryCellForm(settings.customOutputDir));
 
     struct Place {
         qint32 source = -1;
         qint32 target = -1;
     };
     std::vector<Place> places(size);
-    std::vector<bool> duplicate(size), candidate(size);
+    std::vector<bool> duplicate(size), candidate(size), there(size);
     const auto targetOf = [&](qint32 row) {
         return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].target,
                                                  list.at(row).renout);
@@ -173,11 +175,14 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         place.source = ids.of(e.directory);
         place.target = outputFolder >= 0 ? outputFolder : place.source;
         const QSet<QString>* sourceNames = ids.names(place.source);
+        // A folder that cannot be read hides nothing: its files count as there.
+        const bool present = !sourceNames || sourceNames->contains(e.filename);
+        there[static_cast<std::size_t>(row)] = present;
         if (!namesAFile(e.renout))
             planned.status = EntryStatus::InvalidName;
         else if (tooLong(e.renout))
             planned.status = EntryStatus::NameTooLong;
-        else if (sourceNames && !sourceNames->contains(e.filename))
+        else if (!present)
             planned.status = EntryStatus::Missing;
         if (planned.status != EntryStatus::Ready)
             continue;
@@ -188,6 +193,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         if (const qint32 first = firstByTarget.findOrAdd(place.target, e.renout, row); first >= 0) {
             duplicate[static_cast<std::size_t>(first)] = true;
             duplicate[static_cast<std::size_t>(row)] = true;
+            planned.duplicateOf = first;
             continue;
         }
         if (unchanged)
@@ -197,8 +203,9 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         targetsOnDisk = targetsOnDisk || !targetNames || targetNames->contains(e.renout);
     }
 
-    // Which file holds each target that is on disk: a moving one leaves it first, any other
-    // keeps it, and then the entry wanting it stays too, and so on down the line.
+    // Which file holds each target that is on disk: a moving one leaves it first; any other keeps
+    // it, listed or not, and then the entry wanting it stays too, and so on down the line. A file
+    // listed twice is held by its first row.
     std::vector<bool> taken(size);
     if (targetsOnDisk) {
         const auto sourceOf = [&](qint32 row) {
@@ -207,7 +214,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         };
         PathIndex bySource(size, sourceOf);
         for (qint32 row = 0; row < count; ++row) {
-            if (candidate[static_cast<std::size_t>(row)])
+            if (there[static_cast<std::size_t>(row)])
                 bySource.findOrAdd(places[static_cast<std::size_t>(row)].source,
                                    list.at(row).filename, row);
         }
@@ -217,10 +224,14 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 continue;
             const Place& place = places[static_cast<std::size_t>(row)];
             const QString& renout = list.at(row).renout;
+            Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
             const qint32 holder = bySource.find(place.target, renout);
-            if (holder >= 0) {
-                plan.m_rows[static_cast<std::size_t>(row)].holder = holder;
+            if (holder >= 0 && candidate[static_cast<std::size_t>(holder)]) {
+                planned.holder = holder;
                 dependent[static_cast<std::size_t>(holder)] = row;
+            } else if (holder >= 0) {
+                planned.heldByListed = true;
+                taken[static_cast<std::size_t>(row)] = true;
             } else if (const QSet<QString>* names = ids.names(place.target);
                        names && names->contains(renout)) {
                 taken[static_cast<std::size_t>(row)] = true;

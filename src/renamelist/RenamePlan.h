@@ -46,12 +46,22 @@ public:
     // The listed entry whose file holds this entry's target now and is to leave it first, whether
     // or not it can; -1 for none. Such a file is never one to overwrite.
     qint32 holderOfTarget(qint32 row) const { return m_rows[static_cast<std::size_t>(row)].holder; }
+    // A listed file that does not move in this run holds the target: never one to overwrite.
+    bool heldByListed(qint32 row) const {
+        return m_rows[static_cast<std::size_t>(row)].heldByListed;
+    }
+    // For the second and later entries wanting one target, the first of them; -1 otherwise.
+    qint32 duplicateOf(qint32 row) const {
+        return m_rows[static_cast<std::size_t>(row)].duplicateOf;
+    }
 
 private:
     struct Row {
         EntryStatus status = EntryStatus::Ready;
         bool moves = false;
+        bool heldByListed = false;
         qint32 holder = -1;
+        qint32 duplicateOf = -1;
     };
 
     std::vector<Row> m_rows;

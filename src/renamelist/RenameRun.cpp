@@ -57,9 +57,14 @@ QString cannotNameAFile(const QString& name) {
     return u"its new name "_s + quoted(name) + u" cannot name a file. The file keeps its name."_s;
 }
 
+QString filledByTheRun() {
+    return u"another file of this run now has this name, so this row is left alone."_s;
+}
+
 QString stillHeld(const QString& target) {
     return quoted(target) +
-           u" is still held by a listed file that was not renamed. The file keeps its name."_s;
+           u" is held by another listed file, which the run does not overwrite. The file keeps its "
+           "name."_s;
 }
 
 // Causes that other files of the run may share: told together at the end, and the run goes on.
@@ -95,7 +100,10 @@ QString runSummary(const RunResult& result) {
 RenameRun::RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunSettings settings,
                      RunProgress progress)
     : m_list(list), m_files(files), m_dialogs(dialogs), m_settings(std::move(settings)),
-      m_progress(std::move(progress)) {}
+      m_progress(std::move(progress)) {
+    // In the form the rows hold their folders, so that paths of one folder compare equal.
+    m_settings.customOutputDir = directoryCellForm(m_settings.customOutputDir);
+}
 
 RunResult RenameRun::run() {
     const qint32 count = m_list.count();
@@ -104,6 +112,7 @@ RunResult RenameRun::run() {
     FolderNames folders(m_files);
     m_plan = RenamePlan::make(m_list, m_settings, folders);
     m_done.assign(static_cast<std::size_t>(count), false);
+    m_filled.clear();
     if (m_progress.start)
         m_progress.start(count);
     m_finished = 0;
@@ -159,15 +168,23 @@ RenameRun::EntryEnd RenameRun::process(qint32 row) {
         return end;
     for (std::size_t i = chain.size() - 1; i > 0; --i) {
         if (renameEntry(chain[i]) == EntryEnd::EndRun) {
-            if (parked && returnToOldName(row, parked->temporary, parked->savedAttributes) ==
-                              parked->temporary) {
-                const RenameEntry& entry = m_list.at(row);
-                problem(parked->temporary, leftUnderTemporaryName(entry.filename));
+            if (parked) {
+                // The failure that ended the run stays the report's last line.
+                const RunProblem ending = m_result.problems.takeLast();
+                unpark(row, *parked);
+                m_result.problems.append(ending);
+                finishEntry(false);
             }
             return EntryEnd::EndRun;
         }
     }
     return parked ? place(row, *parked) : EntryEnd::Next;
+}
+
+void RenameRun::unpark(qint32 row, const Parked& parked) {
+    const QString oldName = m_list.at(row).filename;
+    if (returnToOldName(row, parked.temporary, parked.savedAttributes) == parked.temporary)
+        problem(parked.temporary, leftUnderTemporaryName(oldName));
 }
 
 void RenameRun::problem(const QString& path, const QString& why) {
@@ -202,6 +219,14 @@ FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& 
         if (skip == MessageAnswer::Yes || skip == MessageAnswer::YesToAll)
             return moved;
     }
+}
+
+bool RenameRun::mayOverwrite(qint32 row, const QString& target) const {
+    // What the run put there is a listed file, unless it is the first of this row's duplicates,
+    // the one case where the run asks.
+    if (const auto filled = m_filled.constFind(target); filled != m_filled.cend())
+        return filled.value() == m_plan.duplicateOf(row);
+    return m_plan.holderOfTarget(row) < 0 && !m_plan.heldByListed(row);
 }
 
 bool RenameRun::overwriteAnswer(const QString& target) {
@@ -285,6 +310,13 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
         end = EntryEnd::EndRun;
         return std::nullopt;
     }
+    // The run itself put another file under this row's name: this row's own file is gone from
+    // it (missing, or listed twice and renamed already), and the other one is not its to move.
+    if (m_filled.contains(source)) {
+        problem(source, filledByTheRun());
+        finishEntry(false);
+        return std::nullopt;
+    }
 
     // A name of its own: made by the platform, then freed for the move.
     const TempFileResult made = m_files.createTempFile(entry.directory, TemporaryPrefix);
@@ -333,10 +365,8 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
         moved = moveAskingWhenMissing(temporary, target, target);
         if (moved.outcome != FileOutcome::TargetExists)
             break;
-        if (m_plan.holderOfTarget(row) >= 0) {
-            // A listed file that was to leave the name is still there: it is no file to delete.
-            if (returnToOldName(row, temporary, parked.savedAttributes) == temporary)
-                problem(temporary, leftUnderTemporaryName(entry.filename));
+        if (!mayOverwrite(row, target)) {
+            unpark(row, parked);
             problem(source, stillHeld(target));
             finishEntry(false);
             return EntryEnd::Next;
@@ -353,6 +383,8 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
             m_progress.value(m_finished + 1);
         const QString oldNameThere = pathIn(targetDirectory, entry.filename);
         if (m_files.move(temporary, oldNameThere).ok()) {
+            if (oldNameThere != source)
+                m_filled.insert(oldNameThere, row);
             giveAttributes(oldNameThere, parked.savedAttributes);
             m_list.setCell(row, ListColumn::Directory, targetDirectory);
         } else {
@@ -375,6 +407,7 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
         return putBack(row, temporary, parked.savedAttributes, target, moved);
 
     // The file has its new name; attributes that cannot be set are told, and the run goes on.
+    m_filled.insert(target, row);
     giveAttributes(target, m_settings.newAttributesOn ? m_settings.newAttributeValue
                                                       : parked.savedAttributes);
     m_list.setCell(row, ListColumn::Filename, entry.renout);

@@ -5,6 +5,7 @@
 #include "renamelist/RenameList.h"
 #include "renamelist/RenamePlan.h"
 
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -73,6 +74,9 @@ private:
     // Returns the final result; SourceMissing means the user chose to skip.
     FileResult moveAskingWhenMissing(const QString& from, const QString& to,
                                      const QString& missingPath);
+    // Whether the file at the target may be one to ask about overwriting: never a listed file the
+    // run did not mean to replace.
+    bool mayOverwrite(qint32 row, const QString& target) const;
     bool overwriteAnswer(const QString& target);
     void giveAttributes(const QString& path, int attributes);
     // Puts the file back under its old name where it can, attributes as they were; the row names
@@ -85,6 +89,8 @@ private:
                      const QString& failedTarget, const FileResult& failure);
     // A failure before the file left its name.
     EntryEnd notMoved(const QString& source, const QString& target, const FileResult& failure);
+    // Back to the old name where it can; told where it stays under its temporary name.
+    void unpark(qint32 row, const Parked& parked);
     void problem(const QString& path, const QString& why);
     void finishEntry(bool renamed);
     bool stopAsked() const { return m_progress.stopAsked && m_progress.stopAsked(); }
@@ -96,6 +102,8 @@ private:
     RunProgress m_progress;
     RenamePlan m_plan;
     std::vector<bool> m_done;
+    // The paths this run put files at, and which row's.
+    QHash<QString, qint32> m_filled;
     qint32 m_finished = 0;
     RunResult m_result;
     std::optional<bool> m_overwriteAll;
