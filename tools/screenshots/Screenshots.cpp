@@ -4,6 +4,7 @@
 #include "forms/TechSupportDialog/TechSupportDialog.h"
 #include "forms/abtfrm/abtfrm.h"
 #include "forms/customfilefilterfrm/customfilefilterfrm.h"
+#include "forms/quillanemainfrm/MainWindowTexts.h"
 #include "forms/widgets/WidgetDialogs.h"
 #include "tools/StandaloneMainWindow.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -95,6 +97,22 @@ int main(int argc, char** argv) {
     window.BusyMode();
     saved = save(window, folder, u"main-window-busy.png"_s) && saved;
     window.NotBusyMode();
+    // The report is modal: it is drawn and closed from the event loop it runs.
+    QTimer::singleShot(0, [&] {
+        QWidget* report = QApplication::activeModalWidget();
+        saved = report != nullptr && save(*report, folder, u"run-report.png"_s) && saved;
+        if (report != nullptr)
+            report->close();
+    });
+    dialogs.showReport({ApplicationTitle,
+                        MainWindowText::RunReport,
+                        {conflicts.filePath(u"tram.JPG"_s) + u": could not be renamed to '"_s +
+                             conflicts.filePath(u"Lisbon 6.jpg"_s) +
+                             u"': No such file or directory. The file keeps its name."_s,
+                         conflicts.filePath(u"notes/a.txt"_s) +
+                             u": could not be renamed to 'a/b.txt': Permission denied. The file "
+                             "keeps its name."_s},
+                        DialogOwner::MainWindow});
 
     Preferencesfrm preferences(window.settings(), window.fileFilters(), dialogs, &dialogs, &window);
     preferences.show();

@@ -113,10 +113,11 @@ void WidgetDialogs::showReport(const ReportRequest& request) {
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     layout->addWidget(text);
-    auto* lines = new QPlainTextEdit(request.lines.join(u'\n'));
+    // A blank line between two, as a long line wraps.
+    auto* lines = new QPlainTextEdit(request.lines.join(u"\n\n"));
     lines->setObjectName(QStringLiteral("ReportLines"));
     lines->setReadOnly(true);
-    lines->setLineWrapMode(QPlainTextEdit::NoWrap);
+    lines->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     layout->addWidget(lines);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);

@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -12,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,7 +45,7 @@ template <typename Window> void whenShown(std::function<void(Window*)> act) {
     });
 }
 
-enum class Press { Ok, Yes, No, Escape };
+enum class Press { Ok, Yes, No, YesToAll, NoToAll, Escape };
 
 struct MessageCase {
     const char* name;
@@ -91,9 +94,11 @@ TEST_P(MessageBoxTest, ShowsTheRequestAndReturnsTheAnswer) {
             QApplication::sendEvent(box, &escape);
             return;
         }
-        const auto button = row.press == Press::Ok    ? QMessageBox::Ok
-                            : row.press == Press::Yes ? QMessageBox::Yes
-                                                      : QMessageBox::No;
+        const auto button = row.press == Press::Ok         ? QMessageBox::Ok
+                            : row.press == Press::Yes      ? QMessageBox::Yes
+                            : row.press == Press::YesToAll ? QMessageBox::YesToAll
+                            : row.press == Press::NoToAll  ? QMessageBox::NoToAll
+                                                           : QMessageBox::No;
         box->button(button)->click();
     });
     EXPECT_EQ(dialogs.showMessage(row.request), row.answer);
@@ -140,8 +145,52 @@ INSTANTIATE_TEST_SUITE_P(
                     QMessageBox::Yes | QMessageBox::No,
                     QMessageBox::Yes,
                     Press::No,
-                    MessageAnswer::No}),
+                    MessageAnswer::No},
+        MessageCase{
+            "ForAllEscapeAnswersNo",
+            {u"Kestrova Quillane"_s, u"'x' already exists. Overwrite?"_s, MessageIcon::Exclamation,
+             MessageButtons::YesNoToAll, MessageAnswer::No, false, DialogOwner::MainWindow},
+            QMessageBox::Warning,
+            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll,
+            QMessageBox::No,
+            Press::Escape,
+            MessageAnswer::No},
+        MessageCase{
+            "ForAllClickedYesToAll",
+            {u"Kestrova Quillane"_s, u"'x' cannot be found!"_s, MessageIcon::Exclamation,
+             MessageButtons::YesNoToAll, MessageAnswer::Yes, false, DialogOwner::MainWindow},
+            QMessageBox::Warning,
+            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll,
+            QMessageBox::Yes,
+            Press::YesToAll,
+            MessageAnswer::YesToAll},
+        MessageCase{
+            "ForAllClickedNoToAll",
+            {u"Kestrova Quillane"_s, u"'x' already exists. Overwrite?"_s, MessageIcon::Exclamation,
+             MessageButtons::YesNoToAll, MessageAnswer::No, false, DialogOwner::MainWindow},
+            QMessageBox::Warning,
+            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll,
+            QMessageBox::No,
+            Press::NoToAll,
+            MessageAnswer::NoToAll}),
     CaseName());
+
+TEST_F(WidgetDialogsTest, AReportListsItsLinesUnderItsTextInOneBox) {
+    whenShown<QDialog>([&](QDialog* box) {
+        EXPECT_EQ(box->objectName(), u"ReportBox"_s);
+        EXPECT_EQ(box->windowTitle(), u"Kestrova Quillane"_s);
+        EXPECT_EQ(box->parentWidget(), &mainWindow);
+        auto* lines = box->findChild<QPlainTextEdit*>(u"ReportLines"_s);
+        ASSERT_NE(lines, nullptr);
+        EXPECT_TRUE(lines->isReadOnly());
+        EXPECT_EQ(lines->toPlainText(), u"/a: why\n\n/b <c>: other"_s);
+        box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    dialogs.showReport({u"Kestrova Quillane"_s,
+                        u"These files were not renamed as planned:"_s,
+                        {u"/a: why"_s, u"/b <c>: other"_s},
+                        DialogOwner::MainWindow});
+}
 
 TEST_F(WidgetDialogsTest, OpenFilesReturnsTheChosenFullPathsOrNothing) {
     QTemporaryDir folder;
