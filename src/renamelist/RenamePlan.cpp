@@ -2,6 +2,7 @@
 
 #include "platform/PathText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 
@@ -134,6 +135,10 @@ bool needsCheck(EntryStatus status) {
     return false;
 }
 
+QString outputFolderForm(const QString& folder) {
+    return folder.isEmpty() ? folder : directoryCellForm(QDir::cleanPath(folder));
+}
+
 bool namesAFile(const QString& name) {
     if (name.isEmpty() || name == u"."_s || name == u".."_s)
         return false;
@@ -152,16 +157,15 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     plan.m_rows.resize(size);
     folders.startRound();
     FolderIds ids(folders);
-    // The folder in the form the rows hold theirs, so that one folder is never taken for two.
     const qint32 outputFolder =
-        settings.outputWhereFileIs ? -1 : ids.of(directoryCellForm(settings.customOutputDir));
+        settings.outputWhereFileIs ? -1 : ids.of(outputFolderForm(settings.customOutputDir));
 
     struct Place {
         qint32 source = -1;
         qint32 target = -1;
     };
     std::vector<Place> places(size);
-    std::vector<bool> duplicate(size), candidate(size), there(size);
+    std::vector<bool> duplicate(size), candidate(size), there(size), tries(size);
     const auto targetOf = [&](qint32 row) {
         return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].target,
                                                  list.at(row).renout);
@@ -184,10 +188,19 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             planned.status = EntryStatus::NameTooLong;
         else if (!present)
             planned.status = EntryStatus::Missing;
-        if (planned.status != EntryStatus::Ready)
+        if (planned.status == EntryStatus::InvalidName ||
+            planned.status == EntryStatus::NameTooLong)
+            continue;
+        const bool unchanged = place.target == place.source && e.renout == e.filename;
+        // Any row but these may reach its target in the run: a missing file may be back by then.
+        if (!unchanged) {
+            tries[static_cast<std::size_t>(row)] = true;
+            const QSet<QString>* targetNames = ids.names(place.target);
+            targetsOnDisk = targetsOnDisk || !targetNames || targetNames->contains(e.renout);
+        }
+        if (planned.status == EntryStatus::Missing)
             continue;
 
-        const bool unchanged = place.target == place.source && e.renout == e.filename;
         if (unchanged)
             planned.status = EntryStatus::Unchanged;
         if (const qint32 first = firstByTarget.findOrAdd(place.target, e.renout, row); first >= 0) {
@@ -196,11 +209,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             planned.duplicateOf = first;
             continue;
         }
-        if (unchanged)
-            continue;
-        candidate[static_cast<std::size_t>(row)] = true;
-        const QSet<QString>* targetNames = ids.names(place.target);
-        targetsOnDisk = targetsOnDisk || !targetNames || targetNames->contains(e.renout);
+        if (!unchanged)
+            candidate[static_cast<std::size_t>(row)] = true;
     }
 
     // Which file holds each target that is on disk: a moving one leaves it first; any other keeps
@@ -220,12 +230,18 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         }
         std::vector<qint32> dependent(size, -1);
         for (qint32 row = 0; row < count; ++row) {
-            if (!candidate[static_cast<std::size_t>(row)])
+            if (!tries[static_cast<std::size_t>(row)])
                 continue;
             const Place& place = places[static_cast<std::size_t>(row)];
             const QString& renout = list.at(row).renout;
             Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
             const qint32 holder = bySource.find(place.target, renout);
+            if (!candidate[static_cast<std::size_t>(row)]) {
+                // A later duplicate or a missing file: whoever holds its target now, listed, is
+                // not to be overwritten by it.
+                planned.heldByListed = holder >= 0 && holder != row;
+                continue;
+            }
             if (holder >= 0 && candidate[static_cast<std::size_t>(holder)]) {
                 planned.holder = holder;
                 dependent[static_cast<std::size_t>(holder)] = row;

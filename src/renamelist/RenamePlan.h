@@ -25,6 +25,9 @@ struct RunSettings {
 const QString& statusText(EntryStatus status);
 // Whether the status is a problem the user should look at before a run.
 bool needsCheck(EntryStatus status);
+// The custom output folder in the form the rows hold theirs ("sub/." and "sub/" as "sub"), so
+// that one folder is never taken for two.
+QString outputFolderForm(const QString& folder);
 // Whether a new name can name a file in its folder: not empty, "." or "..", and holding no path
 // separator or NUL. Any other name would reach another folder, or none.
 bool namesAFile(const QString& name);

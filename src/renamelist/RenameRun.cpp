@@ -101,8 +101,8 @@ RenameRun::RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunS
                      RunProgress progress)
     : m_list(list), m_files(files), m_dialogs(dialogs), m_settings(std::move(settings)),
       m_progress(std::move(progress)) {
-    // In the form the rows hold their folders, so that paths of one folder compare equal.
-    m_settings.customOutputDir = directoryCellForm(m_settings.customOutputDir);
+    // So that paths of one folder compare equal.
+    m_settings.customOutputDir = outputFolderForm(m_settings.customOutputDir);
 }
 
 RunResult RenameRun::run() {
@@ -222,10 +222,13 @@ FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& 
 }
 
 bool RenameRun::mayOverwrite(qint32 row, const QString& target) const {
-    // What the run put there is a listed file, unless it is the first of this row's duplicates,
-    // the one case where the run asks.
-    if (const auto filled = m_filled.constFind(target); filled != m_filled.cend())
-        return filled.value() == m_plan.duplicateOf(row);
+    // What the run put there is a listed file, unless another of this row's duplicates put it
+    // there: the one case where the run asks.
+    if (const auto filled = m_filled.constFind(target); filled != m_filled.cend()) {
+        const qint32 by = filled.value();
+        const qint32 first = m_plan.duplicateOf(row);
+        return first >= 0 && (by == first || m_plan.duplicateOf(by) == first);
+    }
     return m_plan.holderOfTarget(row) < 0 && !m_plan.heldByListed(row);
 }
 

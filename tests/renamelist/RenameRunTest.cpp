@@ -267,6 +267,27 @@ INSTANTIATE_TEST_SUITE_P(
                 {u"out/b=2"_s, u"out/x=old"_s},
                 {u"'D/out/x' already exists. Overwrite?"_s},
                 u"out"_s},
+        RunCase{"LaterDuplicateDoesNotOverwriteAListedFile",
+                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
+                {u"a>c"_s, u"b>c"_s, u"c>c"_s},
+                {},
+                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
+                {},
+                {}},
+        RunCase{"ThreeWantingOneNameAreAllAsked",
+                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
+                {u"a>n"_s, u"b>n"_s, u"c>n"_s},
+                {YesToAll},
+                {u"n=3"_s},
+                {u"'D/n' already exists. Overwrite?"_s},
+                {}},
+        RunCase{"OutputFolderWrittenWithADot",
+                {u"b=2"_s, u"out/x=old"_s},
+                {u"b>x"_s, u"out/b>y"_s},
+                {No},
+                {u"out/b=2"_s, u"out/x=old"_s},
+                {u"'D/out/x' already exists. Overwrite?"_s},
+                u"out/."_s},
         RunCase{"FileListedTwice",
                 {u"a=1"_s, u"b=2"_s},
                 {u"a>b"_s, u"b>a"_s, u"a>c"_s},
@@ -321,6 +342,26 @@ QString toldOf(const ScriptedDialogs& dialogs, const RunResult& result) {
     for (const RunProblem& problem : result.problems)
         told += problem.path + u": "_s + problem.why;
     return told;
+}
+
+// A missing file put back while its question is open does not overwrite the listed file that
+// holds its new name.
+TEST(RenameRunTest, AMissingFileBackAtItsQuestionLeavesAListedFileAlone) {
+    RunFolder folder({u"d=1"_s});
+    RenameList list = listOf(folder, {u"a>d"_s, u"d>d"_s});
+    ScriptedDialogs dialogs;
+    dialogs.answerMessage(MessageAnswer::No);
+    dialogs.whenAsked([&](const MessageRequest&) {
+        QFile back(folder.dir.filePath(u"a"_s));
+        EXPECT_TRUE(back.open(QIODevice::WriteOnly));
+        back.write("2");
+    });
+    PosixFileSystem files;
+    const RunResult result = RenameRun(list, files, dialogs, {}, {}).run();
+
+    EXPECT_EQ(folder.contents(), (QStringList{u"a=2"_s, u"d=1"_s}));
+    EXPECT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(result.problems.size(), 1);
 }
 
 TEST(RenameRunTest, ShiftsOfFiftyFilesCompleteInEitherDirectionAndListOrder) {
