@@ -23,6 +23,7 @@ public:
         return request.defaultButton;
     }
     void showReport(const ReportRequest&) override {}
+    int choose(const ChoiceRequest& request) override { return request.escapeButton; }
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest&) override { return {}; }
     std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
 };

@@ -15,6 +15,7 @@ packages=(
   python3
   pkg-config
   qt6-base-dev
+  libsqlite3-dev
   libgtest-dev
   libgmock-dev
   libbenchmark-dev

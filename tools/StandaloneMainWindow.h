@@ -2,6 +2,7 @@
 
 #include "forms/quillanemainfrm/quillanemainfrm.h"
 #include "forms/widgets/DesktopShell.h"
+#include "journal/RunJournal.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QSettingsStore.h"
 #include "settings/SettingNames.h"
@@ -17,7 +18,7 @@ class StandaloneMainWindow {
 public:
     explicit StandaloneMainWindow(Dialogs& dialogs)
         : m_window(MainWindowServices{
-              m_files, dialogs, m_shell, m_registry, m_stamper,
+              m_files, m_journal, dialogs, m_shell, m_registry, m_stamper,
               DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
               PlatformVersion{}, QStringLiteral(QUILLANE_RESOURCES_DIR)}) {
         m_window.load();
@@ -44,6 +45,7 @@ private:
     // The tip window stays shut unless asked for.
     Registry m_registry{withoutTips(m_store)};
     PosixFileSystem m_files;
+    RunJournal m_journal{m_home.filePath(QStringLiteral("journal.sqlite3"))};
     DesktopShell m_shell;
     DateTimeStamper m_stamper = DateTimeStamper::system();
     quillanemainfrm m_window;

@@ -1,6 +1,7 @@
 #include "forms/agreefrm/agreefrm.h"
 #include "forms/widgets/DesktopShell.h"
 #include "forms/widgets/WidgetDialogs.h"
+#include "journal/RunJournal.h"
 #include "platform/HostSystemQueries.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QSettingsStore.h"
@@ -18,13 +19,14 @@ int main(int argc, char** argv) {
     WidgetDialogs dialogs;
     DesktopShell shell;
     PosixFileSystem files;
+    RunJournal journal(RunJournal::defaultPath());
     HostSystemQueries system;
     QSettingsStore store(SettingName::ProgramKey);
     Registry registry(store);
     const DateTimeStamper stamper = DateTimeStamper::system();
     const QScreen* screen = QGuiApplication::primaryScreen();
 
-    agreefrm startup({system, dialogs, shell, files, registry, stamper,
+    agreefrm startup({system, dialogs, shell, files, journal, registry, stamper,
                       QCoreApplication::applicationDirPath(),
                       screen != nullptr ? qRound(screen->logicalDotsPerInchX()) : 96, &dialogs});
     if (!startup.load())

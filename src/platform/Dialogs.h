@@ -42,6 +42,20 @@ struct ReportRequest {
     friend bool operator==(const ReportRequest&, const ReportRequest&) = default;
 };
 
+// A question answered by one of its own buttons; the lines, when there are any, name what the
+// question is about, below its text.
+struct ChoiceRequest {
+    QString title;
+    QString text;
+    QStringList lines;
+    QStringList buttons;
+    int defaultButton = 0;
+    int escapeButton = 0; // Escape and the close box answer with this one
+    MessageIcon icon = MessageIcon::Question;
+    DialogOwner owner = DialogOwner::MainWindow;
+    friend bool operator==(const ChoiceRequest&, const ChoiceRequest&) = default;
+};
+
 // The open-file dialog with multiple selection.
 struct OpenFilesRequest {
     QString title;
@@ -72,6 +86,8 @@ public:
 
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
     virtual void showReport(const ReportRequest& request) = 0;
+    // The index of the button the user chose.
+    virtual int choose(const ChoiceRequest& request) = 0;
     // Nothing when the user cancels.
     virtual std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) = 0;
     // The chosen folder, or nothing when the user cancels.

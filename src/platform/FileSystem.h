@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace quillane {
@@ -73,6 +74,24 @@ struct FolderNameListing {
     QSet<QString> names;
 };
 
+// What tells a file apart wherever a rename takes it: a rename keeps its device and inode.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    // The same file, whatever its size or times became.
+    bool sameFile(const FileIdentity& other) const {
+        return device == other.device && inode == other.inode;
+    }
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// Told when a move to another file system has made the new file under its own name in the
+// target's folder, before any content is written; false abandons the move. So a journal can
+// know the copy before it exists as more than an empty file.
+using CopyNotice = std::function<bool(const QString& copyPath, const FileIdentity& copy)>;
+
 struct [[nodiscard]] TextFileResult {
     FileResult result;
     QString text;
@@ -86,8 +105,9 @@ public:
     // Renames or moves a file; never replaces an existing target, also not one that appears
     // while the move runs. Across file systems the file is copied and the source removed, so that
     // the file ends up in exactly one of the two places, and the target's name never holds a part
-    // of it.
-    virtual FileResult move(const QString& from, const QString& to) = 0;
+    // of it; `notice` hears of the copy first.
+    virtual FileResult move(const QString& from, const QString& to, const CopyNotice& notice) = 0;
+    FileResult move(const QString& from, const QString& to) { return move(from, to, {}); }
     virtual FileResult remove(const QString& path) = 0;
     // Never follows a symbolic link: a link's own attributes are read, and set only where the
     // platform can set them on the link itself.
@@ -104,6 +124,8 @@ public:
     folderNames(const QString& directory) = 0;
     // Nothing when the folder is not there or cannot be looked at.
     [[nodiscard]] virtual std::optional<FolderStamp> folderStamp(const QString& directory) = 0;
+    // The file under the path itself, a link not followed; nothing when there is none.
+    [[nodiscard]] virtual std::optional<FileIdentity> identity(const QString& path) = 0;
     virtual bool exists(const QString& path) = 0;
     virtual bool isDirectory(const QString& path) = 0;
     // The path with every link resolved, or empty when it cannot be resolved.

@@ -211,7 +211,8 @@ int renameWithoutReplacing(const QByteArray& source, const QByteArray& target) {
 
 // The file is in exactly one place whatever fails. The target's name is given only to the whole,
 // flushed copy: a kill while copying leaves the source and at most a "ren*.part" file.
-FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& target) {
+FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& target,
+                                const CopyNotice& notice) {
     struct stat st {};
     if (::lstat(source.constData(), &st) != 0)
         return errno == ENOENT ? outcome(FileOutcome::SourceMissing) : failed(errno);
@@ -245,6 +246,13 @@ FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& targ
     Descriptor out(::mkostemps(copy.data(), 5, O_CLOEXEC));
     if (!out.valid())
         return failed(errno);
+    if (notice) {
+        struct stat made {};
+        if (::fstat(out.get(), &made) != 0)
+            return abandonCopy(copy, errno);
+        if (!notice(QFile::decodeName(copy), posix::identityOf(made)))
+            return abandonCopy(copy, ECANCELED);
+    }
     if (!copyContents(in.get(), out.get()) || !copyExtendedAttributes(in.get(), out.get()) ||
         !copyModeAndTimes(out.get(), st) || ::fsync(out.get()) != 0 || out.close() != 0)
         return abandonCopy(copy, errno);
@@ -281,14 +289,20 @@ int parseDosAttribute(const char* text, ssize_t length) {
 
 } // namespace
 
-FileResult PosixFileSystem::move(const QString& from, const QString& to) {
+FileIdentity posix::identityOf(const struct stat& st) {
+    return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino),
+            static_cast<qint64>(st.st_size),
+            static_cast<qint64>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+FileResult PosixFileSystem::move(const QString& from, const QString& to, const CopyNotice& notice) {
     const QByteArray source = native(from);
     const QByteArray target = native(to);
     const int error = renameWithoutReplacing(source, target);
     if (error == 0)
         return FileResult::success();
     if (error == EXDEV)
-        return posix::moveByCopying(source, target);
+        return posix::moveByCopying(source, target, notice);
     return failedMove(error, source);
 }
 
@@ -482,6 +496,13 @@ std::optional<FolderStamp> PosixFileSystem::folderStamp(const QString& directory
     if (::stat(native(directory).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
         return std::nullopt;
     return stampOf(st);
+}
+
+std::optional<FileIdentity> PosixFileSystem::identity(const QString& path) {
+    struct stat st {};
+    if (::lstat(native(path).constData(), &st) != 0)
+        return std::nullopt;
+    return posix::identityOf(st);
 }
 
 bool PosixFileSystem::exists(const QString& path) {

@@ -8,7 +8,8 @@ namespace quillane {
 // permissions and in the extended attribute user.DOSATTRIB.
 class PosixFileSystem : public FileSystem {
 public:
-    FileResult move(const QString& from, const QString& to) override;
+    using FileSystem::move;
+    FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override;
     FileResult remove(const QString& path) override;
     AttributeResult attributes(const QString& path) override;
     FileResult setAttributes(const QString& path, int attributes) override;
@@ -17,6 +18,7 @@ public:
                                               const QString& pattern) override;
     std::optional<FolderNameListing> folderNames(const QString& directory) override;
     std::optional<FolderStamp> folderStamp(const QString& directory) override;
+    std::optional<FileIdentity> identity(const QString& path) override;
     bool exists(const QString& path) override;
     bool isDirectory(const QString& path) override;
     QString canonicalPath(const QString& path) override;

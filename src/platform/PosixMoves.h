@@ -4,10 +4,15 @@
 
 #include <QByteArray>
 
+#include <sys/stat.h>
+
 namespace quillane::posix {
 
 // A move between file systems: the file is copied under a temporary name beside the target, named
 // without replacing once it is whole and lasting, and only then is the source removed.
-FileResult moveByCopying(const QByteArray& source, const QByteArray& target);
+FileResult moveByCopying(const QByteArray& source, const QByteArray& target,
+                         const CopyNotice& notice = {});
+// What stat tells of a file, as the platform-free identity.
+FileIdentity identityOf(const struct stat& st);
 
 } // namespace quillane::posix

@@ -1,5 +1,6 @@
 #include "renamelist/RenameListModel.h"
 
+#include "platform/PathText.h"
 #include "renamelist/RefreshRenOutputLst.h"
 
 namespace quillane {
@@ -97,13 +98,29 @@ void RenameListModel::replan(ListColumn firstChanged) {
 }
 
 RunResult RenameListModel::renameFiles(FileSystem& files, Dialogs& dialogs, RunSettings settings,
-                                       RunProgress progress) {
+                                       RunProgress progress, RunRecorder* recorder) {
     RunResult result =
-        RenameRun(m_list, files, dialogs, std::move(settings), std::move(progress)).run();
+        RenameRun(m_list, files, dialogs, std::move(settings), std::move(progress), recorder).run();
     if (m_list.count() > 0)
         rowsChanged(0, m_list.count() - 1);
     recheck();
     return result;
+}
+
+void RenameListModel::followMoves(const QHash<QString, QString>& moved) {
+    if (moved.isEmpty())
+        return;
+    for (qint32 row = 0; row < m_list.count(); ++row) {
+        const RenameEntry& entry = m_list.at(row);
+        const auto found = moved.constFind(pathIn(entry.directory, entry.filename));
+        if (found == moved.cend())
+            continue;
+        m_list.setCell(row, ListColumn::Directory, directoryCellForm(folderOf(found.value())));
+        m_list.setCell(row, ListColumn::Filename, fileNameOf(found.value()));
+    }
+    if (m_list.count() > 0)
+        rowsChanged(0, m_list.count() - 1);
+    recheck();
 }
 
 void RenameListModel::rowsChanged(qint32 first, qint32 last) {

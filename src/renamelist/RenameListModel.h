@@ -8,6 +8,7 @@
 #include "rules/RenameRuleSet.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 
 namespace quillane {
@@ -63,7 +64,10 @@ public:
     // Renames every listed file; views read the cells live while it runs and hear of the rows
     // it rewrote once it ends.
     RunResult renameFiles(FileSystem& files, Dialogs& dialogs, RunSettings settings,
-                          RunProgress progress);
+                          RunProgress progress, RunRecorder* recorder = nullptr);
+
+    // Rows naming a file at a key of `moved` name it at its value; the statuses follow.
+    void followMoves(const QHash<QString, QString>& moved);
 
 Q_SIGNALS:
     void selectionFlagsChanged();

@@ -157,8 +157,9 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     plan.m_rows.resize(size);
     folders.startRound();
     FolderIds ids(folders);
-    const qint32 outputFolder =
-        settings.outputWhereFileIs ? -1 : ids.of(outputFolderForm(settings.customOutputDir));
+    const qint32 outputFolder = settings.outputWhereFileIs || !settings.rowTargets.empty()
+                                    ? -1
+                                    : ids.of(outputFolderForm(settings.customOutputDir));
 
     struct Place {
         qint32 source = -1;
@@ -177,7 +178,10 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
         Place& place = places[static_cast<std::size_t>(row)];
         place.source = ids.of(e.directory);
-        place.target = outputFolder >= 0 ? outputFolder : place.source;
+        if (const RowTarget* own = settings.rowTarget(row))
+            place.target = ids.of(own->directory);
+        else
+            place.target = outputFolder >= 0 ? outputFolder : place.source;
         const QSet<QString>* sourceNames = ids.names(place.source);
         // A folder that cannot be read hides nothing: its files count as there.
         const bool present = !sourceNames || sourceNames->contains(e.filename);

@@ -5,9 +5,26 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace quillane {
+
+// What a run does: renames the list, or takes the files of an earlier run back or on.
+enum class RunKind { Rename, Undo, Finish, PutBack };
+
+// A row of a run over the files of an earlier run, each going to a folder of its own.
+struct RowTarget {
+    QString directory;
+    // The row already names the file under a temporary name of its own; it goes on from there,
+    // and back to `oldPath`, with these attributes as the ones to restore (read from the file
+    // when not known).
+    bool parked = false;
+    QString oldPath;
+    std::optional<int> savedAttributes;
+    // The attributes the file gets at its target, instead of the run's own choice.
+    std::optional<int> attributesAtTarget;
+};
 
 // Where renamed files go and which attributes they get.
 struct RunSettings {
@@ -15,9 +32,24 @@ struct RunSettings {
     QString customOutputDir;
     bool newAttributesOn = false;
     int newAttributeValue = 0;
+    RunKind kind = RunKind::Rename;
+    // One per row, or none: the rows go where the two choices above say.
+    std::vector<RowTarget> rowTargets{};
+    // False: a file in the way or a missing file is reported instead of asked about, and
+    // nothing is overwritten.
+    bool asks = true;
 
-    const QString& targetDirectory(const RenameEntry& entry) const {
+    const QString& targetDirectory(qint32 row, const RenameEntry& entry) const {
+        if (!rowTargets.empty())
+            return rowTargets[static_cast<std::size_t>(row)].directory;
         return outputWhereFileIs ? entry.directory : customOutputDir;
+    }
+    const RowTarget* rowTarget(qint32 row) const {
+        return rowTargets.empty() ? nullptr : &rowTargets[static_cast<std::size_t>(row)];
+    }
+    bool parked(qint32 row) const {
+        const RowTarget* target = rowTarget(row);
+        return target != nullptr && target->parked;
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <array>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -57,6 +58,20 @@ QString cannotNameAFile(const QString& name) {
     return u"its new name "_s + quoted(name) + u" cannot name a file. The file keeps its name."_s;
 }
 
+QString noLongerThere() {
+    return u"the file is no longer here, so it was left alone."_s;
+}
+
+QString takenNow(const QString& target) {
+    return quoted(target) + u" is taken now and is not overwritten. The file stays here."_s;
+}
+
+QString notRecorded(const QString& why) {
+    return why +
+           u"\r\nWithout its record, a crash during this run could leave files under temporary "
+           "names that nothing tells of. Go on anyway?"_s;
+}
+
 QString filledByTheRun() {
     return u"another file of this run now has this name, so this row is left alone."_s;
 }
@@ -85,8 +100,11 @@ QString grouped(qint32 number) {
 } // namespace
 
 QString runSummary(const RunResult& result) {
-    QString text = u"Renamed %1 of %2 %3"_s.arg(grouped(result.renamed), grouped(result.total),
-                                                result.total == 1 ? u"file"_s : u"files"_s);
+    static const std::array<QString, 4> verbs{u"Renamed"_s, u"Renamed back"_s,
+                                              u"Finished renaming"_s, u"Put back"_s};
+    QString text = u"%1 %2 of %3 %4"_s.arg(verbs[static_cast<std::size_t>(result.kind)],
+                                           grouped(result.renamed), grouped(result.total),
+                                           result.total == 1 ? u"file"_s : u"files"_s);
     if (result.skipped > 0)
         text += u"; %1 skipped"_s.arg(grouped(result.skipped));
     const qint32 notReached = result.total - result.renamed - result.skipped;
@@ -98,9 +116,9 @@ QString runSummary(const RunResult& result) {
 }
 
 RenameRun::RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunSettings settings,
-                     RunProgress progress)
+                     RunProgress progress, RunRecorder* recorder)
     : m_list(list), m_files(files), m_dialogs(dialogs), m_settings(std::move(settings)),
-      m_progress(std::move(progress)) {
+      m_progress(std::move(progress)), m_recorder(recorder) {
     // So that paths of one folder compare equal.
     m_settings.customOutputDir = outputFolderForm(m_settings.customOutputDir);
 }
@@ -108,11 +126,16 @@ RenameRun::RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunS
 RunResult RenameRun::run() {
     const qint32 count = m_list.count();
     m_result = RunResult();
+    m_result.kind = m_settings.kind;
     m_result.total = count;
     FolderNames folders(m_files);
     m_plan = RenamePlan::make(m_list, m_settings, folders);
     m_done.assign(static_cast<std::size_t>(count), false);
     m_filled.clear();
+    if (!prepare()) {
+        m_result.stopped = true;
+        return m_result;
+    }
     if (m_progress.start)
         m_progress.start(count);
     m_finished = 0;
@@ -129,7 +152,73 @@ RunResult RenameRun::run() {
             break;
         }
     }
+    if (m_recorder) {
+        std::vector<QString> finalPaths;
+        finalPaths.reserve(static_cast<std::size_t>(count));
+        for (qint32 row = 0; row < count; ++row)
+            finalPaths.push_back(pathIn(m_list.at(row).directory, m_list.at(row).filename));
+        // Should the end not reach the record, the next start finds the run open and checks
+        // its files: nothing is lost but a line in the history.
+        if (const FileResult recorded = m_recorder->ended(m_result, finalPaths); !recorded.ok())
+            problem(QString(), recorded.message);
+    }
     return m_result;
+}
+
+bool RenameRun::prepare() {
+    const qint32 count = m_list.count();
+    m_temporaries.assign(static_cast<std::size_t>(count), QString());
+    m_noTemporary.clear();
+    std::vector<PlannedMove> moves(m_recorder ? static_cast<std::size_t>(count) : 0);
+    for (qint32 row = 0; row < count; ++row) {
+        const RenameEntry& entry = m_list.at(row);
+        const QString source = pathIn(entry.directory, entry.filename);
+        const QString& targetDirectory = m_settings.targetDirectory(row, entry);
+        const bool named = namesAFile(entry.renout) && !targetDirectory.isEmpty();
+        if (m_settings.parked(row))
+            m_temporaries[static_cast<std::size_t>(row)] = source;
+        else if (named)
+            reserveTemporary(row);
+        if (!m_recorder)
+            continue;
+        PlannedMove& move = moves[static_cast<std::size_t>(row)];
+        move.source = source;
+        move.temporary = m_temporaries[static_cast<std::size_t>(row)];
+        if (named)
+            move.target = pathIn(targetDirectory, entry.renout);
+        move.identity = m_files.identity(source);
+        if (const AttributeResult read = m_files.attributes(source);
+            move.identity && read.result.ok())
+            move.attributes = read.attributes;
+    }
+    if (!m_recorder)
+        return true;
+    const FileResult recorded = m_recorder->planned(moves);
+    if (recorded.ok())
+        return true;
+    const MessageAnswer answer = m_dialogs.showMessage(
+        {ApplicationTitle, notRecorded(recorded.message), MessageIcon::Exclamation,
+         MessageButtons::YesNo, MessageAnswer::No, false, DialogOwner::MainWindow});
+    if (answer != MessageAnswer::Yes)
+        return false;
+    m_recorder = nullptr;
+    return true;
+}
+
+void RenameRun::reserveTemporary(qint32 row) {
+    // A name of its own: made by the platform, then freed for the move.
+    const RenameEntry& entry = m_list.at(row);
+    const TempFileResult made = m_files.createTempFile(entry.directory, TemporaryPrefix);
+    const FileResult freed = made.result.ok() ? m_files.remove(made.path) : made.result;
+    if (freed.ok()) {
+        m_temporaries[static_cast<std::size_t>(row)] = made.path;
+        return;
+    }
+    m_temporaries[static_cast<std::size_t>(row)].clear();
+    // The reserving file is empty, but it is still a stray file the user should hear of.
+    const bool left = made.result.ok() && m_files.exists(made.path);
+    m_noTemporary.insert(row, noTemporaryName(freed.message) +
+                                  (left ? reservationLeft(made.path) : QString()));
 }
 
 RenameRun::EntryEnd RenameRun::process(qint32 row) {
@@ -182,9 +271,35 @@ RenameRun::EntryEnd RenameRun::process(qint32 row) {
 }
 
 void RenameRun::unpark(qint32 row, const Parked& parked) {
-    const QString oldName = m_list.at(row).filename;
+    const QString oldName = fileNameOf(oldPathOf(row));
     if (returnToOldName(row, parked.temporary, parked.savedAttributes) == parked.temporary)
         problem(parked.temporary, leftUnderTemporaryName(oldName));
+}
+
+RenameRun::EntryEnd RenameRun::leave(qint32 row, const Parked& parked, const QString& why) {
+    const QString whereNow = returnToOldName(row, parked.temporary, parked.savedAttributes);
+    problem(whereNow, why);
+    finishEntry(false);
+    return EntryEnd::Next;
+}
+
+bool RenameRun::recordSetAside(qint32 row, const QString& path) {
+    return !m_recorder || m_recorder->setAside(row, path).ok();
+}
+
+QString RenameRun::oldPathOf(qint32 row) const {
+    if (const RowTarget* own = m_settings.rowTarget(row); own && own->parked)
+        return own->oldPath;
+    const RenameEntry& entry = m_list.at(row);
+    return pathIn(entry.directory, entry.filename);
+}
+
+void RenameRun::nameRow(qint32 row, const QString& path) {
+    // The folder's text is kept as the row has it wherever the file stayed in that folder.
+    const RenameEntry& entry = m_list.at(row);
+    if (pathIn(entry.directory, fileNameOf(path)) != path)
+        m_list.setCell(row, ListColumn::Directory, folderOf(path));
+    m_list.setCell(row, ListColumn::Filename, fileNameOf(path));
 }
 
 void RenameRun::problem(const QString& path, const QString& why) {
@@ -199,14 +314,18 @@ void RenameRun::finishEntry(bool renamed) {
 }
 
 FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& to,
-                                            const QString& missingPath) {
+                                            const QString& missingPath, const CopyNotice& notice) {
     // After No to All a missing file is tried once more unasked; should it still be missing the
     // question comes, as a run that retried for ever would never end.
     bool triedUnasked = false;
     for (;;) {
-        FileResult moved = m_files.move(from, to);
+        FileResult moved = m_files.move(from, to, notice);
         if (moved.outcome != FileOutcome::SourceMissing || m_skipAll == true)
             return moved;
+        if (!m_settings.asks) {
+            problem(from, noLongerThere());
+            return moved;
+        }
         if (m_skipAll == false && !triedUnasked) {
             triedUnasked = true;
             continue;
@@ -250,23 +369,19 @@ void RenameRun::giveAttributes(const QString& path, int attributes) {
 
 QString RenameRun::returnToOldName(qint32 row, const QString& temporary,
                                    std::optional<int> savedAttributes) {
-    const RenameEntry& entry = m_list.at(row);
-    const QString source = pathIn(entry.directory, entry.filename);
+    const QString source = oldPathOf(row);
     QString whereNow = m_files.move(temporary, source).ok() ? source : temporary;
     // Attributes go back only where they were cleared.
     if (savedAttributes)
         giveAttributes(whereNow, *savedAttributes);
-    // The temporary names are made in the entry's own folder, so the name alone places them.
-    if (whereNow == temporary)
-        m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
+    nameRow(row, whereNow);
     return whereNow;
 }
 
 RenameRun::EntryEnd RenameRun::putBack(qint32 row, const QString& temporary,
                                        std::optional<int> savedAttributes,
                                        const QString& failedTarget, const FileResult& failure) {
-    const RenameEntry& entry = m_list.at(row);
-    const QString source = pathIn(entry.directory, entry.filename);
+    const QString source = oldPathOf(row);
     const QString whereNow = returnToOldName(row, temporary, savedAttributes);
     if (!sharedCause(failure)) {
         problem(source, runStopped(failedTarget, failure.message, whereNow));
@@ -306,7 +421,7 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
 std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
     const RenameEntry entry = m_list.at(row);
     const QString source = pathIn(entry.directory, entry.filename);
-    const QString& targetDirectory = m_settings.targetDirectory(entry);
+    const QString& targetDirectory = m_settings.targetDirectory(row, entry);
     const QString target = pathIn(targetDirectory, entry.renout);
     if (targetDirectory.isEmpty()) {
         problem(source, runStopped(target, NoOutputFolder, source));
@@ -321,20 +436,46 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
         return std::nullopt;
     }
 
-    // A name of its own: made by the platform, then freed for the move.
-    const TempFileResult made = m_files.createTempFile(entry.directory, TemporaryPrefix);
-    const FileResult freed = made.result.ok() ? m_files.remove(made.path) : made.result;
-    if (!freed.ok()) {
-        // The reserving file is empty, but it is still a stray file the user should hear of.
-        const bool left = made.result.ok() && m_files.exists(made.path);
-        problem(source,
-                noTemporaryName(freed.message) + (left ? reservationLeft(made.path) : QString()));
+    const RowTarget* own = m_settings.rowTarget(row);
+    if (own && own->parked) {
+        Parked parked{source};
+        if (own->savedAttributes) {
+            parked.savedAttributes = *own->savedAttributes;
+            if (const FileResult cleared = m_files.setAttributes(source, 0);
+                !cleared.ok() && cleared.outcome != FileOutcome::SourceMissing) {
+                end = putBack(row, source, own->savedAttributes, target, cleared);
+                return std::nullopt;
+            }
+            return parked;
+        }
+    }
+
+    const auto noTemporary = [&] {
+        problem(source, m_noTemporary.value(row));
         finishEntry(false);
         return std::nullopt;
+    };
+    Parked parked{m_temporaries[static_cast<std::size_t>(row)]};
+    if (parked.temporary.isEmpty())
+        return noTemporary();
+    FileResult moved = parked.temporary == source
+                           ? FileResult::success()
+                           : moveAskingWhenMissing(source, parked.temporary, target);
+    if (moved.outcome == FileOutcome::TargetExists) {
+        // Something took the reserved name since: another one, on record before the file goes.
+        reserveTemporary(row);
+        parked.temporary = m_temporaries[static_cast<std::size_t>(row)];
+        if (parked.temporary.isEmpty())
+            return noTemporary();
+        if (m_recorder) {
+            if (const FileResult recorded = m_recorder->temporaryChanged(row, parked.temporary);
+                !recorded.ok()) {
+                end = notMoved(source, target, recorded);
+                return std::nullopt;
+            }
+        }
+        moved = moveAskingWhenMissing(source, parked.temporary, target);
     }
-    Parked parked{made.path};
-
-    const FileResult moved = moveAskingWhenMissing(source, parked.temporary, target);
     if (moved.outcome == FileOutcome::SourceMissing) {
         finishEntry(false);
         return std::nullopt;
@@ -359,13 +500,16 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
 
 RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
     const RenameEntry entry = m_list.at(row);
-    const QString source = pathIn(entry.directory, entry.filename);
-    const QString& targetDirectory = m_settings.targetDirectory(entry);
+    const QString source = oldPathOf(row);
+    const QString& targetDirectory = m_settings.targetDirectory(row, entry);
     const QString target = pathIn(targetDirectory, entry.renout);
     const QString& temporary = parked.temporary;
+    const CopyNotice recordCopy = [this, row](const QString& copy, const FileIdentity& identity) {
+        return !m_recorder || m_recorder->copying(row, copy, identity).ok();
+    };
     FileResult moved;
     for (;;) {
-        moved = moveAskingWhenMissing(temporary, target, target);
+        moved = moveAskingWhenMissing(temporary, target, target, recordCopy);
         if (moved.outcome != FileOutcome::TargetExists)
             break;
         if (!mayOverwrite(row, target)) {
@@ -374,6 +518,8 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
             finishEntry(false);
             return EntryEnd::Next;
         }
+        if (!m_settings.asks)
+            return leave(row, parked, takenNow(target));
         if (overwriteAnswer(target)) {
             // Deleting needs no attribute change here, and the other file's are not ours to write.
             const FileResult removed = m_files.remove(target);
@@ -381,15 +527,22 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
                 return putBack(row, temporary, parked.savedAttributes, target, removed);
             continue;
         }
-        // No: the file goes back under its old name, in the target folder.
+        // No: the file goes back under its old name, in the target folder; a file an earlier run
+        // left under a temporary name goes back where it was.
         if (m_progress.value)
             m_progress.value(m_finished + 1);
-        const QString oldNameThere = pathIn(targetDirectory, entry.filename);
+        const QString oldNameThere =
+            m_settings.parked(row) ? source : pathIn(targetDirectory, fileNameOf(source));
+        if (oldNameThere != source && !recordSetAside(row, oldNameThere)) {
+            unpark(row, parked);
+            finishEntry(false);
+            return EntryEnd::Next;
+        }
         if (m_files.move(temporary, oldNameThere).ok()) {
             if (oldNameThere != source)
                 m_filled.insert(oldNameThere, row);
             giveAttributes(oldNameThere, parked.savedAttributes);
-            m_list.setCell(row, ListColumn::Directory, targetDirectory);
+            nameRow(row, oldNameThere);
         } else {
             giveAttributes(temporary, parked.savedAttributes);
             m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
@@ -411,8 +564,10 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
 
     // The file has its new name; attributes that cannot be set are told, and the run goes on.
     m_filled.insert(target, row);
-    giveAttributes(target, m_settings.newAttributesOn ? m_settings.newAttributeValue
-                                                      : parked.savedAttributes);
+    const RowTarget* own = m_settings.rowTarget(row);
+    giveAttributes(target, own && own->attributesAtTarget ? *own->attributesAtTarget
+                           : m_settings.newAttributesOn   ? m_settings.newAttributeValue
+                                                          : parked.savedAttributes);
     m_list.setCell(row, ListColumn::Filename, entry.renout);
     m_list.setCell(row, ListColumn::Directory, targetDirectory);
     finishEntry(true);

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "renamelist/RenameList.h"
 #include "renamelist/RenamePlan.h"
+#include "renamelist/RunRecorder.h"
 
 #include <QHash>
 #include <QString>
@@ -30,6 +31,7 @@ struct RunProblem {
 };
 
 struct RunResult {
+    RunKind kind = RunKind::Rename;
     qint32 total = 0;
     qint32 renamed = 0;    // files now under their new names
     qint32 skipped = 0;    // entries passed over: answered so, left alone or not renamed
@@ -46,11 +48,12 @@ QString runSummary(const RunResult& result);
 // Renames every listed file to the name in its renout cell, each through a temporary name of its
 // own. Files that leave names other entries want go first, so swaps, shifts and cycles complete;
 // the user is asked only about files really in the way and about missing files. Every file ends
-// under its old name, its new name, or a name the result tells.
+// under its old name, its new name, or a name the result tells. With a recorder, the plan is on
+// record before the first file moves, and so is every step the plan alone cannot tell.
 class RenameRun {
 public:
     RenameRun(RenameList& list, FileSystem& files, Dialogs& dialogs, RunSettings settings,
-              RunProgress progress);
+              RunProgress progress, RunRecorder* recorder = nullptr);
 
     RunResult run();
 
@@ -62,6 +65,10 @@ private:
         int savedAttributes = 0;
     };
 
+    // Every row's temporary name, and the plan on record; false when the user would rather not
+    // run without a record.
+    bool prepare();
+    void reserveTemporary(qint32 row);
     // The entry, after the moving files that hold its target; a cycle of them is opened by
     // parking this entry's file first.
     EntryEnd process(qint32 row);
@@ -73,7 +80,7 @@ private:
     // Moves from `from` to `to`, asking about a missing file until it appears or is skipped.
     // Returns the final result; SourceMissing means the user chose to skip.
     FileResult moveAskingWhenMissing(const QString& from, const QString& to,
-                                     const QString& missingPath);
+                                     const QString& missingPath, const CopyNotice& notice = {});
     // Whether the file at the target may be one to ask about overwriting: never a listed file the
     // run did not mean to replace.
     bool mayOverwrite(qint32 row, const QString& target) const;
@@ -91,7 +98,17 @@ private:
     EntryEnd notMoved(const QString& source, const QString& target, const FileResult& failure);
     // Back to the old name where it can; told where it stays under its temporary name.
     void unpark(qint32 row, const Parked& parked);
+    // A file that was not moved as planned, not asked about: reported, and back where it was.
+    EntryEnd leave(qint32 row, const Parked& parked, const QString& why);
+    // Before the file goes to its old name in the output folder; false when that cannot be
+    // recorded.
+    bool recordSetAside(qint32 row, const QString& path);
     void problem(const QString& path, const QString& why);
+    // Where the row's file goes back to: the row's own path, or for a file an earlier run left
+    // under a temporary name, the name it had before.
+    QString oldPathOf(qint32 row) const;
+    // The row's cells name the file at `path`.
+    void nameRow(qint32 row, const QString& path);
     void finishEntry(bool renamed);
     bool stopAsked() const { return m_progress.stopAsked && m_progress.stopAsked(); }
 
@@ -100,7 +117,12 @@ private:
     Dialogs& m_dialogs;
     RunSettings m_settings;
     RunProgress m_progress;
+    RunRecorder* m_recorder;
     RenamePlan m_plan;
+    // Each row's temporary name, reserved before the plan is recorded; empty when none could be
+    // made, and then `m_noTemporary` says why.
+    std::vector<QString> m_temporaries;
+    QHash<qint32, QString> m_noTemporary;
     std::vector<bool> m_done;
     // The paths this run put files at, and which row's.
     QHash<QString, qint32> m_filled;

@@ -15,8 +15,9 @@ public:
 
     int calls() const { return m_calls; }
 
-    FileResult move(const QString& from, const QString& to) override {
-        return fails() ? injected() : m_real.move(from, to);
+    using FileSystem::move;
+    FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override {
+        return fails() ? injected() : m_real.move(from, to, notice);
     }
     FileResult remove(const QString& path) override {
         return fails() ? injected() : m_real.remove(path);
@@ -39,6 +40,9 @@ public:
     }
     std::optional<FolderStamp> folderStamp(const QString& directory) override {
         return m_real.folderStamp(directory);
+    }
+    std::optional<FileIdentity> identity(const QString& path) override {
+        return m_real.identity(path);
     }
     bool exists(const QString& path) override { return m_real.exists(path); }
     bool isDirectory(const QString& path) override { return m_real.isDirectory(path); }

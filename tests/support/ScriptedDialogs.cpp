@@ -41,8 +41,18 @@ QList<ReportRequest> ScriptedDialogs::reports() const {
     return requestsOf<ReportRequest>(m_requests);
 }
 
+QList<ChoiceRequest> ScriptedDialogs::choices() const {
+    return requestsOf<ChoiceRequest>(m_requests);
+}
+
 bool ScriptedDialogs::allAnswered() const {
-    return m_messageAnswers.empty() && m_openFilesAnswers.empty() && m_folderAnswers.empty();
+    return m_messageAnswers.empty() && m_choiceAnswers.empty() && m_openFilesAnswers.empty() &&
+           m_folderAnswers.empty();
+}
+
+int ScriptedDialogs::choose(const ChoiceRequest& request) {
+    m_requests.append(request);
+    return takeFirst(m_choiceAnswers, request.escapeButton);
 }
 
 MessageAnswer ScriptedDialogs::showMessage(const MessageRequest& request) {

@@ -15,11 +15,13 @@ namespace quillane {
 // with no queued answer fails the test.
 class ScriptedDialogs final : public Dialogs {
 public:
-    using Request = std::variant<MessageRequest, ReportRequest, OpenFilesRequest, FolderRequest>;
+    using Request =
+        std::variant<MessageRequest, ReportRequest, ChoiceRequest, OpenFilesRequest, FolderRequest>;
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
     // Runs before each message box is answered, as a user might act while one is open.
     void whenAsked(std::function<void(const MessageRequest&)> act) { m_whenAsked = std::move(act); }
+    void answerChoice(int button) { m_choiceAnswers.push_back(button); }
     void answerOpenFiles(std::optional<OpenFilesResult> result) {
         m_openFilesAnswers.push_back(std::move(result));
     }
@@ -32,11 +34,13 @@ public:
     QList<MessageRequest> messages() const;
     // Reports need no answer.
     QList<ReportRequest> reports() const;
+    QList<ChoiceRequest> choices() const;
     // Whether every queued answer was used.
     bool allAnswered() const;
 
     MessageAnswer showMessage(const MessageRequest& request) override;
     void showReport(const ReportRequest& request) override { m_requests.append(request); }
+    int choose(const ChoiceRequest& request) override;
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) override;
     std::optional<QString> browseForFolder(const FolderRequest& request) override;
 
@@ -44,6 +48,7 @@ private:
     QList<Request> m_requests;
     std::function<void(const MessageRequest&)> m_whenAsked;
     std::deque<MessageAnswer> m_messageAnswers;
+    std::deque<int> m_choiceAnswers;
     std::deque<std::optional<OpenFilesResult>> m_openFilesAnswers;
     std::deque<std::optional<QString>> m_folderAnswers;
 };

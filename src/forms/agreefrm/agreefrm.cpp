@@ -23,8 +23,8 @@ bool agreefrm::load() {
         [this] { return SaveManifest(m_appDir, m_services.files); });
 
     m_mainWindow = std::make_unique<quillanemainfrm>(
-        MainWindowServices{m_services.files, m_services.dialogs, m_services.shell,
-                           m_services.registry, m_services.stamper, m_profile,
+        MainWindowServices{m_services.files, m_services.journal, m_services.dialogs,
+                           m_services.shell, m_services.registry, m_services.stamper, m_profile,
                            m_services.system.platformVersion(), m_appDir, m_services.owners});
     m_mainWindow->load();
     m_mainWindow->show();
@@ -32,6 +32,7 @@ bool agreefrm::load() {
     m_aboutIcons = prepareAboutIcons(m_appDir, QApplication::palette().color(QPalette::Window),
                                      m_services.dialogs);
     m_mainWindow->setAboutIcons(m_aboutIcons);
+    m_mainWindow->showStartupBoxes();
     return true;
 }
 

@@ -20,6 +20,7 @@ struct StartupServices {
     Dialogs& dialogs;
     Shell& shell;
     FileSystem& files;
+    RunJournal& journal;
     Registry& registry;
     const DateTimeStamper& stamper;
     QString executableFolder;

@@ -90,6 +90,8 @@ const QList<MainCommand>& mainCommands() {
 
         menu(Actions, L("&Actions"), MenuOffWhileBusy),
         item(Actions, L("RenameMnu"), L("&Rename"), L("Ctrl+R"), &W::RenameMnu_Click, List),
+        item(Actions, L("UndoRenameMnu"), L("&Undo Last Rename"), L("Ctrl+Z"),
+             &W::UndoRenameMnu_Click),
         separator(Actions, L("brk1mnu")),
         item(Actions, L("MoveUpMnu"), L("Move &Up"), L("Ctrl+U"), &W::MoveUpMnu_Click, Move),
         item(Actions, L("MoveDownMnu"), L("Move Dow&n"), L("Ctrl+N"), &W::MoveDownMnu_Click, Move),

@@ -13,6 +13,12 @@ inline constexpr QLatin1StringView CaptionStart("Kestrova Quillane v");
 inline constexpr QLatin1StringView Stop("Stop");
 inline constexpr QLatin1StringView StopRunQuestion("A rename run is in progress. Stop it?");
 inline constexpr QLatin1StringView RunReport("These files were not renamed as planned:");
+inline constexpr QLatin1StringView UnfinishedRun(
+    "The last rename run did not finish (started %1). %2 files are still under temporary names.");
+inline constexpr QLatin1StringView FinishTheRun("Finish the Run");
+inline constexpr QLatin1StringView PutThemBack("Put Them Back");
+inline constexpr QLatin1StringView NotNow("No");
+inline constexpr QLatin1StringView NothingToUndo("Undo the last rename run");
 } // namespace MainWindowText
 
 } // namespace quillane

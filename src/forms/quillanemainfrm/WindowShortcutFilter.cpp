@@ -30,7 +30,9 @@ bool WindowShortcutFilter::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (key.matches(QKeySequence::SelectAll) || !isWindowShortcut(key))
+    // A text box keeps its own select-all and undo.
+    if (key.matches(QKeySequence::SelectAll) || key.matches(QKeySequence::Undo) ||
+        !isWindowShortcut(key))
         return QObject::eventFilter(watched, event);
     // Left unclaimed, the override lets the shortcut run its command. The key itself arrives
     // only when that command is off, and must not edit the box then either.

@@ -75,10 +75,10 @@ bool isWindowsXP(const PlatformVersion& version) {
 } // namespace
 
 quillanemainfrm::quillanemainfrm(MainWindowServices services)
-    : m_files(services.files), m_dialogs(services.dialogs), m_shell(services.shell),
-      m_registry(services.registry), m_owners(services.owners), m_stamper(services.stamper),
-      m_profile(services.profile), m_platform(services.platform), m_appDir(services.AppDir),
-      m_settings(services.registry, services.dialogs, services.AppDir),
+    : m_files(services.files), m_journal(services.journal), m_dialogs(services.dialogs),
+      m_shell(services.shell), m_registry(services.registry), m_owners(services.owners),
+      m_stamper(services.stamper), m_profile(services.profile), m_platform(services.platform),
+      m_appDir(services.AppDir), m_settings(services.registry, services.dialogs, services.AppDir),
       m_filters(services.registry, services.dialogs), m_list(services.files),
       m_gatherer(m_list, services.files, services.dialogs, m_settings, m_filters) {
     setObjectName(u"quillanemainfrm"_s);
@@ -236,14 +236,19 @@ void quillanemainfrm::load() {
 
     m_settings.applyStartupSettings([this] { m_filters.repairAtStartup(); });
     showSettings();
-    if (m_settings.showTipOfTheDay())
-        TODMnu_Click();
 
     m_panels[0]->setText(MainWindowText::AwaitingJob);
     m_panels[2]->setText(MainWindowText::Idle);
     showStatePicture(false);
     Refresh_Buttons();
+    refreshUndo();
     RefreshRenOutputLst();
+}
+
+void quillanemainfrm::showStartupBoxes() {
+    offerRecovery();
+    if (m_settings.showTipOfTheDay())
+        TODMnu_Click();
 }
 
 int quillanemainfrm::pixels(int twipCount) const {
@@ -551,6 +556,76 @@ void quillanemainfrm::grdThis_ColumnClick(int column) {
 // --- the rename run
 
 void quillanemainfrm::RenameMnu_Click() {
+    const RenameRuleSet rules = m_rules->ruleSet();
+    runBusy([&](RunProgress progress) {
+        const std::unique_ptr<RunRecorder> recorder = m_journal.recordRun(
+            RunKind::Rename, 0,
+            rules.NewAttributesOn ? std::optional<int>(rules.newAttributeValue()) : std::nullopt);
+        return m_list.renameFiles(m_files, m_dialogs,
+                                  {!m_settings.outputToCustomDir(), m_settings.customOutputDir(),
+                                   rules.NewAttributesOn, rules.newAttributeValue()},
+                                  std::move(progress), recorder.get());
+    });
+}
+
+void quillanemainfrm::UndoRenameMnu_Click() {
+    const std::optional<JournalRun> last = m_journal.runToUndo();
+    if (!last || m_busy)
+        return;
+    runRecorded(setUpUndo(m_journal, m_files, *last));
+}
+
+void quillanemainfrm::runRecorded(RecordedRunSetup setup) {
+    runBusy(
+        [&](RunProgress progress) {
+            return RenameRun(setup.list, m_files, m_dialogs, setup.settings, std::move(progress),
+                             setup.recorder.get())
+                .run();
+        },
+        setup.leftOut);
+    QHash<QString, QString> moved;
+    for (qint32 row = 0; row < setup.list.count(); ++row) {
+        const RenameEntry& entry = setup.list.at(row);
+        const QString now = pathIn(entry.directory, entry.filename);
+        if (now != setup.formerPaths[static_cast<std::size_t>(row)])
+            moved.insert(setup.formerPaths[static_cast<std::size_t>(row)], now);
+    }
+    m_list.followMoves(moved);
+}
+
+void quillanemainfrm::offerRecovery() {
+    std::optional<RunRecovery> recovery = RunRecovery::find(m_journal, m_files);
+    if (!recovery)
+        return;
+    const qint32 stranded = recovery->stranded();
+    if (stranded == 0) {
+        // Nothing was left under a temporary name: the run ends as it lies, undoable as any.
+        (void)recovery->close();
+        refreshUndo();
+        return;
+    }
+    const int chosen = m_dialogs.choose(
+        {ApplicationTitle,
+         QString(MainWindowText::UnfinishedRun).arg(runTime(recovery->run().started)).arg(stranded),
+         recovery->blocked(),
+         {MainWindowText::FinishTheRun, MainWindowText::PutThemBack, MainWindowText::NotNow},
+         0,
+         2,
+         MessageIcon::Exclamation,
+         DialogOwner::MainWindow});
+    if (chosen == 0 || chosen == 1)
+        runRecorded(recovery->setUp(chosen == 0 ? RunKind::Finish : RunKind::PutBack));
+}
+
+void quillanemainfrm::refreshUndo() {
+    QAction* undo = m_commands->menuItem(u"UndoRenameMnu"_s);
+    const std::optional<JournalRun> last = m_journal.runToUndo();
+    undo->setEnabled(last.has_value());
+    undo->setStatusTip(last ? undoDescription(*last) : QString());
+}
+
+void quillanemainfrm::runBusy(const std::function<RunResult(RunProgress)>& run,
+                              const QList<RunProblem>& leftOut) {
     BusyMode();
     m_stopAsked = false;
     RunResult result;
@@ -558,7 +633,6 @@ void quillanemainfrm::RenameMnu_Click() {
         BusyPointer pointer;
         PaintThrottle throttle;
         RunInputGate gate(m_stopButton, [this] { m_stopAsked = true; });
-        const RenameRuleSet rules = m_rules->ruleSet();
         RunProgress progress{.start =
                                  [this, &throttle](qint32 maximum) {
                                      m_progress->setMaximum(std::max(maximum, 1));
@@ -573,12 +647,11 @@ void quillanemainfrm::RenameMnu_Click() {
                                  [this] {
                                      return m_stopAsked;
                                  }};
-        result = m_list.renameFiles(m_files, m_dialogs,
-                                    {!m_settings.outputToCustomDir(), m_settings.customOutputDir(),
-                                     rules.NewAttributesOn, rules.newAttributeValue()},
-                                    std::move(progress));
+        result = run(std::move(progress));
     }
+    result.problems = leftOut + result.problems;
     NotBusyMode();
+    refreshUndo();
     m_idleText = runSummary(result);
     m_panels[0]->setText(m_idleText);
     showRunReport(result);

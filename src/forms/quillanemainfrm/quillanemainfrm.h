@@ -4,6 +4,8 @@
 #include "forms/quillanemainfrm/MainLayout.h"
 #include "gathering/FileFilterStore.h"
 #include "gathering/FileGatherer.h"
+#include "journal/RecordedRuns.h"
+#include "journal/RunJournal.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
@@ -19,6 +21,7 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class QDockWidget;
@@ -38,6 +41,7 @@ class RuleControls;
 // What the main window works with; all of it outlives the window.
 struct MainWindowServices {
     FileSystem& files;
+    RunJournal& journal;
     Dialogs& dialogs;
     Shell& shell;
     Registry& registry;
@@ -59,6 +63,8 @@ public:
 
     // The load sequence: size, tool bar, stored settings, idle status, command states, preview.
     void load();
+    // Once the window shows: what an unfinished run left, then the tip of the day.
+    void showStartupBoxes();
 
     void BusyMode();
     void NotBusyMode();
@@ -75,6 +81,7 @@ public:
     void renamelst_Clear_cmd_Click();
     void ExitMnu_Click();
     void RenameMnu_Click();
+    void UndoRenameMnu_Click();
     void selposup_cmd_Click();
     void selposdown_cmd_Click();
     void MoveUpMnu_Click();
@@ -132,12 +139,22 @@ private:
     // The end every list command shares.
     void listCommandDone(Preview preview);
     void showRunReport(const RunResult& result);
+    // A run in busy mode with its progress and stop, then its summary and report.
+    void runBusy(const std::function<RunResult(RunProgress)>& run,
+                 const QList<RunProblem>& leftOut = {});
+    // A run over the files of a recorded run; the rows still listed follow their files.
+    void runRecorded(RecordedRunSetup setup);
+    // Offers to finish or undo what a run that did not finish left.
+    void offerRecovery();
+    // The undo command is on exactly when there is a run to undo, and names it.
+    void refreshUndo();
 
     int pixels(int twips) const;
     int twips(int pixels) const;
     FormSize formSize() const;
 
     FileSystem& m_files;
+    RunJournal& m_journal;
     Dialogs& m_dialogs;
     Shell& m_shell;
     Registry& m_registry;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quillane {
@@ -124,6 +125,31 @@ void WidgetDialogs::showReport(const ReportRequest& request) {
     layout->addWidget(buttons);
     box.resize(640, 360);
     box.exec();
+}
+
+int WidgetDialogs::choose(const ChoiceRequest& request) {
+    QMessageBox box(boxIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    ownerWindow(request.owner));
+    box.setObjectName(QStringLiteral("ChoiceBox"));
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> buttons;
+    for (const QString& caption : request.buttons)
+        buttons.append(box.addButton(caption, QMessageBox::AcceptRole));
+    if (request.defaultButton >= 0 && request.defaultButton < buttons.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons[request.defaultButton]));
+    if (request.escapeButton >= 0 && request.escapeButton < buttons.size())
+        box.setEscapeButton(buttons[request.escapeButton]);
+    // A few lines show at once; many also in full, scrolling.
+    constexpr qsizetype Shown = 10;
+    QStringList shown = request.lines.mid(0, Shown);
+    if (request.lines.size() > Shown) {
+        shown.append(QStringLiteral("... and %1 more.").arg(request.lines.size() - Shown));
+        box.setDetailedText(request.lines.join(u'\n'));
+    }
+    box.setInformativeText(shown.join(u'\n'));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen >= 0 ? static_cast<int>(chosen) : request.escapeButton;
 }
 
 std::optional<OpenFilesResult> WidgetDialogs::openFiles(const OpenFilesRequest& request) {

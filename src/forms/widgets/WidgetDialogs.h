@@ -19,6 +19,7 @@ public:
 
     MessageAnswer showMessage(const MessageRequest& request) override;
     void showReport(const ReportRequest& request) override;
+    int choose(const ChoiceRequest& request) override;
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) override;
     std::optional<QString> browseForFolder(const FolderRequest& request) override;
 

@@ -29,7 +29,7 @@ private:
 class AgreefrmTest : public testing::Test {
 protected:
     agreefrm startup(SystemQueries& system) {
-        return agreefrm({system, dialogs, shell, files, store.registry(), stamper,
+        return agreefrm({system, dialogs, shell, files, journal, store.registry(), stamper,
                          programFolder.path() + u'/', 96});
     }
     void shipIconFiles() {
@@ -43,6 +43,7 @@ protected:
     ScriptedDialogs dialogs;
     RecordingShell shell;
     PosixFileSystem files;
+    RunJournal journal{programFolder.filePath(QStringLiteral("state/journal.sqlite3"))};
     FixedClock clock{{QDate(2026, 12, 6), QTime(9, 0)}};
     DateTimeStamper stamper{clock, TimeNotation{}};
 };

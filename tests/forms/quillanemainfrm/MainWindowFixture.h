@@ -24,7 +24,7 @@ class MainWindowFixture : public testing::Test {
 public:
     void SetUp() override {
         window = std::make_unique<quillanemainfrm>(MainWindowServices{
-            files, dialogs, shell, store.registry(), stamper,
+            files, journal, dialogs, shell, store.registry(), stamper,
             DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
             PlatformVersion{}, folder.path()});
         window->load();
@@ -60,6 +60,8 @@ public:
     ScriptedDialogs dialogs;
     RecordingShell shell;
     PosixFileSystem files;
+    QTemporaryDir stateFolder;
+    RunJournal journal{stateFolder.filePath(QStringLiteral("journal.sqlite3"))};
     FixedClock clock{{QDate(2026, 12, 6), QTime(10, 30, 0)}};
     DateTimeStamper stamper{clock, TimeNotation{}};
     std::unique_ptr<quillanemainfrm> window;

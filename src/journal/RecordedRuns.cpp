@@ -1,0 +1,165 @@
+#include "journal/RecordedRuns.h"
+
+#include "platform/PathText.h"
+
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+
+namespace {
+
+QString quoted(const QString& path) {
+    return u"'"_s + path + u"'"_s;
+}
+
+QString noLongerRenamed() {
+    return u"the file this run renamed is no longer here, so nothing was moved."_s;
+}
+
+// A row that goes from `from` to `to`, in the list and its settings.
+void addRow(RecordedRunSetup& setup, const QString& from, const QString& to, RowTarget target) {
+    setup.list.append(directoryCellForm(folderOf(from)), fileNameOf(from));
+    const qint32 row = setup.list.count() - 1;
+    setup.list.setCell(row, ListColumn::Renout, fileNameOf(to));
+    target.directory = directoryCellForm(folderOf(to));
+    setup.settings.rowTargets.push_back(std::move(target));
+    setup.formerPaths.push_back(from);
+}
+
+} // namespace
+
+RunRecovery::RunRecovery(RunJournal& journal, FileSystem& files, JournalRun run)
+    : m_journal(&journal), m_files(&files), m_run(std::move(run)),
+      m_moves(journal.moves(m_run.id)) {
+    m_places.reserve(m_moves.size());
+    for (const JournalMove& move : m_moves) {
+        FinalPlace place = FinalPlace::Unknown;
+        if (!move.identity || move.temporary.isEmpty())
+            place = FinalPlace::Source;
+        else if (!move.target.isEmpty() && move.isFile(files.identity(move.target)))
+            place = FinalPlace::Target;
+        else if (move.identity->sameFile(files.identity(move.temporary).value_or(FileIdentity())))
+            place = FinalPlace::Temporary;
+        else if (!move.aside.isEmpty() && move.isFile(files.identity(move.aside)))
+            place = FinalPlace::Aside;
+        else if (move.isFile(files.identity(move.source)))
+            place = FinalPlace::Source;
+        m_places.push_back(place);
+    }
+}
+
+std::optional<RunRecovery> RunRecovery::find(RunJournal& journal, FileSystem& files) {
+    std::optional<JournalRun> open = journal.openRun();
+    if (!open)
+        return std::nullopt;
+    return RunRecovery(journal, files, std::move(*open));
+}
+
+qint32 RunRecovery::stranded() const {
+    return static_cast<qint32>(std::count(m_places.begin(), m_places.end(), FinalPlace::Temporary));
+}
+
+QStringList RunRecovery::blocked() const {
+    QStringList lines;
+    for (std::size_t at = 0; at < m_moves.size(); ++at) {
+        const JournalMove& move = m_moves[at];
+        if (m_places[at] == FinalPlace::Temporary && m_files->exists(move.source))
+            lines.append(quoted(move.temporary) + u" stays: its old name "_s + quoted(move.source) +
+                         u" is taken now."_s);
+    }
+    return lines;
+}
+
+void RunRecovery::cleanUp() {
+    for (std::size_t at = 0; at < m_moves.size(); ++at) {
+        const JournalMove& move = m_moves[at];
+        if (move.copyPath.isEmpty() || !move.copy)
+            continue;
+        // The copy got its name only once whole: then the file left at the temporary name is
+        // the second of two; otherwise the copy is the part, and the file is still whole.
+        const FinalPlace place = m_places[at];
+        const bool copyNamed =
+            place == FinalPlace::Target &&
+            move.copy->sameFile(m_files->identity(move.target).value_or(FileIdentity()));
+        if (copyNamed &&
+            move.identity->sameFile(m_files->identity(move.temporary).value_or(FileIdentity())))
+            (void)m_files->remove(move.temporary);
+        else if (place == FinalPlace::Temporary &&
+                 move.copy->sameFile(m_files->identity(move.copyPath).value_or(FileIdentity())))
+            (void)m_files->remove(move.copyPath);
+    }
+}
+
+RecordedRunSetup RunRecovery::setUp(RunKind way) {
+    cleanUp();
+    RecordedRunSetup setup;
+    setup.settings.kind = way;
+    // A file the run was taking back is never put over another one.
+    setup.settings.asks = way == RunKind::Finish && m_run.kind != RunKind::Undo;
+    setup.settings.newAttributesOn = m_run.newAttributes.has_value();
+    setup.settings.newAttributeValue = m_run.newAttributes.value_or(0);
+    std::vector<qint32> rows;
+    for (std::size_t at = 0; at < m_moves.size(); ++at) {
+        const JournalMove& move = m_moves[at];
+        const FinalPlace place = m_places[at];
+        RowTarget target;
+        if (place == FinalPlace::Temporary) {
+            target.parked = true;
+            target.oldPath = move.source;
+            target.savedAttributes = move.attributes;
+            addRow(setup, move.temporary, way == RunKind::Finish ? move.target : move.source,
+                   std::move(target));
+        } else if (way == RunKind::Finish && place == FinalPlace::Source &&
+                   !move.target.isEmpty() && move.target != move.source && move.identity) {
+            addRow(setup, move.source, move.target, std::move(target));
+        } else {
+            continue;
+        }
+        rows.push_back(move.row);
+    }
+    setup.recorder = m_journal->continueRun(m_run.id, std::move(rows), m_places);
+    return setup;
+}
+
+FileResult RunRecovery::close() {
+    cleanUp();
+    RunResult result;
+    result.kind = m_run.kind;
+    return m_journal->continueRun(m_run.id, {}, m_places)->ended(result, {});
+}
+
+RecordedRunSetup setUpUndo(RunJournal& journal, FileSystem& files, const JournalRun& run) {
+    RecordedRunSetup setup;
+    setup.settings.kind = RunKind::Undo;
+    setup.settings.asks = false;
+    for (const JournalMove& move : journal.moves(run.id)) {
+        if (move.finalPlace != FinalPlace::Target && move.finalPlace != FinalPlace::Aside)
+            continue;
+        const QString& newPath = move.finalPlace == FinalPlace::Target ? move.target : move.aside;
+        // Back already, by a stopped undo or by hand: nothing to do or to tell.
+        if (move.isFile(files.identity(move.source)))
+            continue;
+        if (!move.isFile(files.identity(newPath))) {
+            setup.leftOut.append({newPath, noLongerRenamed()});
+            continue;
+        }
+        RowTarget target;
+        target.attributesAtTarget = move.attributes;
+        addRow(setup, newPath, move.source, std::move(target));
+    }
+    setup.recorder = journal.recordRun(RunKind::Undo, run.id, std::nullopt);
+    return setup;
+}
+
+QString runTime(const QDateTime& started) {
+    return QLocale(QLocale::English).toString(started, u"d MMM yyyy HH:mm"_s);
+}
+
+QString undoDescription(const JournalRun& run) {
+    return u"Undo renaming %1 %2 of %3"_s.arg(run.renamed)
+        .arg(run.renamed == 1 ? u"file"_s : u"files"_s, runTime(run.started));
+}
+
+} // namespace quillane
