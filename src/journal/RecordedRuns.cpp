@@ -3,6 +3,7 @@
 #include "platform/PathText.h"
 
 #include <QLocale>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +48,8 @@ RunRecovery::RunRecovery(RunJournal& journal, FileSystem& files, JournalRun run)
         else if (move.isFile(files.identity(move.source)))
             place = FinalPlace::Source;
         m_places.push_back(place);
+        if (place == FinalPlace::Target)
+            m_renamedTo.insert(move.target, static_cast<qint32>(m_places.size() - 1));
     }
 }
 
@@ -61,11 +64,17 @@ qint32 RunRecovery::stranded() const {
     return static_cast<qint32>(std::count(m_places.begin(), m_places.end(), FinalPlace::Temporary));
 }
 
+qint32 RunRecovery::renamedTo(const QString& path) const {
+    return m_renamedTo.value(path, -1);
+}
+
 QStringList RunRecovery::blocked() const {
     QStringList lines;
     for (std::size_t at = 0; at < m_moves.size(); ++at) {
         const JournalMove& move = m_moves[at];
-        if (m_places[at] == FinalPlace::Temporary && m_files->exists(move.source))
+        // A file of the run under that name now goes back first; only another file is in the way.
+        if (m_places[at] == FinalPlace::Temporary && m_files->exists(move.source) &&
+            renamedTo(move.source) < 0)
             lines.append(quoted(move.temporary) + u" stays: its old name "_s + quoted(move.source) +
                          u" is taken now."_s);
     }
@@ -73,6 +82,7 @@ QStringList RunRecovery::blocked() const {
 }
 
 void RunRecovery::cleanUp() {
+    removeStrayReservations();
     for (std::size_t at = 0; at < m_moves.size(); ++at) {
         const JournalMove& move = m_moves[at];
         if (move.copyPath.isEmpty() || !move.copy)
@@ -92,6 +102,28 @@ void RunRecovery::cleanUp() {
     }
 }
 
+void RunRecovery::removeStrayReservations() {
+    // A kill between making a reserving file and removing it leaves it empty under a name of the
+    // run's own form, made since the run started, and held by no row.
+    QSet<QString> held;
+    for (std::size_t at = 0; at < m_moves.size(); ++at) {
+        if (m_places[at] == FinalPlace::Temporary)
+            held.insert(m_moves[at].temporary);
+    }
+    const qint64 startedNs = (m_run.started.toMSecsSinceEpoch() - 1000) * 1'000'000;
+    for (const QString& folder : m_run.folders) {
+        const std::optional<QList<DirectoryEntry>> found = m_files->list(folder, u"ren*.tmp"_s);
+        for (const DirectoryEntry& entry : found.value_or(QList<DirectoryEntry>())) {
+            const QString path = pathIn(folder, entry.name);
+            const std::optional<FileIdentity> identity = m_files->identity(path);
+            if (entry.isDirectory || entry.isSymbolicLink || held.contains(path) || !identity ||
+                identity->size != 0 || identity->modifiedNs < startedNs)
+                continue;
+            (void)m_files->remove(path);
+        }
+    }
+}
+
 RecordedRunSetup RunRecovery::setUp(RunKind way) {
     cleanUp();
     RecordedRunSetup setup;
@@ -100,12 +132,27 @@ RecordedRunSetup RunRecovery::setUp(RunKind way) {
     setup.settings.asks = way == RunKind::Finish && m_run.kind != RunKind::Undo;
     setup.settings.newAttributesOn = m_run.newAttributes.has_value();
     setup.settings.newAttributeValue = m_run.newAttributes.value_or(0);
+    // Putting a file back may need its old name from a file of the run that already reached it
+    // (a swap, a shift): that one goes back too, and so on down the line.
+    std::vector<bool> goesBack(m_moves.size());
+    for (std::size_t at = 0; way == RunKind::PutBack && at < m_moves.size(); ++at) {
+        if (m_places[at] != FinalPlace::Temporary)
+            continue;
+        goesBack[at] = true;
+        for (qint32 holder = renamedTo(m_moves[at].source);
+             holder >= 0 && !goesBack[static_cast<std::size_t>(holder)];
+             holder = renamedTo(m_moves[static_cast<std::size_t>(holder)].source))
+            goesBack[static_cast<std::size_t>(holder)] = true;
+    }
     std::vector<qint32> rows;
     for (std::size_t at = 0; at < m_moves.size(); ++at) {
         const JournalMove& move = m_moves[at];
         const FinalPlace place = m_places[at];
         RowTarget target;
-        if (place == FinalPlace::Temporary) {
+        if (place == FinalPlace::Target && goesBack[at]) {
+            target.attributesAtTarget = move.attributes;
+            addRow(setup, move.target, move.source, std::move(target));
+        } else if (place == FinalPlace::Temporary) {
             target.parked = true;
             target.oldPath = move.source;
             target.savedAttributes = move.attributes;

@@ -5,6 +5,7 @@
 #include "renamelist/RenamePlan.h"
 #include "renamelist/RenameRun.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <memory>
@@ -36,7 +37,8 @@ public:
     // Files under temporary names whose old names are taken now, each with both paths.
     QStringList blocked() const;
     // First removes what a copy to another file system left beside a whole file, then gives the
-    // run that finishes the recorded one or puts its files back.
+    // run that finishes the recorded one or puts its files back, with the files of the run that
+    // took their old names since.
     RecordedRunSetup setUp(RunKind way);
     // For a run that left nothing under a temporary name: it ends as it lies.
     FileResult close();
@@ -44,12 +46,16 @@ public:
 private:
     RunRecovery(RunJournal& journal, FileSystem& files, JournalRun run);
     void cleanUp();
+    void removeStrayReservations();
+    // The row whose file reached this path as its target, or -1.
+    qint32 renamedTo(const QString& path) const;
 
     RunJournal* m_journal;
     FileSystem* m_files;
     JournalRun m_run;
     std::vector<JournalMove> m_moves;
     std::vector<FinalPlace> m_places;
+    QHash<QString, qint32> m_renamedTo;
 };
 
 // The run that takes the files of a finished run back to their old names, never overwriting:

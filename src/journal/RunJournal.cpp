@@ -27,7 +27,8 @@ CREATE TABLE IF NOT EXISTS runs(
   ended INTEGER,
   undone INTEGER NOT NULL DEFAULT 0,
   new_attributes INTEGER,
-  renamed INTEGER NOT NULL DEFAULT 0);
+  renamed INTEGER NOT NULL DEFAULT 0,
+  folders TEXT NOT NULL DEFAULT '');
 CREATE TABLE IF NOT EXISTS moves(
   run INTEGER NOT NULL,
   row INTEGER NOT NULL,
@@ -42,8 +43,8 @@ CREATE TABLE IF NOT EXISTS moves(
   PRIMARY KEY(run, row)) WITHOUT ROWID;
 )";
 
-const char* const RunColumns = "SELECT id, kind, undoes, started, ended, new_attributes, renamed "
-                               "FROM runs ";
+const char* const RunColumns =
+    "SELECT id, kind, undoes, started, ended, new_attributes, renamed, folders FROM runs ";
 
 std::optional<qint64> asInteger(std::optional<int> value) {
     return value ? std::optional<qint64>(*value) : std::nullopt;
@@ -63,6 +64,7 @@ JournalRun readRun(const SqliteStatement& query) {
     run.ended = query.optionalInteger(4).has_value();
     run.newAttributes = asInt(query.optionalInteger(5));
     run.renamed = static_cast<qint32>(query.integer(6));
+    run.folders = query.text(7).split(u'\n', Qt::SkipEmptyParts);
     return run;
 }
 
@@ -201,6 +203,24 @@ public:
         : JournalRecorder(journal), m_kind(kind), m_undoes(undoes), m_newAttributes(newAttributes) {
     }
 
+    FileResult starting(const QStringList& folders) override {
+        QString why;
+        SqliteDatabase* db = m_journal.database(why);
+        if (db == nullptr)
+            return failure(why);
+        SqliteStatement run = db->prepare("INSERT INTO runs(kind, undoes, started, new_attributes, "
+                                          "folders) VALUES(?1, ?2, ?3, ?4, ?5)");
+        run.bind(1, static_cast<qint64>(m_kind))
+            .bind(2, m_undoes > 0 ? std::optional<qint64>(m_undoes) : std::nullopt)
+            .bind(3, QDateTime::currentMSecsSinceEpoch())
+            .bind(4, asInteger(m_newAttributes))
+            .bind(5, folders.join(u'\n'));
+        if (!run.run())
+            return failure(db->error());
+        m_run = db->lastInsertId();
+        return FileResult::success();
+    }
+
     FileResult planned(const std::vector<PlannedMove>& moves) override {
         QString why;
         SqliteDatabase* db = m_journal.database(why);
@@ -208,20 +228,12 @@ public:
             return failure(why);
         if (!db->execute("BEGIN IMMEDIATE"))
             return failure(db->error());
-        SqliteStatement run = db->prepare(
-            "INSERT INTO runs(kind, undoes, started, new_attributes) VALUES(?1, ?2, ?3, ?4)");
-        run.bind(1, static_cast<qint64>(m_kind))
-            .bind(2, m_undoes > 0 ? std::optional<qint64>(m_undoes) : std::nullopt)
-            .bind(3, QDateTime::currentMSecsSinceEpoch())
-            .bind(4, asInteger(m_newAttributes));
-        const bool made = run.run();
-        m_run = db->lastInsertId();
         SqliteStatement row = db->prepare(
             "INSERT INTO moves(run, row, source, temporary, target, device, inode, size, "
             "modified, attributes) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
         m_moves.clear();
         m_moves.reserve(moves.size());
-        for (std::size_t at = 0; at < moves.size() && made; ++at) {
+        for (std::size_t at = 0; at < moves.size(); ++at) {
             const PlannedMove& move = moves[at];
             row.bind(1, m_run)
                 .bind(2, static_cast<qint64>(at))
@@ -239,7 +251,7 @@ public:
             m_moves.push_back({static_cast<qint32>(at), move.source, move.temporary, move.target,
                                move.identity, move.attributes});
         }
-        if (!made || row.failed() || !db->execute("COMMIT")) {
+        if (row.failed() || !db->execute("COMMIT")) {
             const QString error = db->error();
             db->execute("ROLLBACK");
             return failure(error);
@@ -261,6 +273,10 @@ public:
         m_run = run;
         m_rows = std::move(rows);
         m_known = std::move(known);
+    }
+
+    FileResult starting(const QStringList& /*folders*/) override {
+        return FileResult::success();
     }
 
     FileResult planned(const std::vector<PlannedMove>& moves) override {

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -26,6 +27,7 @@ struct JournalRun {
     bool ended = false;
     std::optional<int> newAttributes; // the attribute value the run gave, when it gave one
     qint32 renamed = 0;               // files it left under their new names
+    QStringList folders;              // where its temporary names were reserved
 };
 
 // One row of a recorded run.

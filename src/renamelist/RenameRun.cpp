@@ -3,6 +3,7 @@
 #include "platform/PathText.h"
 
 #include <QLocale>
+#include <QSet>
 
 #include <array>
 #include <optional>
@@ -165,10 +166,36 @@ RunResult RenameRun::run() {
     return m_result;
 }
 
+bool RenameRun::recordingAllowed(const FileResult& recorded) {
+    if (recorded.ok())
+        return true;
+    const MessageAnswer answer = m_dialogs.showMessage(
+        {ApplicationTitle, notRecorded(recorded.message), MessageIcon::Exclamation,
+         MessageButtons::YesNo, MessageAnswer::No, false, DialogOwner::MainWindow});
+    if (answer != MessageAnswer::Yes)
+        return false;
+    m_recorder = nullptr;
+    return true;
+}
+
 bool RenameRun::prepare() {
     const qint32 count = m_list.count();
     m_temporaries.assign(static_cast<std::size_t>(count), QString());
     m_noTemporary.clear();
+    m_reserved.clear();
+    if (m_recorder) {
+        QSet<QString> seen;
+        QStringList folders;
+        for (qint32 row = 0; row < count; ++row) {
+            const QString& folder = m_list.at(row).directory;
+            if (!seen.contains(folder)) {
+                seen.insert(folder);
+                folders.append(folder);
+            }
+        }
+        if (!recordingAllowed(m_recorder->starting(folders)))
+            return false;
+    }
     std::vector<PlannedMove> moves(m_recorder ? static_cast<std::size_t>(count) : 0);
     for (qint32 row = 0; row < count; ++row) {
         const RenameEntry& entry = m_list.at(row);
@@ -191,34 +218,34 @@ bool RenameRun::prepare() {
             move.identity && read.result.ok())
             move.attributes = read.attributes;
     }
-    if (!m_recorder)
-        return true;
-    const FileResult recorded = m_recorder->planned(moves);
-    if (recorded.ok())
-        return true;
-    const MessageAnswer answer = m_dialogs.showMessage(
-        {ApplicationTitle, notRecorded(recorded.message), MessageIcon::Exclamation,
-         MessageButtons::YesNo, MessageAnswer::No, false, DialogOwner::MainWindow});
-    if (answer != MessageAnswer::Yes)
-        return false;
-    m_recorder = nullptr;
-    return true;
+    m_reserved.clear();
+    return !m_recorder || recordingAllowed(m_recorder->planned(moves));
 }
 
 void RenameRun::reserveTemporary(qint32 row) {
     // A name of its own: made by the platform, then freed for the move.
     const RenameEntry& entry = m_list.at(row);
-    const TempFileResult made = m_files.createTempFile(entry.directory, TemporaryPrefix);
-    const FileResult freed = made.result.ok() ? m_files.remove(made.path) : made.result;
-    if (freed.ok()) {
-        m_temporaries[static_cast<std::size_t>(row)] = made.path;
-        return;
+    // The reserving file is gone at once, so the platform may offer its name again: each row of
+    // the run has a name of its own.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const TempFileResult made = m_files.createTempFile(entry.directory, TemporaryPrefix);
+        const FileResult freed = made.result.ok() ? m_files.remove(made.path) : made.result;
+        if (freed.ok() && m_reserved.contains(made.path))
+            continue;
+        if (freed.ok()) {
+            m_reserved.insert(made.path);
+            m_temporaries[static_cast<std::size_t>(row)] = made.path;
+            return;
+        }
+        // The reserving file is empty, but it is still a stray file the user should hear of.
+        const bool left = made.result.ok() && m_files.exists(made.path);
+        m_noTemporary.insert(row, noTemporaryName(freed.message) +
+                                      (left ? reservationLeft(made.path) : QString()));
+        break;
     }
     m_temporaries[static_cast<std::size_t>(row)].clear();
-    // The reserving file is empty, but it is still a stray file the user should hear of.
-    const bool left = made.result.ok() && m_files.exists(made.path);
-    m_noTemporary.insert(row, noTemporaryName(freed.message) +
-                                  (left ? reservationLeft(made.path) : QString()));
+    if (!m_noTemporary.contains(row))
+        m_noTemporary.insert(row, noTemporaryName(u"no name of its own was free"_s));
 }
 
 RenameRun::EntryEnd RenameRun::process(qint32 row) {

@@ -7,6 +7,7 @@
 #include "renamelist/RunRecorder.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -68,6 +69,9 @@ private:
     // Every row's temporary name, and the plan on record; false when the user would rather not
     // run without a record.
     bool prepare();
+    // Whether the run goes on after a step of its record: it did, or the user would rather run
+    // without a record than not at all.
+    bool recordingAllowed(const FileResult& recorded);
     void reserveTemporary(qint32 row);
     // The entry, after the moving files that hold its target; a cycle of them is opened by
     // parking this entry's file first.
@@ -123,6 +127,8 @@ private:
     // made, and then `m_noTemporary` says why.
     std::vector<QString> m_temporaries;
     QHash<qint32, QString> m_noTemporary;
+    // The names reserved while preparing, so that no two rows share one.
+    QSet<QString> m_reserved;
     std::vector<bool> m_done;
     // The paths this run put files at, and which row's.
     QHash<QString, qint32> m_filled;

@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -27,6 +28,9 @@ class RunRecorder {
 public:
     virtual ~RunRecorder() = default;
 
+    // Before the first temporary name is reserved, in these folders: a crash while reserving
+    // leaves an empty file the record must lead to.
+    virtual FileResult starting(const QStringList& folders) = 0;
     // Before the first file moves; one move per row of the run.
     virtual FileResult planned(const std::vector<PlannedMove>& moves) = 0;
     // Before a row's file moves to another temporary name than the planned one.

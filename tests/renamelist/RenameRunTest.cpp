@@ -4,6 +4,7 @@
 #include "platform/PosixFileSystem.h"
 #include "tests/CaseName.h"
 #include "tests/renamelist/FailingFileSystem.h"
+#include "tests/renamelist/RunFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -20,51 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace quillane {
 namespace {
-
-// A folder of small files named "name=content", and a list of them to rename.
-class RunFolder {
-public:
-    explicit RunFolder(const QStringList& files) {
-        for (const QString& file : files) {
-            const QStringList parts = file.split(u'=');
-            QDir(dir.path()).mkpath(QFileInfo(parts[0]).path());
-            QFile out(dir.filePath(parts[0]));
-            EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write(parts.value(1).toUtf8());
-        }
-    }
-
-    QString path() const { return dir.path(); }
-
-    // Every file below the folder as "relative/name=content", sorted.
-    QStringList contents() const {
-        QStringList found;
-        QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            QFile in(file);
-            EXPECT_TRUE(in.open(QIODevice::ReadOnly));
-            found.append(QDir(dir.path()).relativeFilePath(file) + u'=' +
-                         QString::fromUtf8(in.readAll()));
-        }
-        found.sort();
-        return found;
-    }
-
-    QTemporaryDir dir;
-};
-
-// "old>new" rows, "sub/old>new" for a file in a subfolder.
-RenameList listOf(const RunFolder& folder, const QStringList& renames) {
-    RenameList list;
-    for (const QString& rename : renames) {
-        const QStringList parts = rename.split(u'>');
-        const QString path = folder.dir.filePath(parts[0]);
-        list.append(folderOf(path), fileNameOf(path));
-        list.setCell(list.count() - 1, ListColumn::Renout, parts.value(1));
-    }
-    return list;
-}
 
 // "a>b" rows for a run of numbered names: from `first` to `last`, each to the next or the
 // previous number.

@@ -1,0 +1,414 @@
+#include "journal/RecordedRuns.h"
+
+#include "tests/CaseName.h"
+#include "tests/journal/CrashingFileSystem.h"
+#include "tests/journal/JournalFixture.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+namespace {
+
+class UndoTest : public JournalFixture {};
+
+// Each case renames, changes the disk as the user might, undoes, and sees every file back
+// where it was unless something stood in its way.
+struct UndoCase {
+    const char* name;
+    QStringList files;
+    QStringList renames;
+    QStringList meanwhile; // "from>to" moves on disk, "+name=content" new files
+    QStringList afterUndo;
+    qint32 undone;
+    qint32 leftWhereTheyAre;
+};
+
+class UndoCaseTest : public UndoTest, public testing::WithParamInterface<UndoCase> {};
+
+TEST_P(UndoCaseTest, PutsBackEveryFileItCanAndOverwritesNothing) {
+    const UndoCase& c = GetParam();
+    RunFolder folder(c.files);
+    RenameList list = listOf(folder, c.renames);
+    const RunResult renamed = rename(list);
+    ASSERT_EQ(renamed.renamed, c.renames.size());
+    for (const QString& change : c.meanwhile) {
+        if (change.startsWith(u'+')) {
+            const QStringList parts = change.mid(1).split(u'=');
+            QFile made(folder.dir.filePath(parts[0]));
+            ASSERT_TRUE(made.open(QIODevice::WriteOnly));
+            made.write(parts[1].toUtf8());
+        } else {
+            const QStringList parts = change.split(u'>');
+            ASSERT_TRUE(QFile::rename(folder.dir.filePath(parts[0]), folder.dir.filePath(parts[1])));
+        }
+    }
+
+    const RunResult undone = undoLast();
+    EXPECT_EQ(undone.kind, RunKind::Undo);
+    EXPECT_EQ(undone.renamed, c.undone);
+    EXPECT_EQ(undone.problems.size(), c.leftWhereTheyAre);
+    EXPECT_EQ(folder.contents(), c.afterUndo);
+    EXPECT_TRUE(dialogs.requests().isEmpty()) << "an undo never asks";
+    EXPECT_FALSE(journal.runToUndo().has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, UndoCaseTest,
+    testing::Values(
+        UndoCase{"Plain", {u"a=1"_s, u"c=3"_s}, {u"a>b"_s, u"c>d"_s}, {}, {u"a=1"_s, u"c=3"_s},
+                 2, 0},
+        UndoCase{"Swap", {u"a=1"_s, u"b=2"_s}, {u"a>b"_s, u"b>a"_s}, {}, {u"a=1"_s, u"b=2"_s},
+                 2, 0},
+        UndoCase{"Cycle",
+                 {u"a=1"_s, u"b=2"_s, u"c=3"_s},
+                 {u"a>b"_s, u"b>c"_s, u"c>a"_s},
+                 {},
+                 {u"a=1"_s, u"b=2"_s, u"c=3"_s},
+                 3,
+                 0},
+        UndoCase{"FileMovedAwaySince",
+                 {u"a=1"_s, u"c=3"_s},
+                 {u"a>b"_s, u"c>d"_s},
+                 {u"b>moved"_s},
+                 {u"c=3"_s, u"moved=1"_s},
+                 1,
+                 1},
+        UndoCase{"OtherFileUnderTheNewNameSince",
+                 {u"a=1"_s, u"c=3"_s},
+                 {u"a>b"_s, u"c>d"_s},
+                 {u"b>moved"_s, u"+b=other"_s},
+                 {u"b=other"_s, u"c=3"_s, u"moved=1"_s},
+                 1,
+                 1},
+        UndoCase{"OldNameTakenSince",
+                 {u"a=1"_s, u"c=3"_s},
+                 {u"a>b"_s, u"c>d"_s},
+                 {u"+a=new"_s},
+                 {u"a=new"_s, u"b=1"_s, u"c=3"_s},
+                 1,
+                 1}),
+    CaseName());
+
+TEST_F(UndoTest, TakesBackARunIntoTheOutputFolderToEachFilesOwnFolder) {
+    RunFolder folder({u"one/x=1"_s, u"two/y=2"_s, u"out/keep=k"_s});
+    RenameList list = listOf(folder, {u"one/x>x1"_s, u"two/y>y1"_s});
+    ASSERT_EQ(rename(list, {false, folder.dir.filePath(u"out"_s)}).renamed, 2);
+    ASSERT_EQ(folder.contents(), QStringList({u"out/keep=k"_s, u"out/x1=1"_s, u"out/y1=2"_s}));
+    EXPECT_EQ(undoLast().renamed, 2);
+    EXPECT_EQ(folder.contents(), QStringList({u"one/x=1"_s, u"out/keep=k"_s, u"two/y=2"_s}));
+}
+
+TEST_F(UndoTest, GivesBackTheAttributesTheFilesHadBefore) {
+    RunFolder folder({u"a=1"_s});
+    RenameList list = listOf(folder, {u"a>b"_s});
+    RunSettings readOnly;
+    readOnly.newAttributesOn = true;
+    readOnly.newAttributeValue = Attribute::ReadOnly;
+    ASSERT_EQ(rename(list, readOnly).renamed, 1);
+    ASSERT_EQ(files.attributes(folder.dir.filePath(u"b"_s)).attributes, Attribute::ReadOnly);
+    EXPECT_EQ(undoLast().renamed, 1);
+    EXPECT_EQ(files.attributes(folder.dir.filePath(u"a"_s)).attributes, 0);
+}
+
+TEST_F(UndoTest, GoesBackRunByRunAcrossRestartsThroughTheLastTwenty) {
+    RunFolder folder({u"a=1"_s});
+    // Twenty-two runs toggle the name; each journal object is a start of the program.
+    for (int run = 0; run < 22; ++run) {
+        RunJournal started(journalPath());
+        const QString from = run % 2 == 0 ? u"a"_s : u"b"_s;
+        RenameList list = listOf(folder, {from + u'>' + (run % 2 == 0 ? u"b"_s : u"a"_s)});
+        const std::unique_ptr<RunRecorder> recorder =
+            started.recordRun(RunKind::Rename, 0, std::nullopt);
+        ASSERT_EQ(RenameRun(list, files, dialogs, {}, {}, recorder.get()).run().renamed, 1);
+    }
+    ASSERT_EQ(folder.contents(), QStringList{u"a=1"_s});
+    const std::optional<JournalRun> last = RunJournal(journalPath()).runToUndo();
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(undoDescription(*last).left(22), u"Undo renaming 1 file o"_s);
+    int undone = 0;
+    while (journal.runToUndo()) {
+        ASSERT_EQ(undoLast().renamed, 1) << "undo " << undone + 1;
+        ++undone;
+    }
+    EXPECT_EQ(undone, 20);
+    // Twenty runs back from "a" after an even count of toggles.
+    EXPECT_EQ(folder.contents(), QStringList{u"a=1"_s});
+}
+
+TEST_F(UndoTest, AStoppedUndoLeavesTheRunToUndoAndPassesOverWhatIsBack) {
+    RunFolder folder({u"a=1"_s, u"c=3"_s});
+    RenameList list = listOf(folder, {u"a>b"_s, u"c>d"_s});
+    ASSERT_EQ(rename(list).renamed, 2);
+    RecordedRunSetup setup = setUpUndo(journal, files, *journal.runToUndo());
+    int asked = 0;
+    const RunResult stopped = RenameRun(setup.list, files, dialogs, setup.settings,
+                                        {.start = {}, .value = {},
+                                         .stopAsked = [&] { return ++asked > 1; }},
+                                        setup.recorder.get())
+                                  .run();
+    ASSERT_TRUE(stopped.stopped);
+    ASSERT_EQ(stopped.renamed, 1);
+    const RunResult rest = undoLast();
+    EXPECT_EQ(rest.renamed, 1);
+    EXPECT_TRUE(rest.problems.isEmpty());
+    EXPECT_EQ(folder.contents(), QStringList({u"a=1"_s, u"c=3"_s}));
+}
+
+TEST_F(UndoTest, ARunThatCannotBeRecordedAsksAndRunsOnlyWhenTheUserSaysSo) {
+    RunFolder folder({u"a=1"_s});
+    // A folder where the journal should be: no database can be made there.
+    ASSERT_TRUE(QDir().mkpath(journalPath()));
+    RenameList list = listOf(folder, {u"a>b"_s});
+    dialogs.answerMessage(MessageAnswer::No);
+    const RunResult refused = rename(list);
+    EXPECT_TRUE(refused.stopped);
+    EXPECT_EQ(folder.contents(), QStringList{u"a=1"_s});
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].text.endsWith(u"Go on anyway?"_s));
+    EXPECT_EQ(dialogs.messages()[0].defaultButton, MessageAnswer::No);
+
+    dialogs.answerMessage(MessageAnswer::Yes);
+    EXPECT_EQ(rename(list).renamed, 1);
+    EXPECT_EQ(folder.contents(), QStringList{u"b=1"_s});
+}
+
+// --- recovery
+
+// Where a crash can leave the files of one run, and each way out of it.
+struct CrashCase {
+    const char* name;
+    RunKind way;
+};
+
+class CrashSweepTest : public JournalFixture, public testing::WithParamInterface<CrashCase> {
+protected:
+    const QStringList files_{u"a=A"_s, u"b=B"_s, u"c1=C1"_s, u"c2=C2"_s, u"x=X"_s};
+    const QStringList renames{u"a>b"_s, u"b>a"_s, u"c1>c2"_s, u"c2>c3"_s, u"x>y"_s};
+};
+
+// Every content once, under its old name or its new one, and nothing under a temporary name.
+void expectEveryFileUnderOneOfItsNames(const RunFolder& folder, const QStringList& renames,
+                                       const QStringList& originals, bool allNew) {
+    QHash<QString, QStringList> names; // content -> old and new name
+    for (const QString& original : originals) {
+        const QStringList parts = original.split(u'=');
+        names[parts[1]].append(parts[0]);
+        for (const QString& rename : renames) {
+            if (rename.startsWith(parts[0] + u'>'))
+                names[parts[1]].append(rename.section(u'>', 1));
+        }
+    }
+    const QStringList found = folder.contents();
+    ASSERT_EQ(found.size(), originals.size()) << found.join(u' ').toStdString();
+    QSet<QString> seen;
+    for (const QString& file : found) {
+        const QString name = file.section(u'=', 0, 0);
+        const QString content = file.section(u'=', 1);
+        EXPECT_FALSE(seen.contains(content)) << qPrintable(file);
+        seen.insert(content);
+        EXPECT_TRUE(names.value(content).contains(name)) << qPrintable(file);
+        if (allNew) {
+            EXPECT_EQ(names.value(content).last(), name) << qPrintable(file);
+        }
+    }
+}
+
+TEST_P(CrashSweepTest, AfterACrashAtAnyStepEveryFileEndsUnderItsOldOrNewName) {
+    int changes = 0;
+    {
+        RunFolder clean(files_);
+        RenameList list = listOf(clean, renames);
+        CrashingFileSystem counting(files, 0);
+        ASSERT_EQ(rename(list, {}, &counting).renamed, renames.size());
+        changes = counting.changes();
+    }
+    for (int crashAt = 1; crashAt <= changes; ++crashAt) {
+        SCOPED_TRACE(crashAt);
+        QTemporaryDir runState;
+        RunJournal crashed(runState.filePath(u"journal.sqlite3"_s));
+        RunFolder folder(files_);
+        RenameList list = listOf(folder, renames);
+        CrashingFileSystem crashing(files, crashAt);
+        {
+            const std::unique_ptr<RunRecorder> recorder =
+                crashed.recordRun(RunKind::Rename, 0, std::nullopt);
+            EXPECT_THROW(RenameRun(list, crashing, dialogs, {}, {}, recorder.get()).run(), Crash);
+        }
+        std::optional<RunRecovery> recovery = RunRecovery::find(crashed, files);
+        ASSERT_TRUE(recovery.has_value()) << "the run is on record from its start";
+        if (recovery->stranded() == 0) {
+            EXPECT_TRUE(recovery->close().ok());
+        } else {
+            EXPECT_TRUE(recovery->blocked().isEmpty());
+            RecordedRunSetup setup = recovery->setUp(GetParam().way);
+            const RunResult result =
+                RenameRun(setup.list, files, dialogs, setup.settings, {}, setup.recorder.get())
+                    .run();
+            EXPECT_TRUE(result.problems.isEmpty());
+        }
+        EXPECT_FALSE(crashed.openRun().has_value());
+        expectEveryFileUnderOneOfItsNames(folder, renames, files_,
+                                          GetParam().way == RunKind::Finish &&
+                                              recovery->stranded() > 0);
+    }
+    EXPECT_TRUE(dialogs.requests().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, CrashSweepTest,
+                         testing::Values(CrashCase{"Finish", RunKind::Finish},
+                                         CrashCase{"PutBack", RunKind::PutBack}),
+                         CaseName());
+
+class RecoveryTest : public JournalFixture {
+protected:
+    // A run of `renames` that crashes at its `crashAt`th change.
+    void crash(const RunFolder& folder, const QStringList& renames, int crashAt) {
+        RenameList list = listOf(folder, renames);
+        CrashingFileSystem crashing(files, crashAt);
+        const std::unique_ptr<RunRecorder> recorder =
+            journal.recordRun(RunKind::Rename, 0, std::nullopt);
+        EXPECT_THROW(RenameRun(list, crashing, dialogs, {}, {}, recorder.get()).run(), Crash);
+    }
+};
+
+// Reserving two names (four changes), then the first file to its temporary name (the fifth).
+constexpr int FirstFileParked = 6;
+
+TEST_F(RecoveryTest, AFileWhoseOldNameIsTakenNowStaysUnderItsTemporaryNameAndIsNamed) {
+    RunFolder folder({u"a=A"_s, u"c=C"_s});
+    crash(folder, {u"a>b"_s, u"c>d"_s}, FirstFileParked);
+    QFile taken(folder.dir.filePath(u"a"_s));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.write("new");
+    taken.close();
+
+    std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
+    ASSERT_TRUE(recovery.has_value());
+    EXPECT_EQ(recovery->stranded(), 1);
+    const QStringList blocked = recovery->blocked();
+    ASSERT_EQ(blocked.size(), 1);
+    EXPECT_TRUE(blocked[0].contains(folder.dir.filePath(u"a"_s)));
+    EXPECT_TRUE(blocked[0].contains(u"/ren"_s));
+
+    RecordedRunSetup setup = recovery->setUp(RunKind::PutBack);
+    const RunResult result = run(setup);
+    EXPECT_EQ(result.renamed, 0);
+    ASSERT_EQ(result.problems.size(), 1);
+    const QStringList after = folder.contents();
+    ASSERT_EQ(after.size(), 3);
+    EXPECT_EQ(after[0], u"a=new"_s);
+    EXPECT_EQ(after[1], u"c=C"_s);
+    EXPECT_TRUE(after[2].startsWith(u"ren"_s) && after[2].endsWith(u".tmp=A"_s));
+    EXPECT_EQ(setup.list.at(0).filename, fileNameOf(after[2].section(u'=', 0, 0)));
+}
+
+TEST_F(RecoveryTest, FinishingAsksAboutAFileThatCameInTheWayAndTheRunEndsUndoable) {
+    RunFolder folder({u"a=A"_s, u"c=C"_s});
+    crash(folder, {u"a>b"_s, u"c>d"_s}, FirstFileParked);
+    QFile outside(folder.dir.filePath(u"b"_s));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.write("outside");
+    outside.close();
+
+    std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
+    ASSERT_TRUE(recovery.has_value());
+    dialogs.answerMessage(MessageAnswer::No);
+    RecordedRunSetup setup = recovery->setUp(RunKind::Finish);
+    const RunResult result = run(setup);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].text,
+              u"'"_s + folder.dir.filePath(u"b"_s) + u"' already exists. Overwrite?"_s);
+    EXPECT_EQ(result.renamed, 1);
+    EXPECT_EQ(folder.contents(), QStringList({u"a=A"_s, u"b=outside"_s, u"d=C"_s}));
+
+    EXPECT_FALSE(journal.openRun().has_value());
+    EXPECT_EQ(undoLast().renamed, 1);
+    EXPECT_EQ(folder.contents(), QStringList({u"a=A"_s, u"b=outside"_s, u"c=C"_s}));
+}
+
+TEST_F(RecoveryTest, AKillWhileReservingNamesLeavesNoEmptyFileBehind) {
+    RunFolder folder({u"a=A"_s, u"c=C"_s});
+    // The second reserving file is made, and the crash comes before it is removed.
+    crash(folder, {u"a>b"_s, u"c>d"_s}, 4);
+    ASSERT_EQ(folder.contents().size(), 3);
+    std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
+    ASSERT_TRUE(recovery.has_value());
+    EXPECT_EQ(recovery->stranded(), 0);
+    EXPECT_TRUE(recovery->close().ok());
+    EXPECT_EQ(folder.contents(), QStringList({u"a=A"_s, u"c=C"_s}));
+    EXPECT_FALSE(journal.openRun().has_value());
+    EXPECT_FALSE(journal.runToUndo().has_value());
+}
+
+// Crashes once the copy to another file system has its own name, before any content.
+class CrashingCopies final : public FileSystem {
+public:
+    explicit CrashingCopies(FileSystem& real) : m_real(real) {}
+    using FileSystem::move;
+    FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override {
+        return m_real.move(from, to, [&](const QString& copy, const FileIdentity& identity) {
+            if (notice && !notice(copy, identity))
+                return false;
+            throw Crash();
+        });
+    }
+    FileResult remove(const QString& path) override { return m_real.remove(path); }
+    AttributeResult attributes(const QString& path) override { return m_real.attributes(path); }
+    FileResult setAttributes(const QString& path, int value) override {
+        return m_real.setAttributes(path, value);
+    }
+    TempFileResult createTempFile(const QString& directory, const QString& prefix) override {
+        return m_real.createTempFile(directory, prefix);
+    }
+    std::optional<QList<DirectoryEntry>> list(const QString& directory,
+                                              const QString& pattern) override {
+        return m_real.list(directory, pattern);
+    }
+    std::optional<FolderNameListing> folderNames(const QString& directory) override {
+        return m_real.folderNames(directory);
+    }
+    std::optional<FolderStamp> folderStamp(const QString& directory) override {
+        return m_real.folderStamp(directory);
+    }
+    std::optional<FileIdentity> identity(const QString& path) override {
+        return m_real.identity(path);
+    }
+    bool exists(const QString& path) override { return m_real.exists(path); }
+    bool isDirectory(const QString& path) override { return m_real.isDirectory(path); }
+    QString canonicalPath(const QString& path) override { return m_real.canonicalPath(path); }
+    TextFileResult readTextFile(const QString& path) override { return m_real.readTextFile(path); }
+    FileResult writeTextFile(const QString& path, const QString& text) override {
+        return m_real.writeTextFile(path, text);
+    }
+
+private:
+    FileSystem& m_real;
+};
+
+TEST_F(RecoveryTest, APartialCopyToAnotherFileSystemIsRemovedWhileItsSourceIsWhole) {
+    QTemporaryDir other(u"/dev/shm/quillane-XXXXXX"_s);
+    RunFolder folder({u"a=A"_s});
+    if (!other.isValid() || files.identity(other.path())->device ==
+                                files.identity(folder.path())->device)
+        GTEST_SKIP() << "no second file system here";
+    RenameList list = listOf(folder, {u"a>b"_s});
+    CrashingCopies crashing(files);
+    EXPECT_THROW(rename(list, {false, other.path()}, &crashing), Crash);
+    ASSERT_EQ(QDir(other.path()).entryList(QDir::Files).size(), 1) << "the copy's own name";
+
+    std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
+    ASSERT_TRUE(recovery.has_value());
+    ASSERT_EQ(recovery->stranded(), 1);
+    RecordedRunSetup setup = recovery->setUp(RunKind::PutBack);
+    EXPECT_TRUE(QDir(other.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(run(setup).renamed, 1);
+    EXPECT_EQ(folder.contents(), QStringList{u"a=A"_s});
+}
+
+} // namespace
+} // namespace quillane
