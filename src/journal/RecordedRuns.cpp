@@ -103,8 +103,9 @@ void RunRecovery::cleanUp() {
 }
 
 void RunRecovery::removeStrayReservations() {
-    // A kill between making a reserving file and removing it leaves it empty under a name of the
-    // run's own form, made since the run started, and held by no row.
+    // A kill between making a reserving file and removing it, or between making a copy and
+    // recording it, leaves it empty under a name of the run's own form, made since the run
+    // started, and held by no row.
     QSet<QString> held;
     for (std::size_t at = 0; at < m_moves.size(); ++at) {
         if (m_places[at] == FinalPlace::Temporary)
@@ -112,8 +113,10 @@ void RunRecovery::removeStrayReservations() {
     }
     const qint64 startedNs = (m_run.started.toMSecsSinceEpoch() - 1000) * 1'000'000;
     for (const QString& folder : m_run.folders) {
-        const std::optional<QList<DirectoryEntry>> found = m_files->list(folder, u"ren*.tmp"_s);
-        for (const DirectoryEntry& entry : found.value_or(QList<DirectoryEntry>())) {
+        QList<DirectoryEntry> found;
+        for (const QString& pattern : {u"ren*.tmp"_s, u"ren*.part"_s})
+            found += m_files->list(folder, pattern).value_or(QList<DirectoryEntry>());
+        for (const DirectoryEntry& entry : found) {
             const QString path = pathIn(folder, entry.name);
             const std::optional<FileIdentity> identity = m_files->identity(path);
             if (entry.isDirectory || entry.isSymbolicLink || held.contains(path) || !identity ||

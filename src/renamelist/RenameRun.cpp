@@ -186,11 +186,15 @@ bool RenameRun::prepare() {
     if (m_recorder) {
         QSet<QString> seen;
         QStringList folders;
+        // Temporary names are made in the files' folders, copies to other file systems in the
+        // target folders.
         for (qint32 row = 0; row < count; ++row) {
-            const QString& folder = m_list.at(row).directory;
-            if (!seen.contains(folder)) {
-                seen.insert(folder);
-                folders.append(folder);
+            const RenameEntry& entry = m_list.at(row);
+            for (const QString& folder : {entry.directory, m_settings.targetDirectory(row, entry)}) {
+                if (!folder.isEmpty() && !seen.contains(folder)) {
+                    seen.insert(folder);
+                    folders.append(folder);
+                }
             }
         }
         if (!recordingAllowed(m_recorder->starting(folders)))

@@ -28,8 +28,8 @@ class RunRecorder {
 public:
     virtual ~RunRecorder() = default;
 
-    // Before the first temporary name is reserved, in these folders: a crash while reserving
-    // leaves an empty file the record must lead to.
+    // Before the first temporary name is reserved: the folders where the run makes files of its
+    // own (temporary names, copies), so that an empty one a crash leaves can be found.
     virtual FileResult starting(const QStringList& folders) = 0;
     // Before the first file moves; one move per row of the run.
     virtual FileResult planned(const std::vector<PlannedMove>& moves) = 0;
