@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/quillanemainfrm/quillanemainfrm.h"
+#include "journal/RunJournal.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/QtPrinters.h"
 #include "tests/rules/FixedClock.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -37,6 +39,17 @@ public:
         return found;
     }
     QAction* action(const QString& name) const { return child<QAction>(name); }
+    QString cell(int row, ListColumn column) const {
+        return window->renameList().list().cell(row, column);
+    }
+    QString statusPanel(int panel) const {
+        return child<QLabel>(QStringLiteral("StatusPanel%1").arg(panel))->text();
+    }
+    // The file's content, or nothing when it is not there.
+    QString contentOf(const QString& name) const {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
 
     // A file in the folder holding its own name.
     QString makeFile(const QString& name) const {

@@ -35,17 +35,11 @@ using testing::ElementsAre;
 
 class MainWindowTest : public MainWindowFixture {
 protected:
-    QString cell(int row, ListColumn column) const {
-        return window->renameList().list().cell(row, column);
-    }
     QStringList newNames() const {
         QStringList names;
         for (int row = 0; row < window->renameList().rowCount(); ++row)
             names << cell(row, ListColumn::Renout);
         return names;
-    }
-    QString statusPanel(int panel) const {
-        return child<QLabel>(u"StatusPanel%1"_s.arg(panel))->text();
     }
     void type(const QString& box, const QString& text) {
         QTest::keyClicks(child<QLineEdit>(box), text);
