@@ -1,4 +1,5 @@
 #include "bench/BenchSupport.h"
+#include "journal/RunJournal.h"
 #include "platform/PosixFileSystem.h"
 #include "renamelist/RenameRun.h"
 
@@ -11,6 +12,7 @@
 
 #include <chrono>
 #include <fcntl.h>
+#include <memory>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -55,6 +57,16 @@ void timeOverFreshFiles(benchmark::State& state,
     state.SetItemsProcessed(state.iterations() * Files);
 }
 
+RenameList listToRename(const QTemporaryDir& dir) {
+    RenameList list;
+    const QString folder = dir.path();
+    for (int i = 0; i < Files; ++i) {
+        list.append(folder, QString::fromLatin1(nameOf("IMG_", i)));
+        list.setCell(i, ListColumn::Renout, QString::fromLatin1(nameOf("Trip", i)));
+    }
+    return list;
+}
+
 double runSeconds = 0;
 double plainLoopSeconds = 0;
 
@@ -62,17 +74,31 @@ void BM_RenameRun_20k(benchmark::State& state) {
     timeOverFreshFiles(
         state,
         [](const QTemporaryDir& dir) {
-            RenameList list;
-            const QString folder = dir.path();
-            for (int i = 0; i < Files; ++i) {
-                list.append(folder, QString::fromLatin1(nameOf("IMG_", i)));
-                list.setCell(i, ListColumn::Renout, QString::fromLatin1(nameOf("Trip", i)));
-            }
+            RenameList list = listToRename(dir);
             PosixFileSystem files;
             SilentDialogs dialogs;
             RenameRun(list, files, dialogs, {}, {}).run();
         },
         runSeconds);
+}
+
+// The same run with its journal, which lies on the disk as the user's state folder does.
+void BM_RenameRunWithJournal_20k(benchmark::State& state) {
+    const QTemporaryDir stateFolder;
+    RunJournal journal(stateFolder.filePath(u"journal.sqlite3"_s));
+    double seconds = 0;
+    timeOverFreshFiles(
+        state,
+        [&](const QTemporaryDir& dir) {
+            RenameList list = listToRename(dir);
+            PosixFileSystem files;
+            SilentDialogs dialogs;
+            const std::unique_ptr<RunRecorder> recorder =
+                journal.recordRun(RunKind::Rename, 0, std::nullopt);
+            RenameRun(list, files, dialogs, {}, {}, recorder.get()).run();
+        },
+        seconds);
+    state.counters["journal_to_run_ratio"] = seconds / runSeconds;
 }
 
 // Clears the attribute value as the file system layer does: through a descriptor of the file
@@ -131,6 +157,10 @@ void BM_PlainRename_20k(benchmark::State& state) {
 }
 
 BENCHMARK(BM_RenameRun_20k)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameRunWithJournal_20k)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainLoop_20k)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainRename_20k)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 

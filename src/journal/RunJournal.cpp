@@ -108,16 +108,17 @@ public:
 
     FileResult ended(const RunResult& result, const std::vector<QString>& finalPaths) override {
         QString why;
-        SqliteDatabase* db = m_journal.database(why);
+        SqliteDatabase* db = beginWrite(why);
         if (db == nullptr)
             return failure(why);
-        if (!db->execute("BEGIN IMMEDIATE"))
-            return failure(db->error());
+        // Most files reach their targets: those are marked at once, the others one by one.
+        SqliteStatement reached = db->prepare("UPDATE moves SET final=3 WHERE run=?1");
+        reached.bind(1, m_run).run();
         SqliteStatement place = db->prepare("UPDATE moves SET final=?3 WHERE run=?1 AND row=?2");
         qint32 renamed = 0;
         const auto record = [&](qint32 journalRow, FinalPlace where) {
             renamed += where == FinalPlace::Target ? 1 : 0;
-            if (where != FinalPlace::Source)
+            if (where != FinalPlace::Target)
                 place.bind(1, m_run)
                     .bind(2, static_cast<qint64>(journalRow))
                     .bind(3, static_cast<qint64>(where))
@@ -147,7 +148,7 @@ public:
             undone.bind(1, m_run).run();
         }
         forgetOldRuns(*db);
-        if (place.failed() || end.failed() || !db->execute("COMMIT")) {
+        if (reached.failed() || place.failed() || end.failed() || !db->execute("COMMIT")) {
             const QString error = db->error();
             db->execute("ROLLBACK");
             return failure(error);
@@ -156,6 +157,16 @@ public:
     }
 
 protected:
+    // The database inside a transaction that takes the write lock at once; null when it cannot.
+    SqliteDatabase* beginWrite(QString& why) {
+        SqliteDatabase* db = m_journal.database(why);
+        if (db != nullptr && !db->execute("BEGIN IMMEDIATE")) {
+            why = db->error();
+            return nullptr;
+        }
+        return db;
+    }
+
     qint32 journalRow(qint32 row) const {
         return m_rows.empty() ? row : m_rows[static_cast<std::size_t>(row)];
     }
@@ -223,11 +234,9 @@ public:
 
     FileResult planned(const std::vector<PlannedMove>& moves) override {
         QString why;
-        SqliteDatabase* db = m_journal.database(why);
+        SqliteDatabase* db = beginWrite(why);
         if (db == nullptr)
             return failure(why);
-        if (!db->execute("BEGIN IMMEDIATE"))
-            return failure(db->error());
         SqliteStatement row = db->prepare(
             "INSERT INTO moves(run, row, source, temporary, target, device, inode, size, "
             "modified, attributes) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
@@ -275,9 +284,7 @@ public:
         m_known = std::move(known);
     }
 
-    FileResult starting(const QStringList& /*folders*/) override {
-        return FileResult::success();
-    }
+    FileResult starting(const QStringList& /*folders*/) override { return FileResult::success(); }
 
     FileResult planned(const std::vector<PlannedMove>& moves) override {
         const std::vector<JournalMove> recorded = m_journal.moves(m_run);
@@ -381,8 +388,8 @@ std::optional<JournalRun> RunJournal::openRun() {
 }
 
 std::optional<JournalRun> RunJournal::runToUndo() {
-    return newestRun("WHERE kind=0 AND ended IS NOT NULL AND undone=0 AND renamed + (SELECT "
-                     "count(*) FROM moves WHERE run=runs.id AND final=4) > 0 ORDER BY id DESC "
+    return newestRun("WHERE kind=0 AND ended IS NOT NULL AND undone=0 AND (renamed > 0 OR "
+                     "EXISTS(SELECT 1 FROM moves WHERE run=runs.id AND final=4)) ORDER BY id DESC "
                      "LIMIT 1");
 }
 

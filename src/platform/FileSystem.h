@@ -40,9 +40,23 @@ inline constexpr int System = 4;
 inline constexpr int Archive = 32;
 } // namespace Attribute
 
+// What tells a file apart wherever a rename takes it: a rename keeps its device and inode.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    // The same file, whatever its size or times became.
+    bool sameFile(const FileIdentity& other) const {
+        return device == other.device && inode == other.inode;
+    }
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
 struct [[nodiscard]] AttributeResult {
     FileResult result;
     int attributes = 0;
+    std::optional<FileIdentity> identity{}; // the file read, where the platform tells it
 };
 
 struct [[nodiscard]] TempFileResult {
@@ -72,19 +86,6 @@ struct FolderNameListing {
     // The folder changed so lately that another change could still come with the same stamp.
     bool recentlyChanged = false;
     QSet<QString> names;
-};
-
-// What tells a file apart wherever a rename takes it: a rename keeps its device and inode.
-struct FileIdentity {
-    quint64 device = 0;
-    quint64 inode = 0;
-    qint64 size = 0;
-    qint64 modifiedNs = 0;
-    // The same file, whatever its size or times became.
-    bool sameFile(const FileIdentity& other) const {
-        return device == other.device && inode == other.inode;
-    }
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
 // Told when a move to another file system has made the new file under its own name in the

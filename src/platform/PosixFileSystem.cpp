@@ -334,7 +334,7 @@ AttributeResult PosixFileSystem::attributes(const QString& path) {
     }
     if (hiddenByName(path))
         value |= Attribute::Hidden;
-    return {FileResult::success(), value};
+    return {FileResult::success(), value, posix::identityOf(st)};
 }
 
 FileResult PosixFileSystem::setAttributes(const QString& path, int attributes) {

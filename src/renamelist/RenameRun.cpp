@@ -183,6 +183,7 @@ bool RenameRun::prepare() {
     m_temporaries.assign(static_cast<std::size_t>(count), QString());
     m_noTemporary.clear();
     m_reserved.clear();
+    m_plannedAttributes.assign(m_recorder ? static_cast<std::size_t>(count) : 0, -1);
     if (m_recorder) {
         QSet<QString> seen;
         QStringList folders;
@@ -190,7 +191,8 @@ bool RenameRun::prepare() {
         // target folders.
         for (qint32 row = 0; row < count; ++row) {
             const RenameEntry& entry = m_list.at(row);
-            for (const QString& folder : {entry.directory, m_settings.targetDirectory(row, entry)}) {
+            for (const QString& folder :
+                 {entry.directory, m_settings.targetDirectory(row, entry)}) {
                 if (!folder.isEmpty() && !seen.contains(folder)) {
                     seen.insert(folder);
                     folders.append(folder);
@@ -217,10 +219,12 @@ bool RenameRun::prepare() {
         move.temporary = m_temporaries[static_cast<std::size_t>(row)];
         if (named)
             move.target = pathIn(targetDirectory, entry.renout);
-        move.identity = m_files.identity(source);
-        if (const AttributeResult read = m_files.attributes(source);
-            move.identity && read.result.ok())
+        // Read once here for the record, and kept for the run itself.
+        if (const AttributeResult read = m_files.attributes(source); read.result.ok()) {
+            move.identity = read.identity;
             move.attributes = read.attributes;
+            m_plannedAttributes[static_cast<std::size_t>(row)] = read.attributes;
+        }
     }
     m_reserved.clear();
     return !m_recorder || recordingAllowed(m_recorder->planned(moves));
@@ -516,7 +520,12 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
         return std::nullopt;
     }
 
-    const AttributeResult saved = m_files.attributes(parked.temporary);
+    const int planned = static_cast<std::size_t>(row) < m_plannedAttributes.size()
+                            ? m_plannedAttributes[static_cast<std::size_t>(row)]
+                            : -1;
+    const AttributeResult saved = planned >= 0
+                                      ? AttributeResult{FileResult::success(), planned}
+                                      : m_files.attributes(parked.temporary);
     if (!saved.result.ok()) {
         end = putBack(row, parked.temporary, std::nullopt, target, saved.result);
         return std::nullopt;

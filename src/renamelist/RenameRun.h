@@ -129,6 +129,8 @@ private:
     QHash<qint32, QString> m_noTemporary;
     // The names reserved while preparing, so that no two rows share one.
     QSet<QString> m_reserved;
+    // The attributes read for the record before the run, by row; -1 where none were.
+    std::vector<int> m_plannedAttributes;
     std::vector<bool> m_done;
     // The paths this run put files at, and which row's.
     QHash<QString, qint32> m_filled;

@@ -7,48 +7,16 @@
 // at its Nth change on disk, before the change is made; "ask" writes FOLDER/../asked when the
 // run asks a question and then waits for ever; "run" runs to the end unless killed.
 #include "tests/journal/CrashRun.h"
+#include "tests/journal/CrashingFileSystem.h"
 
 #include <QCoreApplication>
 
 #include <signal.h>
-
 #include <thread>
 
 namespace {
 
 using namespace quillane;
-
-// Kills the process at the Nth change.
-class KillingFileSystem final : public PosixFileSystem {
-public:
-    explicit KillingFileSystem(int killAt) : m_killAt(killAt) {}
-
-    using PosixFileSystem::move;
-    FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override {
-        change();
-        return PosixFileSystem::move(from, to, notice);
-    }
-    FileResult remove(const QString& path) override {
-        change();
-        return PosixFileSystem::remove(path);
-    }
-    FileResult setAttributes(const QString& path, int value) override {
-        change();
-        return PosixFileSystem::setAttributes(path, value);
-    }
-    TempFileResult createTempFile(const QString& directory, const QString& prefix) override {
-        change();
-        return PosixFileSystem::createTempFile(directory, prefix);
-    }
-
-private:
-    void change() {
-        if (++m_changes == m_killAt)
-            ::raise(SIGKILL);
-    }
-    int m_killAt;
-    int m_changes = 0;
-};
 
 // A question left open, as when the user logs out with the box on screen.
 class OpenQuestion final : public Dialogs {
@@ -80,7 +48,9 @@ int main(int argc, char** argv) {
     const QString folder = args[1];
     const QString output = args[3];
     const QString mode = args[4];
-    KillingFileSystem files(mode == u"change" ? args.value(5).toInt() : 0);
+    PosixFileSystem real;
+    CrashingFileSystem files(real, mode == u"change" ? args.value(5).toInt() : 0,
+                             [] { ::raise(SIGKILL); });
     OpenQuestion asking(QDir(folder).absoluteFilePath(QStringLiteral("../asked")));
     crash::AnswerNo answering;
     Dialogs& dialogs = mode == u"ask" ? static_cast<Dialogs&>(asking) : answering;

@@ -72,7 +72,8 @@ TEST_P(CrashKillTest, RecoveryEitherWayLeavesEveryFileOnceUnderItsOldOrNewName) 
         const pid_t child = crash::startChild(QUILLANE_CRASH_CHILD, arguments);
         ASSERT_GT(child, 0);
         if (c.moment == Moment::WhileAsking) {
-            EXPECT_TRUE(crash::waitUntil(child, [&] { return QFile::exists(root.filePath(u"asked"_s)); }));
+            EXPECT_TRUE(
+                crash::waitUntil(child, [&] { return QFile::exists(root.filePath(u"asked"_s)); }));
             ::kill(child, SIGKILL);
         } else if (c.moment == Moment::InsideACopy) {
             EXPECT_TRUE(crash::waitUntil(child, [&] {

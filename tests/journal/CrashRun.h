@@ -11,13 +11,12 @@
 #include <QHash>
 #include <QString>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <functional>
+#include <signal.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 // What the crash test and the soak share: a run of many files in a child process, and the count
 // of what a kill and the recovery after it left wrong.
@@ -142,8 +141,7 @@ inline Tally tally(const QString& folder, const QString& output, int count, qint
         places.append(output);
     for (const QString& place : places) {
         for (const QString& name : QDir(place).entryList(QDir::Files | QDir::Hidden)) {
-            if (name.startsWith(u"ren") &&
-                (name.endsWith(u".tmp") || name.endsWith(u".part"))) {
+            if (name.startsWith(u"ren") && (name.endsWith(u".tmp") || name.endsWith(u".part"))) {
                 ++found.stranded;
                 continue;
             }

@@ -62,7 +62,6 @@ int main(int argc, char** argv) {
     }
     std::printf("kills: %d of %d runs, %d recovered\n", killed, Kills, recovered);
     std::printf("files stranded: %d\ncontents lost: %d\n", total.stranded, total.lost);
-    std::printf("contents twice: %d\nunder another name: %d\n", total.duplicated,
-                total.misplaced);
+    std::printf("contents twice: %d\nunder another name: %d\n", total.duplicated, total.misplaced);
     return total.clean() ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/FileSystem.h"
+#include "tests/renamelist/ForwardingFileSystem.h"
+
+#include <functional>
 
 namespace quillane {
 
@@ -8,62 +10,59 @@ namespace quillane {
 struct Crash {};
 
 // Passes every call to a real file system until call number `crashAt` of those that change
-// something (counted from 1), which throws instead of being made: to the run, the process ended
-// there. 0 never crashes.
-class CrashingFileSystem final : public FileSystem {
+// something (counted from 1), which crashes instead of being made: by default it throws, so that
+// to the run the process ended there. 0 never crashes.
+class CrashingFileSystem final : public ForwardingFileSystem {
 public:
-    CrashingFileSystem(FileSystem& real, int crashAt) : m_real(real), m_crashAt(crashAt) {}
+    CrashingFileSystem(
+        FileSystem& real, int crashAt, std::function<void()> crash = [] { throw Crash(); })
+        : ForwardingFileSystem(real), m_crashAt(crashAt), m_crash(std::move(crash)) {}
 
     int changes() const { return m_changes; }
 
     using FileSystem::move;
     FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override {
         change();
-        return m_real.move(from, to, notice);
+        return ForwardingFileSystem::move(from, to, notice);
     }
     FileResult remove(const QString& path) override {
         change();
-        return m_real.remove(path);
+        return ForwardingFileSystem::remove(path);
     }
-    AttributeResult attributes(const QString& path) override { return m_real.attributes(path); }
     FileResult setAttributes(const QString& path, int value) override {
         change();
-        return m_real.setAttributes(path, value);
+        return ForwardingFileSystem::setAttributes(path, value);
     }
     TempFileResult createTempFile(const QString& directory, const QString& prefix) override {
         change();
-        return m_real.createTempFile(directory, prefix);
-    }
-    std::optional<QList<DirectoryEntry>> list(const QString& directory,
-                                              const QString& pattern) override {
-        return m_real.list(directory, pattern);
-    }
-    std::optional<FolderNameListing> folderNames(const QString& directory) override {
-        return m_real.folderNames(directory);
-    }
-    std::optional<FolderStamp> folderStamp(const QString& directory) override {
-        return m_real.folderStamp(directory);
-    }
-    std::optional<FileIdentity> identity(const QString& path) override {
-        return m_real.identity(path);
-    }
-    bool exists(const QString& path) override { return m_real.exists(path); }
-    bool isDirectory(const QString& path) override { return m_real.isDirectory(path); }
-    QString canonicalPath(const QString& path) override { return m_real.canonicalPath(path); }
-    TextFileResult readTextFile(const QString& path) override { return m_real.readTextFile(path); }
-    FileResult writeTextFile(const QString& path, const QString& text) override {
-        return m_real.writeTextFile(path, text);
+        return ForwardingFileSystem::createTempFile(directory, prefix);
     }
 
 private:
     void change() {
         if (++m_changes == m_crashAt)
-            throw Crash();
+            m_crash();
     }
 
-    FileSystem& m_real;
     int m_crashAt;
+    std::function<void()> m_crash;
     int m_changes = 0;
+};
+
+// Crashes once a copy to another file system has its own name, before any content.
+class CrashingCopies final : public ForwardingFileSystem {
+public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+
+    using FileSystem::move;
+    FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override {
+        return ForwardingFileSystem::move(from, to,
+                                          [&](const QString& copy, const FileIdentity& identity) {
+                                              if (notice && !notice(copy, identity))
+                                                  return false;
+                                              throw Crash();
+                                          });
+    }
 };
 
 } // namespace quillane

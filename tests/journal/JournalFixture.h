@@ -21,11 +21,10 @@ protected:
     QString journalPath() const { return state.filePath(QStringLiteral("journal.sqlite3")); }
 
     RunResult rename(RenameList& list, RunSettings settings = {}, FileSystem* through = nullptr) {
-        const std::unique_ptr<RunRecorder> recorder =
-            journal.recordRun(RunKind::Rename, 0,
-                              settings.newAttributesOn
-                                  ? std::optional<int>(settings.newAttributeValue)
-                                  : std::nullopt);
+        const std::unique_ptr<RunRecorder> recorder = journal.recordRun(
+            RunKind::Rename, 0,
+            settings.newAttributesOn ? std::optional<int>(settings.newAttributeValue)
+                                     : std::nullopt);
         return RenameRun(list, through ? *through : files, dialogs, std::move(settings), {},
                          recorder.get())
             .run();

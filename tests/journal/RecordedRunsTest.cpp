@@ -39,12 +39,11 @@ TEST_P(UndoCaseTest, PutsBackEveryFileItCanAndOverwritesNothing) {
     for (const QString& change : c.meanwhile) {
         if (change.startsWith(u'+')) {
             const QStringList parts = change.mid(1).split(u'=');
-            QFile made(folder.dir.filePath(parts[0]));
-            ASSERT_TRUE(made.open(QIODevice::WriteOnly));
-            made.write(parts[1].toUtf8());
+            folder.write(parts[0], parts[1].toUtf8());
         } else {
             const QStringList parts = change.split(u'>');
-            ASSERT_TRUE(QFile::rename(folder.dir.filePath(parts[0]), folder.dir.filePath(parts[1])));
+            ASSERT_TRUE(
+                QFile::rename(folder.dir.filePath(parts[0]), folder.dir.filePath(parts[1])));
         }
     }
 
@@ -60,10 +59,10 @@ TEST_P(UndoCaseTest, PutsBackEveryFileItCanAndOverwritesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, UndoCaseTest,
     testing::Values(
-        UndoCase{"Plain", {u"a=1"_s, u"c=3"_s}, {u"a>b"_s, u"c>d"_s}, {}, {u"a=1"_s, u"c=3"_s},
-                 2, 0},
-        UndoCase{"Swap", {u"a=1"_s, u"b=2"_s}, {u"a>b"_s, u"b>a"_s}, {}, {u"a=1"_s, u"b=2"_s},
-                 2, 0},
+        UndoCase{
+            "Plain", {u"a=1"_s, u"c=3"_s}, {u"a>b"_s, u"c>d"_s}, {}, {u"a=1"_s, u"c=3"_s}, 2, 0},
+        UndoCase{
+            "Swap", {u"a=1"_s, u"b=2"_s}, {u"a>b"_s, u"b>a"_s}, {}, {u"a=1"_s, u"b=2"_s}, 2, 0},
         UndoCase{"Cycle",
                  {u"a=1"_s, u"b=2"_s, u"c=3"_s},
                  {u"a>b"_s, u"b>c"_s, u"c>a"_s},
@@ -147,8 +146,12 @@ TEST_F(UndoTest, AStoppedUndoLeavesTheRunToUndoAndPassesOverWhatIsBack) {
     RecordedRunSetup setup = setUpUndo(journal, files, *journal.runToUndo());
     int asked = 0;
     const RunResult stopped = RenameRun(setup.list, files, dialogs, setup.settings,
-                                        {.start = {}, .value = {},
-                                         .stopAsked = [&] { return ++asked > 1; }},
+                                        {.start = {},
+                                         .value = {},
+                                         .stopAsked =
+                                             [&] {
+                                                 return ++asked > 1;
+                                             }},
                                         setup.recorder.get())
                                   .run();
     ASSERT_TRUE(stopped.stopped);
@@ -252,9 +255,8 @@ TEST_P(CrashSweepTest, AfterACrashAtAnyStepEveryFileEndsUnderItsOldOrNewName) {
             EXPECT_TRUE(result.problems.isEmpty());
         }
         EXPECT_FALSE(crashed.openRun().has_value());
-        expectEveryFileUnderOneOfItsNames(folder, renames, files_,
-                                          GetParam().way == RunKind::Finish &&
-                                              recovery->stranded() > 0);
+        expectEveryFileUnderOneOfItsNames(
+            folder, renames, files_, GetParam().way == RunKind::Finish && recovery->stranded() > 0);
     }
     EXPECT_TRUE(dialogs.requests().isEmpty());
 }
@@ -282,10 +284,7 @@ constexpr int FirstFileParked = 6;
 TEST_F(RecoveryTest, AFileWhoseOldNameIsTakenNowStaysUnderItsTemporaryNameAndIsNamed) {
     RunFolder folder({u"a=A"_s, u"c=C"_s});
     crash(folder, {u"a>b"_s, u"c>d"_s}, FirstFileParked);
-    QFile taken(folder.dir.filePath(u"a"_s));
-    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-    taken.write("new");
-    taken.close();
+    folder.write(u"a"_s, "new");
 
     std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
     ASSERT_TRUE(recovery.has_value());
@@ -310,10 +309,7 @@ TEST_F(RecoveryTest, AFileWhoseOldNameIsTakenNowStaysUnderItsTemporaryNameAndIsN
 TEST_F(RecoveryTest, FinishingAsksAboutAFileThatCameInTheWayAndTheRunEndsUndoable) {
     RunFolder folder({u"a=A"_s, u"c=C"_s});
     crash(folder, {u"a>b"_s, u"c>d"_s}, FirstFileParked);
-    QFile outside(folder.dir.filePath(u"b"_s));
-    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
-    outside.write("outside");
-    outside.close();
+    folder.write(u"b"_s, "outside");
 
     std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
     ASSERT_TRUE(recovery.has_value());
@@ -345,56 +341,11 @@ TEST_F(RecoveryTest, AKillWhileReservingNamesLeavesNoEmptyFileBehind) {
     EXPECT_FALSE(journal.runToUndo().has_value());
 }
 
-// Crashes once the copy to another file system has its own name, before any content.
-class CrashingCopies final : public FileSystem {
-public:
-    explicit CrashingCopies(FileSystem& real) : m_real(real) {}
-    using FileSystem::move;
-    FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override {
-        return m_real.move(from, to, [&](const QString& copy, const FileIdentity& identity) {
-            if (notice && !notice(copy, identity))
-                return false;
-            throw Crash();
-        });
-    }
-    FileResult remove(const QString& path) override { return m_real.remove(path); }
-    AttributeResult attributes(const QString& path) override { return m_real.attributes(path); }
-    FileResult setAttributes(const QString& path, int value) override {
-        return m_real.setAttributes(path, value);
-    }
-    TempFileResult createTempFile(const QString& directory, const QString& prefix) override {
-        return m_real.createTempFile(directory, prefix);
-    }
-    std::optional<QList<DirectoryEntry>> list(const QString& directory,
-                                              const QString& pattern) override {
-        return m_real.list(directory, pattern);
-    }
-    std::optional<FolderNameListing> folderNames(const QString& directory) override {
-        return m_real.folderNames(directory);
-    }
-    std::optional<FolderStamp> folderStamp(const QString& directory) override {
-        return m_real.folderStamp(directory);
-    }
-    std::optional<FileIdentity> identity(const QString& path) override {
-        return m_real.identity(path);
-    }
-    bool exists(const QString& path) override { return m_real.exists(path); }
-    bool isDirectory(const QString& path) override { return m_real.isDirectory(path); }
-    QString canonicalPath(const QString& path) override { return m_real.canonicalPath(path); }
-    TextFileResult readTextFile(const QString& path) override { return m_real.readTextFile(path); }
-    FileResult writeTextFile(const QString& path, const QString& text) override {
-        return m_real.writeTextFile(path, text);
-    }
-
-private:
-    FileSystem& m_real;
-};
-
 TEST_F(RecoveryTest, APartialCopyToAnotherFileSystemIsRemovedWhileItsSourceIsWhole) {
     QTemporaryDir other(u"/dev/shm/quillane-XXXXXX"_s);
     RunFolder folder({u"a=A"_s});
-    if (!other.isValid() || files.identity(other.path())->device ==
-                                files.identity(folder.path())->device)
+    if (!other.isValid() ||
+        files.identity(other.path())->device == files.identity(folder.path())->device)
         GTEST_SKIP() << "no second file system here";
     RenameList list = listOf(folder, {u"a>b"_s});
     CrashingCopies crashing(files);

@@ -29,6 +29,13 @@ public:
 
     QString path() const { return dir.path(); }
 
+    // A new file in the folder, or one written over, as a user or another program might.
+    void write(const QString& name, const QByteArray& content) const {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
     // Every file below the folder as "relative/name=content", sorted.
     QStringList contents() const {
         QStringList found;

@@ -665,7 +665,7 @@ void quillanemainfrm::showRunReport(const RunResult& result) {
     QStringList lines;
     lines.reserve(result.problems.size());
     for (const RunProblem& problem : result.problems)
-        lines.append(problem.path + u": "_s + problem.why);
+        lines.append(problem.path.isEmpty() ? problem.why : problem.path + u": "_s + problem.why);
     m_dialogs.showReport(
         {ApplicationTitle, MainWindowText::RunReport, lines, DialogOwner::MainWindow});
 }

@@ -23,7 +23,8 @@ TEST_F(MainWindowJournalTest, UndoTakesBackTheLastRunsOneByOneAndTheRowsFollow) 
     action(u"RenameMnu"_s)->trigger();
     ASSERT_EQ(contentOf(u"Image1.txt"_s), u"Image2.txt"_s);
     EXPECT_TRUE(undo->isEnabled());
-    EXPECT_TRUE(undo->statusTip().startsWith(u"Undo renaming 2 files of "_s)) << qPrintable(undo->statusTip());
+    EXPECT_TRUE(undo->statusTip().startsWith(u"Undo renaming 2 files of "_s))
+        << qPrintable(undo->statusTip());
     // A second run, into other names.
     auto* name = child<QLineEdit>(u"new_filename_txt"_s);
     name->setText(u"Photo"_s);
@@ -112,8 +113,7 @@ TEST_F(RecoveryAtStartTest, TheBoxOffersToFinishOrPutBackAndNoWaitsForTheNextSta
     const ChoiceRequest asked = dialogs.choices()[0];
     EXPECT_TRUE(asked.text.startsWith(u"The last rename run did not finish (started "_s));
     EXPECT_TRUE(asked.text.endsWith(u"). 1 files are still under temporary names."_s));
-    EXPECT_EQ(asked.buttons,
-              QStringList({u"Finish the Run"_s, u"Put Them Back"_s, u"No"_s}));
+    EXPECT_EQ(asked.buttons, QStringList({u"Finish the Run"_s, u"Put Them Back"_s, u"No"_s}));
     EXPECT_EQ(asked.escapeButton, 2);
     EXPECT_TRUE(asked.lines.isEmpty());
     EXPECT_TRUE(journal.openRun().has_value());
