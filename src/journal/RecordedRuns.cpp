@@ -29,6 +29,20 @@ void addRow(RecordedRunSetup& setup, const QString& from, const QString& to, Row
     setup.formerPaths.push_back(from);
 }
 
+// Where the row's file is now, told by its identity at each of its places.
+FinalPlace placeOnDisk(const JournalMove& move, FileSystem& files) {
+    // A file the run never took (missing at its start, or without a name of its own) stays put.
+    if (!move.identity || move.temporary.isEmpty())
+        return FinalPlace::Source;
+    if (!move.target.isEmpty() && move.isFile(files.identity(move.target)))
+        return FinalPlace::Target;
+    if (move.identity->sameFile(files.identity(move.temporary).value_or(FileIdentity())))
+        return FinalPlace::Temporary;
+    if (!move.aside.isEmpty() && move.isFile(files.identity(move.aside)))
+        return FinalPlace::Aside;
+    return move.isFile(files.identity(move.source)) ? FinalPlace::Source : FinalPlace::Unknown;
+}
+
 } // namespace
 
 RunRecovery::RunRecovery(RunJournal& journal, FileSystem& files, JournalRun run)
@@ -36,17 +50,7 @@ RunRecovery::RunRecovery(RunJournal& journal, FileSystem& files, JournalRun run)
       m_moves(journal.moves(m_run.id)) {
     m_places.reserve(m_moves.size());
     for (const JournalMove& move : m_moves) {
-        FinalPlace place = FinalPlace::Unknown;
-        if (!move.identity || move.temporary.isEmpty())
-            place = FinalPlace::Source;
-        else if (!move.target.isEmpty() && move.isFile(files.identity(move.target)))
-            place = FinalPlace::Target;
-        else if (move.identity->sameFile(files.identity(move.temporary).value_or(FileIdentity())))
-            place = FinalPlace::Temporary;
-        else if (!move.aside.isEmpty() && move.isFile(files.identity(move.aside)))
-            place = FinalPlace::Aside;
-        else if (move.isFile(files.identity(move.source)))
-            place = FinalPlace::Source;
+        const FinalPlace place = placeOnDisk(move, files);
         m_places.push_back(place);
         if (place == FinalPlace::Target)
             m_renamedTo.insert(move.target, static_cast<qint32>(m_places.size() - 1));

@@ -296,10 +296,11 @@ public:
         // one already under a temporary name keeps it.
         for (std::size_t at = 0; at < moves.size() && at < m_moves.size(); ++at) {
             const QString& temporary = moves[at].temporary;
-            if (temporary != m_moves[at].temporary && !temporary.isEmpty())
-                if (const FileResult changed = temporaryChanged(static_cast<qint32>(at), temporary);
-                    !changed.ok())
-                    return changed;
+            if (temporary == m_moves[at].temporary || temporary.isEmpty())
+                continue;
+            if (FileResult changed = temporaryChanged(static_cast<qint32>(at), temporary);
+                !changed.ok())
+                return changed;
         }
         return FileResult::success();
     }

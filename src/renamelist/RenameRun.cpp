@@ -523,9 +523,8 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
     const int planned = static_cast<std::size_t>(row) < m_plannedAttributes.size()
                             ? m_plannedAttributes[static_cast<std::size_t>(row)]
                             : -1;
-    const AttributeResult saved = planned >= 0
-                                      ? AttributeResult{FileResult::success(), planned}
-                                      : m_files.attributes(parked.temporary);
+    const AttributeResult saved = planned >= 0 ? AttributeResult{FileResult::success(), planned}
+                                               : m_files.attributes(parked.temporary);
     if (!saved.result.ok()) {
         end = putBack(row, parked.temporary, std::nullopt, target, saved.result);
         return std::nullopt;

@@ -45,9 +45,9 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 5)
         return 2;
-    const QString folder = args[1];
-    const QString output = args[3];
-    const QString mode = args[4];
+    const QString& folder = args[1];
+    const QString& output = args[3];
+    const QString& mode = args[4];
     PosixFileSystem real;
     CrashingFileSystem files(real, mode == u"change" ? args.value(5).toInt() : 0,
                              [] { ::raise(SIGKILL); });

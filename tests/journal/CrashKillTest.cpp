@@ -1,7 +1,6 @@
 #include "tests/CaseName.h"
 #include "tests/journal/CrashRun.h"
 
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,10 +32,8 @@ class CrashKillTest : public testing::TestWithParam<KillCase> {};
 
 TEST_P(CrashKillTest, RecoveryEitherWayLeavesEveryFileOnceUnderItsOldOrNewName) {
     const KillCase& c = GetParam();
-    // Made in memory where it can be, as thousands of files are made for each kill; the copy
-    // goes to the disk.
-    const QString memory = u"/dev/shm"_s;
-    const QString base = QFileInfo(memory).isWritable() ? memory : QDir::tempPath();
+    // The copy goes to the disk.
+    const QString base = crash::scratchBase();
     QTemporaryDir disk;
     for (const RunKind way : {RunKind::Finish, RunKind::PutBack}) {
         SCOPED_TRACE(way == RunKind::Finish ? "Finish the Run" : "Put Them Back");

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QString>
 
@@ -167,6 +168,13 @@ inline Tally tally(const QString& folder, const QString& output, int count, qint
         found.duplicated += times > 1 ? times - 1 : 0;
     }
     return found;
+}
+
+// Where the runs' files are made: in memory where it can be, as thousands are made for each
+// kill.
+inline QString scratchBase() {
+    const QString memory = QStringLiteral("/dev/shm");
+    return QFileInfo(memory).isWritable() ? memory : QDir::tempPath();
 }
 
 // Starts the child run; its arguments as CrashChild.cpp reads them.

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     // How long a whole run takes here, so that the kills spread over all of it.
     qint64 wholeRunMs = 0;
     {
-        QTemporaryDir root;
+        QTemporaryDir root(crash::scratchBase() + u"/quillane-soak-XXXXXX"_s);
         const QString folder = root.filePath(u"files"_s);
         QDir().mkpath(folder);
         crash::makeFiles(folder, Files, 0, true);
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     int recovered = 0;
     QRandomGenerator random(20261207);
     for (int kill = 0; kill < Kills; ++kill) {
-        QTemporaryDir root;
+        QTemporaryDir root(crash::scratchBase() + u"/quillane-soak-XXXXXX"_s);
         const QString folder = root.filePath(u"files"_s);
         QDir().mkpath(folder);
         crash::makeFiles(folder, Files, 0, true);

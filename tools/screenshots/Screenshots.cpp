@@ -114,6 +114,23 @@ int main(int argc, char** argv) {
                              "keeps its name."_s},
                         DialogOwner::MainWindow});
 
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        saved = box != nullptr && save(*box, folder, u"unfinished-run.png"_s) && saved;
+        if (box != nullptr)
+            box->close();
+    });
+    (void)dialogs.choose(
+        {ApplicationTitle,
+         QString(MainWindowText::UnfinishedRun).arg(u"6 Dec 2026 21:40"_s).arg(26),
+         {u"'"_s + conflicts.filePath(u"ren3F2A1.tmp"_s) + u"' stays: its old name '"_s +
+          conflicts.filePath(u"tram.JPG"_s) + u"' is taken now."_s},
+         {MainWindowText::FinishTheRun, MainWindowText::PutThemBack, MainWindowText::NotNow},
+         0,
+         2,
+         MessageIcon::Exclamation,
+         DialogOwner::MainWindow});
+
     Preferencesfrm preferences(window.settings(), window.fileFilters(), dialogs, &dialogs, &window);
     preferences.show();
     preferences.NextCmd_Click();

@@ -18,7 +18,6 @@ inline constexpr QLatin1StringView UnfinishedRun(
 inline constexpr QLatin1StringView FinishTheRun("Finish the Run");
 inline constexpr QLatin1StringView PutThemBack("Put Them Back");
 inline constexpr QLatin1StringView NotNow("No");
-inline constexpr QLatin1StringView NothingToUndo("Undo the last rename run");
 } // namespace MainWindowText
 
 } // namespace quillane
