@@ -29,18 +29,21 @@ void addRow(RecordedRunSetup& setup, const QString& from, const QString& to, Row
     setup.formerPaths.push_back(from);
 }
 
-// Where the row's file is now, told by its identity at each of its places.
+// Where the row's file is now, told by its identity at each of its places. What lies under the
+// row's temporary name is its file whatever its identity: the name was made for this row alone,
+// and the file may have been missing when the plan was read, or replaced since.
 FinalPlace placeOnDisk(const JournalMove& move, FileSystem& files) {
-    // A file the run never took (missing at its start, or without a name of its own) stays put.
-    if (!move.identity || move.temporary.isEmpty())
+    if (move.temporary.isEmpty())
         return FinalPlace::Source;
     if (!move.target.isEmpty() && move.isFile(files.identity(move.target)))
         return FinalPlace::Target;
-    if (move.identity->sameFile(files.identity(move.temporary).value_or(FileIdentity())))
+    if (files.identity(move.temporary))
         return FinalPlace::Temporary;
     if (!move.aside.isEmpty() && move.isFile(files.identity(move.aside)))
         return FinalPlace::Aside;
-    return move.isFile(files.identity(move.source)) ? FinalPlace::Source : FinalPlace::Unknown;
+    // A file the run never took, or never saw, stays where it was.
+    return !move.identity || move.isFile(files.identity(move.source)) ? FinalPlace::Source
+                                                                      : FinalPlace::Unknown;
 }
 
 } // namespace
@@ -76,9 +79,10 @@ QStringList RunRecovery::blocked() const {
     QStringList lines;
     for (std::size_t at = 0; at < m_moves.size(); ++at) {
         const JournalMove& move = m_moves[at];
-        // A file of the run under that name now goes back first; only another file is in the way.
+        // A file of the run under that name now goes back first, and the file's own second name
+        // goes; only another file is in the way.
         if (m_places[at] == FinalPlace::Temporary && m_files->exists(move.source) &&
-            renamedTo(move.source) < 0)
+            renamedTo(move.source) < 0 && !move.isFile(m_files->identity(move.source)))
             lines.append(quoted(move.temporary) + u" stays: its old name "_s + quoted(move.source) +
                          u" is taken now."_s);
     }
@@ -87,23 +91,38 @@ QStringList RunRecovery::blocked() const {
 
 void RunRecovery::cleanUp() {
     removeStrayReservations();
+    const auto holds = [this](const std::optional<FileIdentity>& file, const QString& path) {
+        return file && !path.isEmpty() &&
+               file->sameFile(m_files->identity(path).value_or(FileIdentity()));
+    };
     for (std::size_t at = 0; at < m_moves.size(); ++at) {
         const JournalMove& move = m_moves[at];
-        if (move.copyPath.isEmpty() || !move.copy)
-            continue;
-        // The copy got its name only once whole: then the file left at the temporary name is
-        // the second of two; otherwise the copy is the part, and the file is still whole.
-        const FinalPlace place = m_places[at];
-        const bool copyNamed =
-            place == FinalPlace::Target &&
-            move.copy->sameFile(m_files->identity(move.target).value_or(FileIdentity()));
-        if (copyNamed &&
-            move.identity->sameFile(m_files->identity(move.temporary).value_or(FileIdentity())))
-            (void)m_files->remove(move.temporary);
-        else if (place == FinalPlace::Temporary &&
-                 move.copy->sameFile(m_files->identity(move.copyPath).value_or(FileIdentity())))
-            (void)m_files->remove(move.copyPath);
+        if (m_places[at] == FinalPlace::Target) {
+            // A second name a kill left beside the whole file: the source of a copy to another
+            // file system, or of a move made as a link and an unlink.
+            if (holds(move.identity, move.temporary))
+                (void)m_files->remove(move.temporary);
+            if (holds(move.copy, move.copyPath))
+                (void)m_files->remove(move.copyPath);
+            restoreAttributes(move);
+        } else if (m_places[at] == FinalPlace::Temporary) {
+            // The copy is the part; the file is still whole under its temporary name.
+            if (holds(move.copy, move.copyPath))
+                (void)m_files->remove(move.copyPath);
+            if (holds(move.identity, move.source))
+                (void)m_files->remove(move.source);
+        }
     }
+}
+
+void RunRecovery::restoreAttributes(const JournalMove& move) {
+    // A kill between the new name and its attributes leaves them cleared.
+    const std::optional<int> wanted = m_run.newAttributes ? m_run.newAttributes : move.attributes;
+    if (!wanted || *wanted == 0)
+        return;
+    if (const AttributeResult now = m_files->attributes(move.target);
+        now.result.ok() && now.attributes == 0)
+        (void)m_files->setAttributes(move.target, *wanted);
 }
 
 void RunRecovery::removeStrayReservations() {
@@ -137,7 +156,8 @@ RecordedRunSetup RunRecovery::setUp(RunKind way) {
     setup.settings.kind = way;
     // A file the run was taking back is never put over another one.
     setup.settings.asks = way == RunKind::Finish && m_run.kind != RunKind::Undo;
-    setup.settings.newAttributesOn = m_run.newAttributes.has_value();
+    // A file put back gets the attributes it had.
+    setup.settings.newAttributesOn = way == RunKind::Finish && m_run.newAttributes.has_value();
     setup.settings.newAttributeValue = m_run.newAttributes.value_or(0);
     // Putting a file back may need its old name from a file of the run that already reached it
     // (a swap, a shift): that one goes back too, and so on down the line.
@@ -166,7 +186,7 @@ RecordedRunSetup RunRecovery::setUp(RunKind way) {
             addRow(setup, move.temporary, way == RunKind::Finish ? move.target : move.source,
                    std::move(target));
         } else if (way == RunKind::Finish && place == FinalPlace::Source &&
-                   !move.target.isEmpty() && move.target != move.source && move.identity) {
+                   !move.target.isEmpty() && move.target != move.source) {
             addRow(setup, move.source, move.target, std::move(target));
         } else {
             continue;
@@ -179,8 +199,10 @@ RecordedRunSetup RunRecovery::setUp(RunKind way) {
 
 FileResult RunRecovery::close() {
     cleanUp();
+    // Closed as it lies, an undo has not gone through.
     RunResult result;
     result.kind = m_run.kind;
+    result.completed = false;
     return m_journal->continueRun(m_run.id, {}, m_places)->ended(result, {});
 }
 

@@ -47,6 +47,7 @@ private:
     RunRecovery(RunJournal& journal, FileSystem& files, JournalRun run);
     void cleanUp();
     void removeStrayReservations();
+    void restoreAttributes(const JournalMove& move);
     // The row whose file reached this path as its target, or -1.
     qint32 renamedTo(const QString& path) const;
 

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace quillane {
@@ -103,6 +105,10 @@ public:
         JournalMove& move = m_moves[static_cast<std::size_t>(row)];
         move.copyPath = copyPath;
         move.copy = copy;
+        if (move.identity) {
+            move.copy->size = move.identity->size;
+            move.copy->modifiedNs = move.identity->modifiedNs;
+        }
         return FileResult::success();
     }
 
@@ -135,16 +141,22 @@ public:
         for (std::size_t row = 0; row < places.size(); ++row)
             record(static_cast<qint32>(row), places[row]);
 
+        // Finishing or putting back what a crash left, stopped or cut short, leaves the run open
+        // while a file of it is still under a temporary name: the next start offers it again.
+        const bool stillStranded =
+            std::find(places.begin(), places.end(), FinalPlace::Temporary) != places.end();
         SqliteStatement end = db->prepare("UPDATE runs SET ended=?2, renamed=?3 WHERE id=?1");
         end.bind(1, m_run)
-            .bind(2, QDateTime::currentMSecsSinceEpoch())
+            .bind(2, stillStranded ? std::nullopt
+                                   : std::optional<qint64>(QDateTime::currentMSecsSinceEpoch()))
             .bind(3, static_cast<qint64>(renamed))
             .run();
-        // An undo that went through takes its run off the list to undo; a stopped one leaves it
-        // there, and the files already back are passed over next time.
-        if (result.kind == RunKind::Undo && result.completed && !result.stopped) {
-            SqliteStatement undone = db->prepare(
-                "UPDATE runs SET undone=1 WHERE id=(SELECT undoes FROM runs WHERE id=?1)");
+        // An undo that went through, also one finished after a crash, takes its run off the list
+        // to undo; a stopped one leaves it there, and the files already back are passed over
+        // next time.
+        if (result.completed && !result.stopped) {
+            SqliteStatement undone = db->prepare("UPDATE runs SET undone=1 WHERE id=(SELECT undoes "
+                                                 "FROM runs WHERE id=?1 AND kind=1)");
             undone.bind(1, m_run).run();
         }
         forgetOldRuns(*db);
@@ -416,9 +428,11 @@ std::vector<JournalMove> RunJournal::moves(qint64 run) {
                                          query.integer(7)};
         move.attributes = asInt(query.optionalInteger(8));
         move.copyPath = query.text(9);
-        if (query.optionalInteger(11))
+        // A whole copy has the size and time of the file it copies.
+        if (query.optionalInteger(11) && move.identity)
             move.copy = FileIdentity{static_cast<quint64>(query.integer(10)),
-                                     static_cast<quint64>(query.integer(11))};
+                                     static_cast<quint64>(query.integer(11)), move.identity->size,
+                                     move.identity->modifiedNs};
         move.aside = query.text(12);
         move.finalPlace = static_cast<FinalPlace>(
             query.optionalInteger(13).value_or(static_cast<qint64>(FinalPlace::Source)));

@@ -46,9 +46,11 @@ struct FileIdentity {
     quint64 inode = 0;
     qint64 size = 0;
     qint64 modifiedNs = 0;
-    // The same file, whatever its size or times became.
+    // The same file: the same inode on the same device, or where a device may be numbered anew
+    // (a disk plugged in again, a start of the system) the same inode, size and time.
     bool sameFile(const FileIdentity& other) const {
-        return device == other.device && inode == other.inode;
+        return inode == other.inode &&
+               (device == other.device || (size == other.size && modifiedNs == other.modifiedNs));
     }
     friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };

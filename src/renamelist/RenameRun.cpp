@@ -577,7 +577,7 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
             finishEntry(false);
             return EntryEnd::Next;
         }
-        if (m_files.move(temporary, oldNameThere).ok()) {
+        if (m_files.move(temporary, oldNameThere, recordCopy).ok()) {
             if (oldNameThere != source)
                 m_filled.insert(oldNameThere, row);
             giveAttributes(oldNameThere, parked.savedAttributes);

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -325,6 +326,76 @@ TEST_F(RecoveryTest, FinishingAsksAboutAFileThatCameInTheWayAndTheRunEndsUndoabl
     EXPECT_FALSE(journal.openRun().has_value());
     EXPECT_EQ(undoLast().renamed, 1);
     EXPECT_EQ(folder.contents(), QStringList({u"a=A"_s, u"b=outside"_s, u"c=C"_s}));
+}
+
+TEST_F(RecoveryTest, AFileTheRunFoundOnlyAfterAskingIsFoundUnderItsTemporaryName) {
+    RunFolder folder({});
+    // Missing when the plan is read, back when the user answers No to "Skip this file?".
+    dialogs.whenAsked([&](const MessageRequest&) { folder.write(u"a"_s, "A"); });
+    dialogs.answerMessage(MessageAnswer::No);
+    // Reserving (two), the move that finds nothing (three), the move again (four), then the crash.
+    crash(folder, {u"a>b"_s}, 5);
+    std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
+    ASSERT_TRUE(recovery.has_value());
+    EXPECT_EQ(recovery->stranded(), 1);
+    RecordedRunSetup setup = recovery->setUp(RunKind::PutBack);
+    EXPECT_EQ(run(setup).renamed, 1);
+    EXPECT_EQ(folder.contents(), QStringList{u"a=A"_s});
+}
+
+TEST_F(RecoveryTest, ARecoveryStoppedWithAFileUnderATemporaryNameIsOfferedAgain) {
+    RunFolder folder({u"a=A"_s, u"c=C"_s});
+    crash(folder, {u"a>b"_s, u"c>d"_s}, FirstFileParked);
+    RecordedRunSetup setup = RunRecovery::find(journal, files)->setUp(RunKind::Finish);
+    const RunResult stopped = RenameRun(setup.list, files, dialogs, setup.settings,
+                                        {.start = {},
+                                         .value = {},
+                                         .stopAsked =
+                                             [] {
+                                                 return true;
+                                             }},
+                                        setup.recorder.get())
+                                  .run();
+    ASSERT_TRUE(stopped.stopped);
+    std::optional<RunRecovery> again = RunRecovery::find(journal, files);
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->stranded(), 1);
+}
+
+TEST_F(RecoveryTest, ASecondNameALinkLeftOnTheWayIsDroppedAndTheFileGoesBack) {
+    RunFolder folder({u"a=A"_s, u"c=C"_s});
+    crash(folder, {u"a>b"_s, u"c>d"_s}, FirstFileParked);
+    // Where renames are made as a link and an unlink, a kill between them leaves both names.
+    const QString temporary = QDir(folder.path()).entryList({u"ren*.tmp"_s}, QDir::Files).value(0);
+    ASSERT_FALSE(temporary.isEmpty());
+    ASSERT_EQ(::link(QFile::encodeName(folder.dir.filePath(temporary)).constData(),
+                     QFile::encodeName(folder.dir.filePath(u"a"_s)).constData()),
+              0);
+    std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
+    ASSERT_TRUE(recovery.has_value());
+    EXPECT_TRUE(recovery->blocked().isEmpty());
+    RecordedRunSetup setup = recovery->setUp(RunKind::PutBack);
+    EXPECT_EQ(run(setup).renamed, 1);
+    EXPECT_EQ(folder.contents(), QStringList({u"a=A"_s, u"c=C"_s}));
+}
+
+TEST_F(RecoveryTest, AnUndoCutShortLeavesItsRunToUndo) {
+    RunFolder folder({u"a=A"_s, u"c=C"_s});
+    RenameList list = listOf(folder, {u"a>b"_s, u"c>d"_s});
+    ASSERT_EQ(rename(list).renamed, 2);
+    RecordedRunSetup undo = setUpUndo(journal, files, *journal.runToUndo());
+    // The first file back (after two reservations: five changes), then the crash.
+    CrashingFileSystem crashing(files, 9);
+    EXPECT_THROW(
+        RenameRun(undo.list, crashing, dialogs, undo.settings, {}, undo.recorder.get()).run(),
+        Crash);
+    std::optional<RunRecovery> recovery = RunRecovery::find(journal, files);
+    ASSERT_TRUE(recovery.has_value());
+    ASSERT_EQ(recovery->stranded(), 0);
+    EXPECT_TRUE(recovery->close().ok());
+    ASSERT_TRUE(journal.runToUndo().has_value());
+    EXPECT_EQ(undoLast().renamed, 1);
+    EXPECT_EQ(folder.contents(), QStringList({u"a=A"_s, u"c=C"_s}));
 }
 
 TEST_F(RecoveryTest, AKillWhileReservingNamesLeavesNoEmptyFileBehind) {

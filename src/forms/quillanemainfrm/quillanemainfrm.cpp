@@ -595,15 +595,14 @@ void quillanemainfrm::runRecorded(RecordedRunSetup setup) {
 
 void quillanemainfrm::offerRecovery() {
     std::optional<RunRecovery> recovery = RunRecovery::find(m_journal, m_files);
-    if (!recovery)
+    // A run that left nothing under a temporary name ends as it lies, undoable as any; an older
+    // one may have left more.
+    while (recovery && recovery->stranded() == 0 && recovery->close().ok())
+        recovery = RunRecovery::find(m_journal, m_files);
+    refreshUndo();
+    if (!recovery || recovery->stranded() == 0)
         return;
     const qint32 stranded = recovery->stranded();
-    if (stranded == 0) {
-        // Nothing was left under a temporary name: the run ends as it lies, undoable as any.
-        (void)recovery->close();
-        refreshUndo();
-        return;
-    }
     const int chosen = m_dialogs.choose(
         {ApplicationTitle,
          QString(MainWindowText::UnfinishedRun).arg(runTime(recovery->run().started)).arg(stranded),
