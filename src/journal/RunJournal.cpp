@@ -342,7 +342,7 @@ RunJournal::RunJournal(QString path) : m_path(std::move(path)) {}
 
 QString RunJournal::defaultPath() {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path there.
+    // A relative path there is not to be used, as the desktop base directories say.
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + u"/.local/state"_s;
     return pathIn(pathIn(pathIn(state, u"Kestrova"_s), u"Quillane"_s), u"journal.sqlite3"_s);
