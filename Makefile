@@ -3,8 +3,8 @@
 
 SETUP_STAMP := build/.setup-done
 
-.PHONY: all setup run test test-release bench soak fuzz build screenshots clean format format-check \
-        tidy resources-check
+.PHONY: all setup run test test-release bench soak fuzz build package screenshots clean format \
+        format-check tidy resources-check
 
 FUZZ_SECONDS ?= 60
 
@@ -54,6 +54,11 @@ fuzz: build/fuzz/build.ninja
 build: build/debug/build.ninja
 	cmake --build --preset debug
 
+# An optimised Debian package of what the install rules install, in build/package/.
+package: build/package/build.ninja
+	cmake --build --preset package
+	cpack --config build/package/CPackConfig.cmake -B build/package
+
 # Renders the windows under a virtual X server; the README shows docs/main-window.png.
 screenshots: build/debug/build.ninja
 	cmake --build --preset debug --target quillane_screenshots
@@ -78,14 +83,16 @@ tidy: $(SETUP_STAMP)
 
 # The committed resources are what make_resources.py writes, byte for byte: it writes them afresh
 # into build/resources-check, and every file there or in resources/ must be in both and equal.
-# Quillane.html is written by hand.
+# The manual, the manual page, the desktop entry, the metainfo and the install rules are written by
+# hand.
 RESOURCES_CHECK := build/resources-check
+HAND_WRITTEN := make_resources.py Quillane.html quillane.1 example.kestrova.Quillane.desktop \
+                example.kestrova.Quillane.metainfo.xml CMakeLists.txt __pycache__
 
 resources-check: $(SETUP_STAMP)
 	rm -rf $(RESOURCES_CHECK)
 	python3 resources/make_resources.py $(RESOURCES_CHECK)
-	diff -r --exclude=make_resources.py --exclude=Quillane.html --exclude=__pycache__ \
-	  resources $(RESOURCES_CHECK)
+	diff -r $(addprefix --exclude=,$(HAND_WRITTEN)) resources $(RESOURCES_CHECK)
 
 clean:
 	rm -rf build

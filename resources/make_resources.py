@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Re-creates Quillane's shipped files: the five .ir icon files, the program icon AAA.ico, the
-tips file tod.ctd, and the PNG pictures of the tool-bar (toolbar/), the status bar (status/) and the
-buttons under the file list (list/) with the Qt resource file pictures.qrc that lists them.
+same icon for the desktop in the hicolor theme (icons/hicolor/: PNG files from 16 to 256 pixels and
+an SVG), the tips file tod.ctd, and the PNG pictures of the tool-bar (toolbar/), the status bar
+(status/) and the buttons under the file list (list/) with the Qt resource file pictures.qrc that
+lists them.
 Run from anywhere: python3 resources/make_resources.py [FOLDER]; FOLDER, resources/ by default,
 receives the files (a check writes them elsewhere and compares)."""
 
@@ -18,9 +20,19 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # square, and the last layer that holds a point gives its colour. A colour is an (r, g, b) triple,
 # a function of (u, v) giving one, or ERASE, which clears what the layers below drew. Every shape
 # also knows its bounding box and how to grow by a distance d, which draws outlines and the gaps
-# around shapes.
+# around shapes. The shapes of the program icon also write themselves as SVG elements, on a canvas
+# of SVG_SIZE units with two decimals so that the file comes out the same every time.
 
 ERASE = "erase"
+SVG_SIZE = 256
+
+
+def svg_number(x):
+    return "%.2f" % (x * SVG_SIZE)
+
+
+def svg_colour(rgb):
+    return "#%02x%02x%02x" % rgb
 
 
 class Shape:
@@ -51,6 +63,12 @@ class rect(Shape):
         x0, y0, x1, y1 = self.box
         return rect(x0 - d, y0 - d, x1 + d, y1 + d)
 
+    def svg(self, rgb):
+        x0, y0, x1, y1 = self.box
+        return '<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>' % (
+            svg_number(x0), svg_number(y0), svg_number(x1 - x0), svg_number(y1 - y0),
+            svg_colour(rgb))
+
 
 class thick_line(Shape):
     def __init__(self, ax, ay, bx, by, width):
@@ -67,6 +85,13 @@ class thick_line(Shape):
 
     def grow(self, d):
         return thick_line(*self.a, *self.b, self.width + 2 * d)
+
+    def svg(self, rgb):
+        (ax, ay), (bx, by) = self.a, self.b
+        return ('<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="%s" stroke-width="%s"'
+                ' stroke-linecap="round"/>' % (svg_number(ax), svg_number(ay), svg_number(bx),
+                                               svg_number(by), svg_colour(rgb),
+                                               svg_number(self.width)))
 
 
 def _edges_grown(points, d):
@@ -89,6 +114,11 @@ class triangle(Shape):
 
     def grow(self, d):
         return Union(self, *_edges_grown(self.points, d))
+
+    def svg(self, rgb):
+        return '<polygon points="%s" fill="%s"/>' % (
+            " ".join("%s,%s" % (svg_number(x), svg_number(y)) for x, y in self.points),
+            svg_colour(rgb))
 
 
 def _box_of(points):
@@ -192,8 +222,23 @@ ROLES = {
 }
 ROLES["AAA"] = ROLES["Quillane"]
 
+# The hicolor theme's usual sizes of an application icon.
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+APP_ID = "example.kestrova.Quillane"
+
+
 def render(role, size):
     return render_layers(ROLES[role], size)
+
+
+def svg_file(role):
+    """The role as an SVG picture, its layers painted in order like render()'s."""
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">'
+             % (SVG_SIZE, SVG_SIZE, SVG_SIZE, SVG_SIZE)]
+    lines += ["  " + shape.svg(rgb) for shape, rgb in ROLES[role]]
+    lines += ["</svg>", ""]
+    return "\n".join(lines).encode("ascii")
 
 
 def render_layers(layers, size):
@@ -570,6 +615,10 @@ def main(out):
     for role in ("Busy", "Idle", "Tod", "Quillane", "Amail"):
         write(role + ".ir", icon_file(role, (16, 32)))
     write("AAA.ico", icon_file("AAA", (16, 24, 32, 48)))
+    for size in THEME_SIZES:
+        write("icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID),
+              png_file(render("Quillane", size)))
+    write("icons/hicolor/scalable/apps/%s.svg" % APP_ID, svg_file("Quillane"))
     write("tod.ctd", "\r\n".join(TIPS).encode("cp1252"))
     made = pictures()
     for path, rows in made:

@@ -15,6 +15,7 @@ packages=(
   python3
   pkg-config
   qt6-base-dev
+  qt6-qpa-plugins
   libsqlite3-dev
   libgtest-dev
   libgmock-dev
@@ -22,6 +23,10 @@ packages=(
   fonts-dejavu-core
   xvfb
   xauth
+  desktop-file-utils
+  appstream
+  dpkg-dev
+  strace
 )
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -20,7 +20,8 @@ public:
         : m_window(MainWindowServices{
               m_files, m_journal, dialogs, m_shell, m_registry, m_stamper,
               DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
-              PlatformVersion{}, QStringLiteral(QUILLANE_RESOURCES_DIR)}) {
+              PlatformVersion{}, QStringLiteral(QUILLANE_RESOURCES_DIR),
+              QStringLiteral(QUILLANE_RESOURCES_DIR)}) {
         m_window.load();
         m_window.show();
     }

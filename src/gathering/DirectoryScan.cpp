@@ -58,12 +58,13 @@ MessageRequest unrecognisedNameMessage(const QString& path) {
             DialogOwner::MainWindow};
 }
 
-MessageRequest pathsTooLongMessage(const QStringList& paths) {
-    QString text = GatheringText::PathsTooLong;
+// One message for the paths a walk or an add passed over, however many.
+MessageRequest pathsPassedOverMessage(QLatin1StringView why, const QStringList& paths) {
+    QString text = why;
     for (const QString& path : paths.first(std::min(paths.size(), MostPathsShown)))
         text += u"\r\n"_s + shortened(path);
     if (paths.size() > MostPathsShown)
-        text += GatheringText::MorePathsTooLong.arg(QString::number(paths.size() - MostPathsShown));
+        text += GatheringText::MorePaths.arg(QString::number(paths.size() - MostPathsShown));
     return {ApplicationTitle,  text, MessageIcon::Exclamation, MessageButtons::Ok,
             MessageAnswer::Ok, true, DialogOwner::MainWindow};
 }

@@ -44,8 +44,8 @@ private:
 // The message for a listed or picked name the file system cannot find again.
 MessageRequest unrecognisedNameMessage(const QString& path);
 
-// The one message that lists the paths a walk passed over as too long.
-MessageRequest pathsTooLongMessage(const QStringList& paths);
+// The one message that lists the paths a walk or an add passed over, after the reason.
+MessageRequest pathsPassedOverMessage(QLatin1StringView why, const QStringList& paths);
 
 // Whether the file system finds the path.
 bool FileExists(FileSystem& files, const QString& path);

@@ -53,11 +53,36 @@ void FileGatherer::AddDirMnu_Click() {
     const QString path = withoutTrailingSeparators(TrimAtNul(*chosen));
     if (path.isEmpty())
         return;
+    QStringList tooLong;
+    append(scanFolder(path, tooLong));
+    if (!tooLong.isEmpty())
+        m_dialogs.showMessage(pathsPassedOverMessage(GatheringText::PathsTooLong, tooLong));
+}
+
+QList<ListedFile> FileGatherer::scanFolder(const QString& path, QStringList& tooLong) {
     DirectoryScan scan(m_files, m_dialogs);
     scan.ScanDirectory({m_settings.includeSubfolders(), path, QStringLiteral("*.*")});
-    append(scan.found());
-    if (!scan.tooLong().isEmpty())
-        m_dialogs.showMessage(pathsTooLongMessage(scan.tooLong()));
+    tooLong += scan.tooLong();
+    return scan.found();
+}
+
+void FileGatherer::addPaths(const QStringList& paths) {
+    QList<ListedFile> files;
+    QStringList tooLong;
+    QStringList notFound;
+    for (const QString& path : paths) {
+        if (m_files.isDirectory(path))
+            files += scanFolder(withoutTrailingSeparators(path), tooLong);
+        else if (FileExists(m_files, path))
+            files.append({folderOf(path), fileNameOf(path)});
+        else
+            notFound.append(path);
+    }
+    append(files);
+    if (!tooLong.isEmpty())
+        m_dialogs.showMessage(pathsPassedOverMessage(GatheringText::PathsTooLong, tooLong));
+    if (!notFound.isEmpty())
+        m_dialogs.showMessage(pathsPassedOverMessage(GatheringText::PathsNotFound, notFound));
 }
 
 } // namespace quillane

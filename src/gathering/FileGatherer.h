@@ -18,9 +18,14 @@ public:
 
     void AddMnu_Click();
     void AddDirMnu_Click();
+    // Paths given to the program, in their order: each file joins the list as a picked file does,
+    // each folder as Add Directory adds it; those not found are told in one message.
+    void addPaths(const QStringList& paths);
 
 private:
     void append(const QList<ListedFile>& files);
+    // The files of the folder at `path`, its subfolders' too when they are to be included.
+    QList<ListedFile> scanFolder(const QString& path, QStringList& tooLong);
 
     RenameListModel& m_list;
     FileSystem& m_files;

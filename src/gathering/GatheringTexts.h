@@ -13,7 +13,9 @@ inline constexpr QLatin1StringView UnrecognisedName(
     "Kestrova Quillane cannot recognize the input filename. \r\nFilename skipped:     ");
 inline constexpr QLatin1StringView
     PathsTooLong("These paths are longer than the system allows, so they were not added:");
-inline constexpr QLatin1StringView MorePathsTooLong("\r\n... and %1 more.");
+inline constexpr QLatin1StringView
+    PathsNotFound("These files and folders were not found, so they were not added:");
+inline constexpr QLatin1StringView MorePaths("\r\n... and %1 more.");
 inline constexpr QChar Elision(u'\u2026');
 inline constexpr QLatin1StringView AddFilesTitle("Add Files... (multiple selection possible)");
 inline constexpr QLatin1StringView AddDirectoryTitle("Add which directory?");

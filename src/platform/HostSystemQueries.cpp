@@ -28,12 +28,21 @@ bool lockable(const QString& lockPath) {
     return S_ISREG(st.st_mode);
 }
 
+QString handOverName(const QString& lockPath) {
+    QString name = lockPath;
+    if (name.endsWith(QStringLiteral(".lock")))
+        name.chop(5);
+    return name + QStringLiteral(".socket");
+}
+
 } // namespace
 
 HostSystemQueries::HostSystemQueries() : HostSystemQueries(defaultLockPath()) {}
 
 HostSystemQueries::HostSystemQueries(const QString& lockPath)
     : m_lockPath(lockPath), m_lock(std::make_unique<QLockFile>(lockPath)) {}
+
+HostSystemQueries::~HostSystemQueries() = default;
 
 PlatformVersion HostSystemQueries::platformVersion() const {
     const QOperatingSystemVersion current = QOperatingSystemVersion::current();
@@ -46,6 +55,17 @@ bool HostSystemQueries::earlierInstanceRunning() {
     if (m_lock->isLocked() || !lockable(m_lockPath))
         return false;
     return !m_lock->tryLock(0);
+}
+
+bool HostSystemQueries::handPathsToEarlierInstance(const QStringList& paths) {
+    return handPathsOver(handOverName(m_lockPath), paths);
+}
+
+void HostSystemQueries::takePathsFromLaterStarts(std::function<void(const QStringList&)> take) {
+    // The socket under the name is replaced, which only the lock's holder may do.
+    if (!m_lock->isLocked())
+        return;
+    m_handOver = std::make_unique<PathHandOverServer>(handOverName(m_lockPath), std::move(take));
 }
 
 } // namespace quillane

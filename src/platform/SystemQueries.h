@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QStringList>
+
+#include <functional>
+
 namespace quillane {
 
 struct PlatformVersion {
@@ -16,6 +20,10 @@ public:
     virtual PlatformVersion platformVersion() const = 0;
     // Takes the single-instance lock; true when an earlier copy of the program holds it.
     virtual bool earlierInstanceRunning() = 0;
+    // Gives paths to the earlier copy; true once it has taken them.
+    virtual bool handPathsToEarlierInstance(const QStringList& paths) = 0;
+    // From now on the paths later starts hand over go to `take`.
+    virtual void takePathsFromLaterStarts(std::function<void(const QStringList&)> take) = 0;
 };
 
 } // namespace quillane

@@ -54,7 +54,6 @@ public:
     // Renamed files go to the custom output folder rather than stay where they are.
     bool outputToCustomDir() const { return m_outputToCustomDir; }
     bool gridLinesShown() const { return m_gridLinesShown; }
-    const QString& AppDir() const { return m_appDir; }
     const QString& StartupDir() const { return m_startupDir; }
     const QString& customOutputDir() const { return m_customOutputDir; }
     bool showTipOfTheDay() const { return m_showTipOfTheDay; }

@@ -4,7 +4,8 @@
 
 namespace quillane {
 
-// The program's version as its windows show it: major.minor.revision.
-inline constexpr QLatin1StringView ProgramVersion("2.0.0");
+// The program's version as its windows, its command line and its package show it:
+// major.minor.revision, from the build's one version number.
+inline constexpr QLatin1StringView ProgramVersion(QUILLANE_VERSION);
 
 } // namespace quillane

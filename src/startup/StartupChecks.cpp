@@ -7,9 +7,11 @@ using namespace Qt::StringLiterals;
 
 namespace quillane {
 
-bool refuseSecondInstance(SystemQueries& system, Dialogs& dialogs) {
+bool refuseSecondInstance(SystemQueries& system, Dialogs& dialogs, const QStringList& paths) {
     if (!system.earlierInstanceRunning())
         return false;
+    if (!paths.isEmpty() && system.handPathsToEarlierInstance(paths))
+        return true;
     dialogs.showMessage({ApplicationTitle, u"This program is already running!"_s,
                          MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok, false,
                          DialogOwner::MainWindow});

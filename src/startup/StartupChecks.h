@@ -6,14 +6,16 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace quillane {
 
-// True when an earlier copy of the program runs: the user has been told, and this copy ends at
-// once without showing or writing anything.
-bool refuseSecondInstance(SystemQueries& system, Dialogs& dialogs);
+// True when an earlier copy of the program runs: it has taken `paths`, or, when there are none or
+// it did not take them, the user has been told; this copy ends at once without showing or
+// writing anything.
+bool refuseSecondInstance(SystemQueries& system, Dialogs& dialogs, const QStringList& paths = {});
 
 struct AboutIcons {
     std::optional<QImage> product;

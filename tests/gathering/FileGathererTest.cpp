@@ -1,6 +1,7 @@
 #include "gathering/FileGatherer.h"
 
 #include "gathering/DirectoryScan.h"
+#include "gathering/GatheringTexts.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/settings/IniStore.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -207,7 +208,7 @@ TEST(PathsTooLongMessageTest, ListsTenShortenedPathsAndCountsTheRest) {
     QStringList paths;
     for (int i = 0; i < 12; ++i)
         paths.append(u"/start"_s + QString(300, u'm') + u"/end%1"_s.arg(i));
-    const QString text = pathsTooLongMessage(paths).text;
+    const QString text = pathsPassedOverMessage(GatheringText::PathsTooLong, paths).text;
     EXPECT_TRUE(text.contains(u"/start"_s + QString(34, u'm') + u"\u2026"_s));
     EXPECT_TRUE(text.contains(u"/end9"_s));
     EXPECT_FALSE(text.contains(u"/end10"_s));
@@ -260,6 +261,35 @@ TEST_F(GatheringTest, UnreadableFoldersArePassedOverAndTheRootKeepsItsSeparator)
     gathering.AddDirMnu_Click();
     EXPECT_EQ(model.list().at(1).directory, u"/"_s);
     EXPECT_EQ(model.list().at(1).filename, u"x"_s);
+}
+
+TEST_F(GatheringTest, GivenPathsJoinInTheirOrderFoldersAsAddDirectoryAndTheMissingAreToldOnce) {
+    makeFiles({u"z.txt"_s, u"tree/b.txt"_s, u"tree/A.txt"_s, u"tree/sub/c.txt"_s, u"m.txt"_s});
+    const QStringList paths{dir.filePath(u"z.txt"_s), dir.filePath(u"gone.txt"_s),
+                            dir.filePath(u"tree"_s) + u'/', dir.filePath(u"m.txt"_s),
+                            dir.filePath(u"gone/"_s)};
+    const QString startFolder = settings.StartupDir();
+    dialogs.answerMessage(MessageAnswer::Ok);
+    gatherer.addPaths(paths);
+
+    EXPECT_EQ(listed(), (QStringList{u".|z.txt"_s, u"tree|A.txt"_s, u"tree|b.txt"_s,
+                                     u"tree/sub|c.txt"_s, u".|m.txt"_s}));
+    EXPECT_EQ(model.list().selectedCount(), 1);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].text, GatheringText::PathsNotFound + u"\r\n"_s +
+                                              dir.filePath(u"gone.txt"_s) + u"\r\n"_s +
+                                              dir.filePath(u"gone/"_s));
+    // Unlike a pick in the dialog, paths handed in do not move the dialog's folder.
+    EXPECT_EQ(settings.StartupDir(), startFolder);
+
+    // Without recursion a folder gives its own files only; a list that was not empty keeps its
+    // selection.
+    settings.ExcSubdirMnu_Click();
+    model.selectRow(4);
+    gatherer.addPaths({dir.filePath(u"tree"_s)});
+    EXPECT_EQ(listed().mid(5), (QStringList{u"tree|A.txt"_s, u"tree|b.txt"_s}));
+    EXPECT_TRUE(model.list().at(4).selected);
+    EXPECT_EQ(dialogs.messages().size(), 1);
 }
 
 TEST_F(GatheringTest, PickedFilesKeepTheDialogsOrderAndTheStartFolder) {

@@ -21,8 +21,10 @@ const QString TipsFile = u"tod.ctd"_s;
 
 } // namespace
 
-Tipfrm::Tipfrm(SettingsStore& settings, FileSystem& files, Dialogs& dialogs, QWidget* owner)
-    : QDialog(owner), m_settings(settings), m_files(files), m_dialogs(dialogs) {
+Tipfrm::Tipfrm(SettingsStore& settings, QString shippedDir, FileSystem& files, Dialogs& dialogs,
+               QWidget* owner)
+    : QDialog(owner), m_settings(settings), m_shippedDir(std::move(shippedDir)), m_files(files),
+      m_dialogs(dialogs) {
     loadFormPictures();
     setObjectName(u"Tipfrm"_s);
     setWindowTitle(u"Kestrova Quillane Tip of the Day"_s);
@@ -84,12 +86,12 @@ Tipfrm::Tipfrm(SettingsStore& settings, FileSystem& files, Dialogs& dialogs, QWi
 void Tipfrm::Form_Load() {
     const QColor background = m_panel->palette().color(QPalette::Window);
     if (const std::optional<QImage> icon =
-            LoadOpenFileICO(pathIn(m_settings.AppDir(), u"Tod.ir"_s), background, m_dialogs))
+            LoadOpenFileICO(pathIn(m_shippedDir, u"Tod.ir"_s), background, m_dialogs))
         m_icon->setPixmap(QPixmap::fromImage(*icon));
     // Without its icon the window still offers its tips.
     m_showAtStartup->setChecked(m_settings.showTipOfTheDay());
     if (const std::optional<QStringList> tips =
-            LoadTips(pathIn(m_settings.AppDir(), TipsFile), m_files)) {
+            LoadTips(pathIn(m_shippedDir, TipsFile), m_files)) {
         m_tips = *tips;
         DoNextTip();
     } else {

@@ -12,12 +12,13 @@ class QLabel;
 
 namespace quillane {
 
-// The tip of the day: a random tip from the tips file beside the program, modeless.
+// The tip of the day: a random tip from the shipped tips file, modeless.
 class Tipfrm : public QDialog {
     Q_OBJECT
 
 public:
-    Tipfrm(SettingsStore& settings, FileSystem& files, Dialogs& dialogs, QWidget* owner);
+    Tipfrm(SettingsStore& settings, QString shippedDir, FileSystem& files, Dialogs& dialogs,
+           QWidget* owner);
 
     void DoNextTip();
 
@@ -26,6 +27,7 @@ private:
     void DisplayCurrentTip();
 
     SettingsStore& m_settings;
+    QString m_shippedDir;
     FileSystem& m_files;
     Dialogs& m_dialogs;
     QStringList m_tips;

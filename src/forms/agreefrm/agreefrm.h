@@ -9,6 +9,7 @@
 #include "startup/StartupChecks.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -26,6 +27,8 @@ struct StartupServices {
     QString executableFolder;
     qint32 screenDpi = 96;
     DialogOwners* owners = nullptr;
+    // Files and folders named on the command line, absolute.
+    QStringList paths;
 };
 
 // The program's start: the one-time checks, then the main window. It stays alive, unseen, until
@@ -40,6 +43,7 @@ public:
     bool load();
 
     const QString& AppDir() const { return m_appDir; }
+    const QString& shippedDir() const { return m_shippedDir; }
     const DisplayProfile& displayProfile() const { return m_profile; }
     const AboutIcons& aboutIcons() const { return m_aboutIcons; }
     quillanemainfrm* mainWindow() const { return m_mainWindow.get(); }
@@ -47,6 +51,7 @@ public:
 private:
     StartupServices m_services;
     QString m_appDir;
+    QString m_shippedDir;
     DisplayProfile m_profile;
     AboutIcons m_aboutIcons;
     std::unique_ptr<quillanemainfrm> m_mainWindow;

@@ -30,17 +30,21 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -72,13 +76,22 @@ bool isWindowsXP(const PlatformVersion& version) {
     return version.ntFamily && version.major == 5 && version.minor == 1;
 }
 
+// The local files and folders a drag carries.
+QStringList droppedPaths(const QMimeData* data) {
+    QStringList paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    return paths;
+}
+
 } // namespace
 
 quillanemainfrm::quillanemainfrm(MainWindowServices services)
     : m_files(services.files), m_journal(services.journal), m_dialogs(services.dialogs),
       m_shell(services.shell), m_registry(services.registry), m_owners(services.owners),
       m_stamper(services.stamper), m_profile(services.profile), m_platform(services.platform),
-      m_appDir(services.AppDir), m_settings(services.registry, services.dialogs, services.AppDir),
+      m_appDir(services.AppDir), m_shippedDir(services.ShippedDir), m_settings(services.registry, services.dialogs, services.AppDir),
       m_filters(services.registry, services.dialogs), m_list(services.files),
       m_gatherer(m_list, services.files, services.dialogs, m_settings, m_filters) {
     setObjectName(u"quillanemainfrm"_s);
@@ -123,6 +136,10 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     NotBusyIconImg = picture(u":/status/idle.png"_s, 1);
     BusyIconImg16 = picture(u":/status/busy@2x.png"_s, 2);
     NotBusyIconImg16 = picture(u":/status/idle@2x.png"_s, 2);
+    m_handedPathsRetry = new QTimer(this);
+    m_handedPathsRetry->setSingleShot(true);
+    m_handedPathsRetry->setInterval(250);
+    connect(m_handedPathsRetry, &QTimer::timeout, this, &quillanemainfrm::addHandedPaths);
     // Only now is there a layout to apply when the form changes size.
     m_form->installEventFilter(this);
 }
@@ -158,6 +175,7 @@ void quillanemainfrm::createGrid(QWidget* form) {
     connect(m_grid, &QTableView::doubleClicked, this, &quillanemainfrm::RemoveMnu_Click);
     m_grid->installEventFilter(this);
     m_gridViewport = m_grid->viewport();
+    m_gridViewport->setAcceptDrops(true);
     m_gridViewport->installEventFilter(this);
 }
 
@@ -227,8 +245,8 @@ void quillanemainfrm::load() {
         // A picture that cannot be loaded keeps its design-time look; the loader has told why.
         const QColor background = palette().color(QPalette::Window);
         BusyIconImg =
-            pictureFromIconFile(pathIn(m_appDir, u"Busy.ir"_s), background, m_dialogs, BusyIconImg);
-        NotBusyIconImg = pictureFromIconFile(pathIn(m_appDir, u"Idle.ir"_s), background, m_dialogs,
+            pictureFromIconFile(pathIn(m_shippedDir, u"Busy.ir"_s), background, m_dialogs, BusyIconImg);
+        NotBusyIconImg = pictureFromIconFile(pathIn(m_shippedDir, u"Idle.ir"_s), background, m_dialogs,
                                              NotBusyIconImg);
     }
 
@@ -314,6 +332,20 @@ bool quillanemainfrm::eventFilter(QObject* watched, QEvent* event) {
                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         m_commands->popup()->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
+    } else if (watched == m_gridViewport &&
+               (type == QEvent::DragEnter || type == QEvent::DragMove)) {
+        acceptDrop(static_cast<QDropEvent*>(event));
+        return true;
+    } else if (watched == m_gridViewport && type == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (acceptDrop(drop)) {
+            // After the drop has returned, so that the file manager is not kept waiting while a
+            // folder is read.
+            QTimer::singleShot(0, this, [this, paths = droppedPaths(drop->mimeData())] {
+                addPaths(paths);
+            });
+        }
+        return true;
     } else if ((watched == m_grid || watched == m_gridViewport) && type == QEvent::ContextMenu) {
         // The mouse opens the menu on release, above; the keyboard's menu key opens it here.
         if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
@@ -324,6 +356,18 @@ bool quillanemainfrm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool quillanemainfrm::acceptDrop(QDropEvent* event) const {
+    // Only a copy: taking a move would let the file manager delete what it dragged.
+    if (m_busy || !event->possibleActions().testFlag(Qt::CopyAction) ||
+        droppedPaths(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
 }
 
 void quillanemainfrm::showToolbarHover(int position) {
@@ -465,6 +509,32 @@ void quillanemainfrm::AddDirMnu_Click() {
     BusyPointer pointer;
     m_gatherer.AddDirMnu_Click();
     listCommandDone(Preview::Renewed);
+}
+
+void quillanemainfrm::addPaths(const QStringList& paths) {
+    commandStarting();
+    BusyPointer pointer;
+    m_gatherer.addPaths(paths);
+    listCommandDone(Preview::Renewed);
+}
+
+void quillanemainfrm::takeHandedPaths(const QStringList& paths) {
+    m_handedPaths += paths;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    addHandedPaths();
+}
+
+void quillanemainfrm::addHandedPaths() {
+    // A run or a box under way is not to see the list change beneath it.
+    if (m_busy || QApplication::activeModalWidget() != nullptr) {
+        m_handedPathsRetry->start();
+        return;
+    }
+    if (!m_handedPaths.isEmpty())
+        addPaths(std::exchange(m_handedPaths, {}));
 }
 
 void quillanemainfrm::RemoveMnu_Click() {
@@ -727,14 +797,14 @@ void quillanemainfrm::GeneralMnu_Click() {
 void quillanemainfrm::TODMnu_Click() {
     // One tip window at a time; asking again brings it forward.
     if (m_tipWindow == nullptr)
-        m_tipWindow = new Tipfrm(m_settings, m_files, m_dialogs, this);
+        m_tipWindow = new Tipfrm(m_settings, m_shippedDir, m_files, m_dialogs, this);
     m_tipWindow->show();
     m_tipWindow->raise();
     m_tipWindow->activateWindow();
 }
 
 void quillanemainfrm::HelpTopicsMnu_Click() {
-    OpenHelpFile(m_appDir, m_files, m_shell, m_dialogs);
+    OpenHelpFile(m_shippedDir, m_files, m_shell, m_dialogs);
 }
 
 void quillanemainfrm::TechMnu_Click() {

@@ -20,14 +20,17 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
 class QDockWidget;
+class QDropEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace quillane {
 
@@ -49,6 +52,8 @@ struct MainWindowServices {
     DisplayProfile profile;
     PlatformVersion platform;
     QString AppDir;
+    // The folder of the shipped files: the icon files, the tips and the manual.
+    QString ShippedDir;
     // Where the windows register as owners of real boxes; null when the boxes are scripted.
     DialogOwners* owners = nullptr;
 };
@@ -75,6 +80,12 @@ public:
 
     void AddMnu_Click();
     void AddDirMnu_Click();
+    // Files and folders given to the program (its command line, a drop) join the list as after
+    // any add.
+    void addPaths(const QStringList& paths);
+    // Paths a later start handed over: the window comes to the front and adds them as soon as no
+    // run or box is under way.
+    void takeHandedPaths(const QStringList& paths);
     void RemoveMnu_Click();
     void RemoveAllMnu_Click();
     void ClearRenameLstMnu_Click();
@@ -148,6 +159,9 @@ private:
     void offerRecovery();
     // The undo command is on exactly when there is a run to undo, and names it.
     void refreshUndo();
+    void addHandedPaths();
+    // A drag over the grid or its drop: files and folders are taken, as copies, unless busy.
+    bool acceptDrop(QDropEvent* event) const;
 
     int pixels(int twips) const;
     int twips(int pixels) const;
@@ -163,7 +177,10 @@ private:
     DisplayProfile m_profile;
     PlatformVersion m_platform;
     QString m_appDir;
+    QString m_shippedDir;
     bool m_busy = false;
+    QStringList m_handedPaths;
+    QTimer* m_handedPathsRetry = nullptr;
 
     SettingsStore m_settings;
     FileFilterStore m_filters;

@@ -36,7 +36,7 @@ protected:
     // The window as it opens; it deletes itself when closed, so the test closes it only last.
     Tipfrm& open() {
         settings = std::make_unique<SettingsStore>(store.registry(), dialogs, programFolder.path());
-        window = new Tipfrm(*settings, files, dialogs, nullptr);
+        window = new Tipfrm(*settings, programFolder.path(), files, dialogs, nullptr);
         window->show();
         return *window;
     }

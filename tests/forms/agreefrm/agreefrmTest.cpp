@@ -8,6 +8,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QFile>
+#include <QTest>
 
 #include <gmock/gmock.h>
 
@@ -18,19 +19,43 @@ using namespace Qt::StringLiterals;
 
 class AnswerOnlySystem final : public SystemQueries {
 public:
-    explicit AnswerOnlySystem(bool earlierCopy) : m_earlierCopy(earlierCopy) {}
+    explicit AnswerOnlySystem(bool earlierCopy, bool earlierCopyTakesPaths = true)
+        : m_earlierCopy(earlierCopy), m_earlierCopyTakesPaths(earlierCopyTakesPaths) {}
     PlatformVersion platformVersion() const override { return {}; }
     bool earlierInstanceRunning() override { return m_earlierCopy; }
+    bool handPathsToEarlierInstance(const QStringList& paths) override {
+        handedOver += paths;
+        return m_earlierCopyTakesPaths;
+    }
+    void takePathsFromLaterStarts(std::function<void(const QStringList&)> take) override {
+        laterStart = std::move(take);
+    }
+
+    QStringList handedOver;
+    std::function<void(const QStringList&)> laterStart;
 
 private:
     bool m_earlierCopy;
+    bool m_earlierCopyTakesPaths;
 };
 
 class AgreefrmTest : public testing::Test {
 protected:
-    agreefrm startup(SystemQueries& system) {
+    agreefrm startup(SystemQueries& system, const QStringList& paths = {}) {
         return agreefrm({system, dialogs, shell, files, journal, store.registry(), stamper,
-                         programFolder.path() + u'/', 96});
+                         programFolder.path() + u'/', 96, nullptr, paths});
+    }
+    QString makeFile(const QString& name) const {
+        QFile file(programFolder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        return file.fileName();
+    }
+    static QStringList listed(const agreefrm& started) {
+        QStringList names;
+        const RenameList& list = started.mainWindow()->renameList().list();
+        for (qint32 row = 0; row < list.count(); ++row)
+            names.append(list.at(row).filename);
+        return names;
     }
     void shipIconFiles() {
         for (const QString& name : {u"Quillane.ir"_s, u"Amail.ir"_s})
@@ -74,6 +99,42 @@ TEST_F(AgreefrmTest, StartShowsTheMainWindowAndPreparesTheAboutIconsFromTheProgr
     EXPECT_TRUE(first.aboutIcons().product.has_value());
     EXPECT_TRUE(first.aboutIcons().mail.has_value());
     EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(AgreefrmTest, ASecondStartHandsItsPathsOverAndEndsWithoutABoxUnlessTheyAreNotTaken) {
+    const QStringList paths{u"/photos/a.jpg"_s, u"/photos/trip"_s};
+    AnswerOnlySystem taking(true);
+    EXPECT_FALSE(startup(taking, paths).load());
+    EXPECT_EQ(taking.handedOver, paths);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+
+    // A copy that does not answer leaves the second start as it was without paths.
+    AnswerOnlySystem deaf(true, false);
+    dialogs.answerMessage(MessageAnswer::Ok);
+    agreefrm second = startup(deaf, paths);
+    EXPECT_FALSE(second.load());
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].text, u"This program is already running!"_s);
+    EXPECT_EQ(second.mainWindow(), nullptr);
+}
+
+TEST_F(AgreefrmTest, TheFirstStartAddsItsPathsAndThoseOfLaterStartsOnceNoRunIsUnderWay) {
+    shipIconFiles();
+    AnswerOnlySystem alone(false);
+    agreefrm first = startup(alone, {makeFile(u"given.txt"_s)});
+    ASSERT_TRUE(first.load());
+    EXPECT_EQ(listed(first), QStringList{u"given.txt"_s});
+    ASSERT_TRUE(alone.laterStart);
+
+    quillanemainfrm& window = *first.mainWindow();
+    window.BusyMode();
+    alone.laterStart({makeFile(u"later.txt"_s)});
+    EXPECT_EQ(listed(first), QStringList{u"given.txt"_s});
+    window.NotBusyMode();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed(first).size() == 2; }));
+    EXPECT_EQ(listed(first), (QStringList{u"given.txt"_s, u"later.txt"_s}));
+    // The preview follows, as after any add: the start-up rules number the new names.
+    EXPECT_EQ(window.renameList().list().cell(1, ListColumn::Renout), u"Image2.txt"_s);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ public:
         window = std::make_unique<quillanemainfrm>(MainWindowServices{
             files, journal, dialogs, shell, store.registry(), stamper,
             DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
-            PlatformVersion{}, folder.path()});
+            PlatformVersion{}, folder.path(), folder.path()});
         window->load();
         window->show();
     }

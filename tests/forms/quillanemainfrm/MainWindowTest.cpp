@@ -301,7 +301,7 @@ TEST_F(MainWindowTest, BusyModeLocksTheCommandsAndIdleModeRestoresExactlyThem) {
 TEST_F(MainWindowTest, TheStatePictureFillsSixteenPixelsAndIsDrawnTwiceAsFineAboveTheNormalDpi) {
     quillanemainfrm fine(MainWindowServices{files, journal, dialogs, shell, store.registry(),
                                             stamper, DisplayProfile{.NormalDpi = false},
-                                            PlatformVersion{}, folder.path()});
+                                            PlatformVersion{}, folder.path(), folder.path()});
     fine.load();
     const auto shown = [](const quillanemainfrm& shownBy) {
         return shownBy.findChild<QLabel*>(u"StatusPanel4"_s)->pixmap();
