@@ -26,7 +26,6 @@ packages=(
   desktop-file-utils
   appstream
   dpkg-dev
-  strace
 )
 
 if [ "$(id -u)" -eq 0 ]; then

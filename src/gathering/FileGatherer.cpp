@@ -66,7 +66,7 @@ QList<ListedFile> FileGatherer::scanFolder(const QString& path, QStringList& too
     return scan.found();
 }
 
-void FileGatherer::addPaths(const QStringList& paths) {
+QList<MessageRequest> FileGatherer::addPaths(const QStringList& paths) {
     QList<ListedFile> files;
     QStringList tooLong;
     QStringList notFound;
@@ -79,10 +79,12 @@ void FileGatherer::addPaths(const QStringList& paths) {
             notFound.append(path);
     }
     append(files);
+    QList<MessageRequest> passedOver;
     if (!tooLong.isEmpty())
-        m_dialogs.showMessage(pathsPassedOverMessage(GatheringText::PathsTooLong, tooLong));
+        passedOver.append(pathsPassedOverMessage(GatheringText::PathsTooLong, tooLong));
     if (!notFound.isEmpty())
-        m_dialogs.showMessage(pathsPassedOverMessage(GatheringText::PathsNotFound, notFound));
+        passedOver.append(pathsPassedOverMessage(GatheringText::PathsNotFound, notFound));
+    return passedOver;
 }
 
 } // namespace quillane

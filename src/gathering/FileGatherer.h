@@ -19,8 +19,9 @@ public:
     void AddMnu_Click();
     void AddDirMnu_Click();
     // Paths given to the program, in their order: each file joins the list as a picked file does,
-    // each folder as Add Directory adds it; those not found are told in one message.
-    void addPaths(const QStringList& paths);
+    // each folder as Add Directory adds it. Returns what tells of the paths passed over (those not
+    // found in one message), for the window to show once the list shows the rest.
+    [[nodiscard]] QList<MessageRequest> addPaths(const QStringList& paths);
 
 private:
     void append(const QList<ListedFile>& files);

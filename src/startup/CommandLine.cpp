@@ -10,8 +10,8 @@ namespace {
 
 constexpr QLatin1StringView Description(
     "Renames many files at once. Each file named joins the rename list; each folder adds its "
-    "files, and those of its subfolders when Include Subdirectory is on. When the program runs "
-    "already, the paths go to its window.");
+    "files, and those of its subfolders when Include Subdirectory is on. When Quillane is already "
+    "running, the paths go to its window.");
 constexpr QLatin1StringView PathHelp("Files and folders to add to the rename list.");
 
 } // namespace

@@ -12,7 +12,8 @@ QString shippedFilesFolder(const QString& AppDir, FileSystem& files) {
     // The product icon stands for them all: the files travel together.
     if (files.exists(pathIn(AppDir, u"Quillane.ir"_s)))
         return AppDir;
-    const QString installed = QDir::cleanPath(pathIn(AppDir, QStringLiteral(QUILLANE_SHIPPED_FROM_PROGRAM)));
+    const QString installed =
+        QDir::cleanPath(pathIn(AppDir, QStringLiteral(QUILLANE_SHIPPED_FROM_PROGRAM)));
     return files.isDirectory(installed) ? installed : AppDir;
 }
 

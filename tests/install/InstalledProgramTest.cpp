@@ -26,8 +26,8 @@ using namespace Qt::StringLiterals;
 namespace quillane {
 namespace {
 
-const QStringList ShippedFiles{u"Amail.ir"_s,      u"Busy.ir"_s,     u"Idle.ir"_s, u"Quillane.ir"_s,
-                               u"Quillane.html"_s, u"Tod.ir"_s,      u"tod.ctd"_s};
+const QStringList ShippedFiles{u"Amail.ir"_s,      u"Busy.ir"_s, u"Idle.ir"_s, u"Quillane.ir"_s,
+                               u"Quillane.html"_s, u"Tod.ir"_s,  u"tod.ctd"_s};
 // What any start of the program reads, in name order: the about box's icons, and the tip
 // window's on a first start.
 const QStringList ReadAtStart{u"Amail.ir"_s, u"Quillane.ir"_s, u"Tod.ir"_s, u"tod.ctd"_s};
@@ -55,7 +55,7 @@ QProcessEnvironment freshUser(const QTemporaryDir& home) {
     environment.insert(u"HOME"_s, home.path());
     environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
     environment.insert(u"XDG_STATE_HOME"_s, home.filePath(u"state"_s));
-    environment.insert(u"XDG_RUNTIME_DIR"_s, home.path()); // private, as a runtime folder is
+    environment.insert(u"XDG_RUNTIME_DIR"_s, home.path());      // private, as a runtime folder is
     environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s); // it is killed, not ended
     return environment;
 }
@@ -65,7 +65,8 @@ QProcessEnvironment freshUser(const QTemporaryDir& home) {
 // reads, or a minute went by.
 QStringList filesOpenedAtStart(const QString& program, const QString& dataFolder) {
     const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (watch < 0 || inotify_add_watch(watch, QFile::encodeName(dataFolder).constData(), IN_OPEN) < 0)
+    if (watch < 0 ||
+        inotify_add_watch(watch, QFile::encodeName(dataFolder).constData(), IN_OPEN) < 0)
         return {};
     const QTemporaryDir home;
     QProcessEnvironment environment = freshUser(home);
@@ -115,10 +116,11 @@ protected:
         root = new QTemporaryDir;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"DESTDIR"_s, root->path());
-        installed = run(QStringLiteral(QUILLANE_CMAKE),
-                        {u"--install"_s, QStringLiteral(QUILLANE_BUILD_DIR), u"--prefix"_s, u"/usr"_s},
-                        environment)
-                        .code == 0;
+        installed =
+            run(QStringLiteral(QUILLANE_CMAKE),
+                {u"--install"_s, QStringLiteral(QUILLANE_BUILD_DIR), u"--prefix"_s, u"/usr"_s},
+                environment)
+                .code == 0;
     }
     static void TearDownTestSuite() { delete root; }
     void SetUp() override { ASSERT_TRUE(installed); }
@@ -169,8 +171,17 @@ TEST_F(InstalledProgramTest, TheWindowsFindTheTipsTheIconsAndTheManualInstalled)
     FixedClock clock{{QDate(2026, 12, 7), QTime(9, 0)}};
     const DateTimeStamper stamper{clock, TimeNotation{}};
     HostSystemQueries system(state.filePath(u"quillane.lock"_s));
-    agreefrm startup({system, dialogs, shell, files, journal, store.registry(), stamper,
-                      usr(u"bin"_s), 96, nullptr, {}});
+    agreefrm startup({system,
+                      dialogs,
+                      shell,
+                      files,
+                      journal,
+                      store.registry(),
+                      stamper,
+                      usr(u"bin"_s),
+                      96,
+                      nullptr,
+                      {}});
 
     ASSERT_TRUE(startup.load());
     EXPECT_EQ(startup.AppDir(), usr(u"bin"_s));
@@ -204,11 +215,12 @@ TEST(PackageTest, HoldsTheInstallAndItsProgramRunsUnpacked) {
     for (const QString& file : desktopFiles())
         expected.append(u"./usr/"_s + file);
     for (const QString& path : expected)
-        EXPECT_TRUE(contents.contains(QRegularExpression(u" "_s + QRegularExpression::escape(path) + u"\n"_s)))
+        EXPECT_TRUE(contents.contains(
+            QRegularExpression(u" "_s + QRegularExpression::escape(path) + u"\n"_s)))
             << path.toStdString();
     const QString depends = run(u"dpkg-deb"_s, {u"-f"_s, package, u"Depends"_s}).out;
-    for (const QString& library : {u"libqt6widgets6"_s, u"libqt6network6"_s, u"libsqlite3-0"_s,
-                                   u"qt6-qpa-plugins"_s})
+    for (const QString& library :
+         {u"libqt6widgets6"_s, u"libqt6network6"_s, u"libsqlite3-0"_s, u"qt6-qpa-plugins"_s})
         EXPECT_TRUE(depends.contains(library)) << depends.toStdString();
     EXPECT_EQ(run(u"dpkg-deb"_s, {u"-f"_s, package, u"Version"_s}).out, u"2.0.0\n"_s);
 

@@ -1,6 +1,5 @@
-#include "startup/ShippedFiles.h"
-
 #include "platform/PosixFileSystem.h"
+#include "startup/ShippedFiles.h"
 
 #include <QDir>
 #include <QFile>

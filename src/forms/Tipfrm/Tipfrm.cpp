@@ -90,8 +90,7 @@ void Tipfrm::Form_Load() {
         m_icon->setPixmap(QPixmap::fromImage(*icon));
     // Without its icon the window still offers its tips.
     m_showAtStartup->setChecked(m_settings.showTipOfTheDay());
-    if (const std::optional<QStringList> tips =
-            LoadTips(pathIn(m_shippedDir, TipsFile), m_files)) {
+    if (const std::optional<QStringList> tips = LoadTips(pathIn(m_shippedDir, TipsFile), m_files)) {
         m_tips = *tips;
         DoNextTip();
     } else {

@@ -24,15 +24,16 @@ bool agreefrm::load() {
         readDisplaySettings(m_services.registry, m_services.system, m_services.screenDpi),
         [this] { return SaveManifest(m_appDir, m_services.files); });
 
-    m_mainWindow = std::make_unique<quillanemainfrm>(
-        MainWindowServices{m_services.files, m_services.journal, m_services.dialogs,
-                           m_services.shell, m_services.registry, m_services.stamper, m_profile,
-                           m_services.system.platformVersion(), m_appDir, m_shippedDir,
-                           m_services.owners});
+    m_mainWindow = std::make_unique<quillanemainfrm>(MainWindowServices{
+        m_services.files, m_services.journal, m_services.dialogs, m_services.shell,
+        m_services.registry, m_services.stamper, m_profile, m_services.system.platformVersion(),
+        m_appDir, m_shippedDir, m_services.owners});
     m_mainWindow->load();
     // As early as there is a window to take them, so that a start close after this one finds it.
     m_services.system.takePathsFromLaterStarts(
-        [window = m_mainWindow.get()](const QStringList& paths) { window->takeHandedPaths(paths); });
+        [window = m_mainWindow.get()](const QStringList& paths) {
+            window->takeHandedPaths(paths);
+        });
     m_mainWindow->show();
 
     m_aboutIcons = prepareAboutIcons(m_shippedDir, QApplication::palette().color(QPalette::Window),

@@ -91,7 +91,8 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     : m_files(services.files), m_journal(services.journal), m_dialogs(services.dialogs),
       m_shell(services.shell), m_registry(services.registry), m_owners(services.owners),
       m_stamper(services.stamper), m_profile(services.profile), m_platform(services.platform),
-      m_appDir(services.AppDir), m_shippedDir(services.ShippedDir), m_settings(services.registry, services.dialogs, services.AppDir),
+      m_appDir(services.AppDir), m_shippedDir(services.ShippedDir),
+      m_settings(services.registry, services.dialogs, services.AppDir),
       m_filters(services.registry, services.dialogs), m_list(services.files),
       m_gatherer(m_list, services.files, services.dialogs, m_settings, m_filters) {
     setObjectName(u"quillanemainfrm"_s);
@@ -244,10 +245,10 @@ void quillanemainfrm::load() {
     if (m_profile.IsWindowsXP) {
         // A picture that cannot be loaded keeps its design-time look; the loader has told why.
         const QColor background = palette().color(QPalette::Window);
-        BusyIconImg =
-            pictureFromIconFile(pathIn(m_shippedDir, u"Busy.ir"_s), background, m_dialogs, BusyIconImg);
-        NotBusyIconImg = pictureFromIconFile(pathIn(m_shippedDir, u"Idle.ir"_s), background, m_dialogs,
-                                             NotBusyIconImg);
+        BusyIconImg = pictureFromIconFile(pathIn(m_shippedDir, u"Busy.ir"_s), background, m_dialogs,
+                                          BusyIconImg);
+        NotBusyIconImg = pictureFromIconFile(pathIn(m_shippedDir, u"Idle.ir"_s), background,
+                                             m_dialogs, NotBusyIconImg);
     }
 
     setWindowTitle(MainWindowText::CaptionStart + ProgramVersion);
@@ -341,9 +342,8 @@ bool quillanemainfrm::eventFilter(QObject* watched, QEvent* event) {
         if (acceptDrop(drop)) {
             // After the drop has returned, so that the file manager is not kept waiting while a
             // folder is read.
-            QTimer::singleShot(0, this, [this, paths = droppedPaths(drop->mimeData())] {
-                addPaths(paths);
-            });
+            QTimer::singleShot(0, this,
+                               [this, paths = droppedPaths(drop->mimeData())] { addPaths(paths); });
         }
         return true;
     } else if ((watched == m_grid || watched == m_gridViewport) && type == QEvent::ContextMenu) {
@@ -513,17 +513,26 @@ void quillanemainfrm::AddDirMnu_Click() {
 
 void quillanemainfrm::addPaths(const QStringList& paths) {
     commandStarting();
-    BusyPointer pointer;
-    m_gatherer.addPaths(paths);
-    listCommandDone(Preview::Renewed);
+    QList<MessageRequest> passedOver;
+    {
+        BusyPointer pointer;
+        passedOver = m_gatherer.addPaths(paths);
+        listCommandDone(Preview::Renewed);
+    }
+    for (const MessageRequest& message : passedOver)
+        m_dialogs.showMessage(message);
 }
 
 void quillanemainfrm::takeHandedPaths(const QStringList& paths) {
     m_handedPaths += paths;
     if (isMinimized())
         showNormal();
-    raise();
-    activateWindow();
+    // A box that waits for an answer stays in front of the window it belongs to.
+    QWidget* front = QApplication::activeModalWidget();
+    if (front == nullptr)
+        front = this;
+    front->raise();
+    front->activateWindow();
     addHandedPaths();
 }
 

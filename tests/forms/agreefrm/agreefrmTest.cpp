@@ -1,5 +1,6 @@
 #include "forms/agreefrm/agreefrm.h"
 
+#include "platform/HostSystemQueries.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/QtPrinters.h"
 #include "tests/rules/FixedClock.h"
@@ -7,7 +8,9 @@
 #include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 #include <gmock/gmock.h>
@@ -121,9 +124,17 @@ TEST_F(AgreefrmTest, ASecondStartHandsItsPathsOverAndEndsWithoutABoxUnlessTheyAr
 TEST_F(AgreefrmTest, TheFirstStartAddsItsPathsAndThoseOfLaterStartsOnceNoRunIsUnderWay) {
     shipIconFiles();
     AnswerOnlySystem alone(false);
-    agreefrm first = startup(alone, {makeFile(u"given.txt"_s)});
+    agreefrm first = startup(alone, {makeFile(u"given.txt"_s), u"/no/such/file.txt"_s});
+    // The paths not found are told once the list shows the rest with their new names.
+    QString previewWhenTold;
+    dialogs.whenAsked([&](const MessageRequest& request) {
+        if (request.text.endsWith(u"/no/such/file.txt"_s))
+            previewWhenTold = first.mainWindow()->renameList().list().cell(0, ListColumn::Renout);
+    });
+    dialogs.answerMessage(MessageAnswer::Ok);
     ASSERT_TRUE(first.load());
     EXPECT_EQ(listed(first), QStringList{u"given.txt"_s});
+    EXPECT_EQ(previewWhenTold, u"Image1.txt"_s);
     ASSERT_TRUE(alone.laterStart);
 
     quillanemainfrm& window = *first.mainWindow();
@@ -135,6 +146,38 @@ TEST_F(AgreefrmTest, TheFirstStartAddsItsPathsAndThoseOfLaterStartsOnceNoRunIsUn
     EXPECT_EQ(listed(first), (QStringList{u"given.txt"_s, u"later.txt"_s}));
     // The preview follows, as after any add: the start-up rules number the new names.
     EXPECT_EQ(window.renameList().list().cell(1, ListColumn::Renout), u"Image2.txt"_s);
+}
+
+// The program itself as the later start, from a folder of its own, as a file manager starts it.
+TEST_F(AgreefrmTest, TheProgramStartedAgainWithPathsHandsThemToTheRunningWindow) {
+    shipIconFiles();
+    const QTemporaryDir runtime;
+    HostSystemQueries system(runtime.filePath(u"quillane.lock"_s));
+    agreefrm first = startup(system);
+    ASSERT_TRUE(first.load());
+    ASSERT_TRUE(QDir(programFolder.path()).mkpath(u"trip/day1"_s));
+    makeFile(u"trip/b.jpg"_s);
+    makeFile(u"trip/day1/a.jpg"_s);
+    makeFile(u"notes.txt"_s);
+
+    QProcess later;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    environment.insert(u"HOME"_s, runtime.path());
+    later.setProcessEnvironment(environment);
+    later.setWorkingDirectory(programFolder.path());
+    later.setProcessChannelMode(QProcess::ForwardedChannels);
+    later.start(QStringLiteral(QUILLANE_PROGRAM), {u"trip"_s, u"notes.txt"_s});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return later.state() == QProcess::NotRunning; }, 60000));
+    later.kill(); // should it have stopped at a box
+    later.waitForFinished();
+    EXPECT_EQ(later.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(later.exitCode(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed(first).size() == 3; }));
+    EXPECT_EQ(listed(first), (QStringList{u"b.jpg"_s, u"a.jpg"_s, u"notes.txt"_s}));
+    EXPECT_EQ(first.mainWindow()->renameList().list().at(1).directory,
+              programFolder.filePath(u"trip/day1"_s));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
 } // namespace
