@@ -17,6 +17,7 @@ packages=(
   qt6-base-dev
   qt6-qpa-plugins
   libsqlite3-dev
+  libpcre2-dev
   libgtest-dev
   libgmock-dev
   libbenchmark-dev

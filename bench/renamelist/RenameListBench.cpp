@@ -63,6 +63,28 @@ QList<ListedFile> filesOnDisk() {
     return entries;
 }
 
+// Runs `work` once per iteration; returns the milliseconds each took.
+template <typename Work> double msPerIteration(benchmark::State& state, Work work) {
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+               .count() /
+           static_cast<double>(state.iterations());
+}
+
+// A keystroke's refresh under `rules`: new names, and every status against 100 folders on disk.
+double timeRefreshes(benchmark::State& state, const RenameRuleSet& rules) {
+    PosixFileSystem files;
+    RenameListModel model(files);
+    model.appendEntries(filesOnDisk());
+    model.refreshRenOutput(rules, DateTimeStamper::system());
+    const double ms =
+        msPerIteration(state, [&] { model.refreshRenOutput(rules, DateTimeStamper::system()); });
+    state.counters["peak_MB"] = residentMegabytes();
+    return ms;
+}
+
 double namesOnlyMs = 0;
 
 // The new names alone, as a refresh was before statuses: the floor of the next one.
@@ -71,34 +93,41 @@ void BM_RefreshNamesOnly_100k(benchmark::State& state) {
     for (const ListedFile& file : filesOnDisk())
         list.append(file.directory, file.filename);
     const RenameRuleSet rules;
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        RefreshRenOutputLst(list, rules, DateTimeStamper::system());
     namesOnlyMs =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-            .count() /
-        static_cast<double>(state.iterations());
+        msPerIteration(state, [&] { RefreshRenOutputLst(list, rules, DateTimeStamper::system()); });
 }
 BENCHMARK(BM_RefreshNamesOnly_100k)->Unit(benchmark::kMillisecond);
 
-// A refresh as a keystroke makes it: new names, and every status against 100 folders on disk.
+// A refresh as a keystroke makes it under the rules at start-up.
 void BM_RefreshRenOutputLst_100k(benchmark::State& state) {
-    PosixFileSystem files;
-    RenameListModel model(files);
-    model.appendEntries(filesOnDisk());
-    const RenameRuleSet rules;
-    model.refreshRenOutput(rules, DateTimeStamper::system());
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        model.refreshRenOutput(rules, DateTimeStamper::system());
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-            .count() /
-        static_cast<double>(state.iterations());
-    state.counters["to_names_only"] = ms / namesOnlyMs;
-    state.counters["peak_MB"] = residentMegabytes();
+    state.counters["to_names_only"] = timeRefreshes(state, RenameRuleSet()) / namesOnlyMs;
 }
 BENCHMARK(BM_RefreshRenOutputLst_100k)->Unit(benchmark::kMillisecond);
+
+RenameRuleSet searching(const QString& what, const QString& with, bool pattern) {
+    RenameRuleSet rules;
+    rules.NewFilenameOn = false;
+    rules.ReplaceOn = true;
+    rules.ReplaceRegex = pattern;
+    rules.ReplaceWhat = what;
+    rules.ReplaceWith = with;
+    rules.prepareReplacePattern();
+    return rules;
+}
+
+double plainSearchMs = 0;
+
+// Every name changed by a plain search: the floor of the pattern below, which changes them alike.
+void BM_RefreshRenOutputLst_PlainSearch_100k(benchmark::State& state) {
+    plainSearchMs = timeRefreshes(state, searching(u"IMG_"_s, u"photo "_s, false));
+}
+BENCHMARK(BM_RefreshRenOutputLst_PlainSearch_100k)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshRenOutputLst_Pattern_100k(benchmark::State& state) {
+    const double ms = timeRefreshes(state, searching(u"^IMG_(\\d+)$"_s, u"photo $1"_s, true));
+    state.counters["to_plain_search"] = ms / plainSearchMs;
+}
+BENCHMARK(BM_RefreshRenOutputLst_Pattern_100k)->Unit(benchmark::kMillisecond);
 
 // Times one list command on a freshly filled list of 100,000 rows.
 template <typename Command> void runCommand(benchmark::State& state, Command command) {

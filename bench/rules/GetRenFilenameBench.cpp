@@ -7,9 +7,9 @@ using namespace Qt::StringLiterals;
 namespace quillane {
 namespace {
 
-// Every rule on, the system clock included. The new base name stays off: it would skip the
-// search-and-replace group.
-RenameRuleSet everyRuleOn() {
+// Every rule the program had before patterns and trimming, the system clock included. The new
+// base name stays off: it would skip the search-and-replace group.
+RenameRuleSet everyPlainRuleOn() {
     RenameRuleSet rules;
     rules.NewFilenameOn = false;
     rules.NewExtensionOn = true;
@@ -39,10 +39,21 @@ RenameRuleSet everyRuleOn() {
     return rules;
 }
 
-void BM_GetRenFilename_AllRules(benchmark::State& state) {
-    const RenameRuleSet rules = everyRuleOn();
+// Every rule on: the search a pattern with groups, ignoring case, and the spaces trimmed.
+RenameRuleSet everyRuleOn() {
+    RenameRuleSet rules = everyPlainRuleOn();
+    rules.ReplaceRegex = true;
+    rules.ReplaceIgnoreCase = true;
+    rules.ReplaceWhat = u"(photo)\\s+(\\d+)"_s;
+    rules.ReplaceWith = u"$2 $1"_s;
+    rules.TrimSpaces = true;
+    rules.prepareReplacePattern();
+    return rules;
+}
+
+void buildNames(benchmark::State& state, const RenameRuleSet& rules) {
     const DateTimeStamper stamper = DateTimeStamper::system();
-    const QString name = u"my_holiday photo [2] (3) 2005%20summer.JPG"_s;
+    const QString name = u"my_holiday Photo 2005 [2] (3) %20summer.JPG"_s;
     qint32 index = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(GetRenFilename(name, index, rules, stamper));
@@ -50,7 +61,17 @@ void BM_GetRenFilename_AllRules(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+void BM_GetRenFilename_AllRules(benchmark::State& state) {
+    buildNames(state, everyRuleOn());
+}
 BENCHMARK(BM_GetRenFilename_AllRules);
+
+// Beside it, the same name under the rules without a pattern and trimming.
+void BM_GetRenFilename_AllPlainRules(benchmark::State& state) {
+    buildNames(state, everyPlainRuleOn());
+}
+BENCHMARK(BM_GetRenFilename_AllPlainRules);
 
 } // namespace
 } // namespace quillane

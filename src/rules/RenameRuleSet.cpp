@@ -7,4 +7,8 @@ int RenameRuleSet::newAttributeValue() const {
            (AttrArchive ? 32 : 0);
 }
 
+void RenameRuleSet::prepareReplacePattern() {
+    ReplacePattern = ReplaceRegex ? SearchPattern(ReplaceWhat, ReplaceIgnoreCase) : SearchPattern();
+}
+
 } // namespace quillane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/AffixRule.h"
+#include "rules/SearchPattern.h"
 
 #include <QString>
 
@@ -18,6 +19,10 @@ struct RenameRuleSet {
     bool ReplaceOn = false;
     QString ReplaceWhat;
     QString ReplaceWith;
+    bool ReplaceRegex = false;      // ReplaceWhat is a regular expression
+    bool ReplaceIgnoreCase = false; // for plain and pattern search alike
+    // ReplaceWhat compiled, when it is a regular expression: prepareReplacePattern().
+    SearchPattern ReplacePattern;
     bool SpaceToUnderscore = false;
     bool UnderscoreToSpace = false;
     bool UnderscoreToHyphen = false;
@@ -27,6 +32,7 @@ struct RenameRuleSet {
     bool RemoveSquareNumbers = false;
     bool RemoveRoundNumbers = false;
     bool DecodeUrlEscapes = false;
+    bool TrimSpaces = false;
 
     AffixRule Prefix = AffixRule::prefixAtStartUp();
     AffixRule Suffix = AffixRule::suffixAtStartUp();
@@ -43,6 +49,8 @@ struct RenameRuleSet {
 
     // The attribute value the rename run sets: the sum of the flags that are on.
     int newAttributeValue() const;
+    // Compiles ReplaceWhat once for every name the rules are to build.
+    void prepareReplacePattern();
 };
 
 } // namespace quillane

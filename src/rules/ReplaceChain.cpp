@@ -14,20 +14,25 @@ namespace quillane {
 
 namespace {
 
-// Qt's search prepares a matcher on every call, which costs more than searching a short name.
-qsizetype indexIn(QStringView text, QStringView needle, qsizetype from = 0) {
+// Qt's search prepares a matcher on every call, which costs more than searching a short name;
+// ignoring case, Qt's own case folding is worth it.
+qsizetype indexIn(QStringView text, QStringView needle, qsizetype from = 0,
+                  Qt::CaseSensitivity sensitivity = Qt::CaseSensitive) {
+    if (sensitivity == Qt::CaseInsensitive)
+        return text.indexOf(needle, from, Qt::CaseInsensitive);
     const auto found = std::search(text.begin() + from, text.end(), needle.begin(), needle.end());
     return found == text.end() ? -1 : found - text.begin();
 }
 
 // Every occurrence of `what`, scanning from the left; inserted text is not searched again.
-QString replaceAll(const QString& text, QStringView what, QStringView with) {
-    qsizetype at = indexIn(text, what);
+QString replaceAll(const QString& text, QStringView what, QStringView with,
+                   Qt::CaseSensitivity sensitivity = Qt::CaseSensitive) {
+    qsizetype at = indexIn(text, what, 0, sensitivity);
     if (what.isEmpty() || at < 0)
         return text;
     TextBuffer out;
     qsizetype copied = 0;
-    for (; at >= 0; at = indexIn(text, what, copied)) {
+    for (; at >= 0; at = indexIn(text, what, copied, sensitivity)) {
         out << QStringView(text).sliced(copied, at - copied) << with;
         copied = at + what.size();
     }
@@ -59,6 +64,39 @@ struct CharacterSteps {
         return c;
     }
 };
+
+// Step 1: the search as plain text or as the pattern the rules compiled.
+QString replaceSearched(const QString& text, const RenameRuleSet& rules) {
+    if (!rules.ReplaceRegex)
+        return replaceAll(text, rules.ReplaceWhat, rules.ReplaceWith,
+                          rules.ReplaceIgnoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    if (rules.ReplaceWhat.isEmpty())
+        return text;
+    const SearchPattern& prepared = rules.ReplacePattern;
+    if (prepared.isCompiled() || !prepared.problem().isEmpty())
+        return prepared.replaced(text, rules.ReplaceWith);
+    // Rules whose pattern was not prepared still give the right name, only more slowly.
+    return SearchPattern(rules.ReplaceWhat, rules.ReplaceIgnoreCase)
+        .replaced(text, rules.ReplaceWith);
+}
+
+// Spaces off both ends, and each run inside down to one.
+QString trimmedSpaces(QString text) {
+    const bool trimmed = !text.startsWith(u' ') && !text.endsWith(u' ') && !text.contains(u"  ");
+    if (trimmed)
+        return text;
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u' ' && (kept == 0 || text.at(kept - 1) == u' '))
+            continue;
+        text[kept++] = c;
+    }
+    if (kept > 0 && text.at(kept - 1) == u' ')
+        --kept;
+    text.truncate(kept);
+    return text;
+}
 
 QString applyCharacterSteps(QString text, const CharacterSteps& steps) {
     qsizetype kept = 0;
@@ -100,7 +138,7 @@ QString RemoveBrackets(QString ReplaceWhichString, const QString& Bracks1, const
 }
 
 QString ApplyReplaceChain(QString text, const RenameRuleSet& rules) {
-    text = replaceAll(text, rules.ReplaceWhat, rules.ReplaceWith);
+    text = replaceSearched(text, rules);
     const CharacterSteps steps{rules.SpaceToUnderscore,  rules.UnderscoreToSpace,
                                rules.UnderscoreToHyphen, rules.RemoveSpaces,
                                rules.RemoveUnderscores,  rules.RemoveHyphens};
@@ -112,6 +150,8 @@ QString ApplyReplaceChain(QString text, const RenameRuleSet& rules) {
         text = RemoveBrackets(std::move(text), u"("_s, u")"_s);
     if (rules.DecodeUrlEscapes)
         text = ConUrlHex(text);
+    if (rules.TrimSpaces)
+        text = trimmedSpaces(std::move(text));
     return text;
 }
 

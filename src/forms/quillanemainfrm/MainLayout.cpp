@@ -56,7 +56,7 @@ QList<DesignRect> buildDesign() {
                           L("suffix_no_format_lbl"), L("suffix_asc_chk"), L("suffix_no_incr_txt"),
                           L("suffix_no_incr_vscr"), L("suffix_no_incr_lbl"), SuffixShift);
     design += QList<DesignRect>{
-        {ReplaceFrm, Form, {90, 0, 6390, 1800}},
+        {ReplaceFrm, Form, {90, 0, 6390, 2130}},
         {L("Replace_chk"), ReplaceFrm, {120, 300, 1200, 300}},
         {L("ReplaceWhat_txt"), ReplaceFrm, {1350, 270, 1900, 315}},
         {L("with_lbl"), ReplaceFrm, {3330, 300, 420, 255}},
@@ -70,6 +70,9 @@ QList<DesignRect> buildDesign() {
         {L("Remove_Brackets_chk"), ReplaceFrm, {4100, 720, 2250, 300}},
         {L("Remove_Brackets2_chk"), ReplaceFrm, {4100, 1050, 2250, 300}},
         {L("Remove_URL_Enc_chk"), ReplaceFrm, {4100, 1380, 2250, 300}},
+        {L("ReplaceRegex_chk"), ReplaceFrm, {120, 1710, 2250, 300}},
+        {L("ReplaceIgnoreCase_chk"), ReplaceFrm, {2400, 1710, 1650, 300}},
+        {L("Trim_Spaces_chk"), ReplaceFrm, {4100, 1710, 2250, 300}},
 
         {FilenameFrm, Form, {6600, 0, 6480, 1200}},
         {L("new_filename_chk"), FilenameFrm, {120, 300, 1720, 300}},
@@ -124,7 +127,8 @@ constexpr std::pair<int, L> BelowGrid[]{
     {2090, L("prefix_no_incr_lbl")},
     {2090, L("suffix_no_incr_lbl")},
     {2465, DateTimeFrm},
-    {2880, ReplaceFrm},
+    // Close under the affix frames, so that its four rows clear the status bar.
+    {2550, ReplaceFrm},
     {3385, AttrbFrm},
 };
 

@@ -13,6 +13,8 @@ public:
     using QObject::QObject;
 
     static bool isForbiddenInNames(QChar c);
+    // A box that takes a pattern rather than name text takes every character.
+    static void setTakesAnyText(QObject* box, bool anyText);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "forms/quillanemainfrm/RenameGrid.h"
 
+#include "forms/quillanemainfrm/StatusColours.h"
 #include "renamelist/RenameListModel.h"
 
 #include <QApplication>
@@ -13,12 +14,6 @@ namespace {
 
 // How much of the row shows through a blended selection.
 constexpr int BlendedSelectionAlpha = 110;
-
-// Qt's palettes name no error colour; these are the reds the common desktop themes use for
-// error text on light and on dark backgrounds.
-QColor errorColour(const QColor& background) {
-    return background.lightness() >= 128 ? QColor(0xc0, 0x1c, 0x28) : QColor(0xff, 0x7b, 0x63);
-}
 
 // Leaves the focus rectangle out of the cells when the grid draws none, and draws the statuses
 // that need a check in the error colour.

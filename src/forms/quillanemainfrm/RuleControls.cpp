@@ -1,6 +1,7 @@
 #include "forms/quillanemainfrm/RuleControls.h"
 
 #include "forms/quillanemainfrm/DesignedControls.h"
+#include "forms/quillanemainfrm/NameKeyFilter.h"
 #include "forms/quillanemainfrm/RuleWidgets.h"
 #include "rules/RuleTexts.h"
 
@@ -48,12 +49,16 @@ RuleControls::RuleControls(QWidget* form, DesignedControls& controls) : QObject(
     createAttributesFrame(controls, form);
     showSwitches();
 
+    // Before the connections that ask for a refresh, so that the refresh sees the new pattern.
+    connect(m_replaceWhat, &QLineEdit::textChanged, this, &RuleControls::compilePattern);
+
     connect(m_prefix, &AffixControls::namesAffected, this, &RuleControls::namesAffected);
     connect(m_suffix, &AffixControls::namesAffected, this, &RuleControls::namesAffected);
     for (QCheckBox* box :
          {m_newFilename, m_newExtension, m_replace, m_stamp, m_spaceToUnderscore,
           m_underscoreToSpace, m_underscoreToHyphen, m_removeSpaces, m_removeUnderscores,
-          m_removeHyphens, m_removeSquareNumbers, m_removeRoundNumbers, m_decodeUrlEscapes})
+          m_removeHyphens, m_removeSquareNumbers, m_removeRoundNumbers, m_decodeUrlEscapes,
+          m_replaceRegex, m_replaceIgnoreCase, m_trimSpaces})
         connect(box, &QCheckBox::clicked, this, [this] {
             showSwitches();
             Q_EMIT namesAffected();
@@ -109,6 +114,11 @@ void RuleControls::createReplaceFrame(DesignedControls& controls, QWidget* form)
         checkBox(controls, replace, u"Remove_Brackets2_chk"_s, u"Remove (4), (5)..."_s, false);
     m_decodeUrlEscapes =
         checkBox(controls, replace, u"Remove_URL_Enc_chk"_s, u"Remove Url Encoding"_s, false);
+    m_replaceRegex =
+        checkBox(controls, replace, u"ReplaceRegex_chk"_s, u"Regular expression"_s, false);
+    m_replaceIgnoreCase =
+        checkBox(controls, replace, u"ReplaceIgnoreCase_chk"_s, u"Ignore case"_s, false);
+    m_trimSpaces = checkBox(controls, replace, u"Trim_Spaces_chk"_s, u"Trim spaces"_s, false);
 }
 
 void RuleControls::createDateTimeFrame(DesignedControls& controls, QWidget* form) {
@@ -145,10 +155,12 @@ void RuleControls::showSwitches() {
     setInputEnabled(m_replaceWhat, replace);
     setInputEnabled(m_replaceWith, replace);
     m_withLabel->setEnabled(replace);
-    for (QCheckBox* box : {m_spaceToUnderscore, m_underscoreToSpace, m_underscoreToHyphen,
-                           m_removeSpaces, m_removeUnderscores, m_removeHyphens,
-                           m_removeSquareNumbers, m_removeRoundNumbers, m_decodeUrlEscapes})
+    for (QCheckBox* box :
+         {m_spaceToUnderscore, m_underscoreToSpace, m_underscoreToHyphen, m_removeSpaces,
+          m_removeUnderscores, m_removeHyphens, m_removeSquareNumbers, m_removeRoundNumbers,
+          m_decodeUrlEscapes, m_replaceRegex, m_replaceIgnoreCase, m_trimSpaces})
         box->setEnabled(replace);
+    compilePattern();
 
     const bool stamp = m_stamp->isChecked();
     setInputEnabled(m_stampFormat, stamp);
@@ -158,6 +170,21 @@ void RuleControls::showSwitches() {
     const bool attributes = m_newAttributes->isChecked();
     for (QCheckBox* box : {m_readOnly, m_hidden, m_system, m_archive})
         box->setEnabled(attributes);
+}
+
+void RuleControls::compilePattern() {
+    const bool pattern = m_replaceRegex->isChecked();
+    NameKeyFilter::setTakesAnyText(m_replaceWhat, pattern);
+    m_pattern = pattern && m_replace->isChecked()
+                    ? SearchPattern(m_replaceWhat->text(), m_replaceIgnoreCase->isChecked())
+                    : SearchPattern();
+    const QString problem =
+        m_pattern.problem().isEmpty() ? QString() : u"Regular expression: "_s + m_pattern.problem();
+    if (problem == m_patternProblem)
+        return;
+    m_patternProblem = problem;
+    showInputProblem(m_replaceWhat, problem);
+    Q_EMIT patternProblemChanged(problem);
 }
 
 RenameRuleSet RuleControls::ruleSet() const {
@@ -180,6 +207,10 @@ RenameRuleSet RuleControls::ruleSet() const {
     rules.RemoveSquareNumbers = m_removeSquareNumbers->isChecked();
     rules.RemoveRoundNumbers = m_removeRoundNumbers->isChecked();
     rules.DecodeUrlEscapes = m_decodeUrlEscapes->isChecked();
+    rules.ReplaceRegex = m_replaceRegex->isChecked();
+    rules.ReplaceIgnoreCase = m_replaceIgnoreCase->isChecked();
+    rules.ReplacePattern = m_pattern;
+    rules.TrimSpaces = m_trimSpaces->isChecked();
 
     rules.Prefix = m_prefix->rule();
     rules.Suffix = m_suffix->rule();

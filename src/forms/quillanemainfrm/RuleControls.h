@@ -27,6 +27,8 @@ public:
 Q_SIGNALS:
     // A control whose value decides new names changed.
     void namesAffected();
+    // The search pattern began or ceased to compile; `problem` says why it does not, or is empty.
+    void patternProblemChanged(const QString& problem);
 
 private:
     void createFilenameFrames(DesignedControls& controls, QWidget* form);
@@ -34,6 +36,7 @@ private:
     void createDateTimeFrame(DesignedControls& controls, QWidget* form);
     void createAttributesFrame(DesignedControls& controls, QWidget* form);
     void showSwitches();
+    void compilePattern();
 
     AffixControls* m_prefix;
     AffixControls* m_suffix;
@@ -57,6 +60,12 @@ private:
     QCheckBox* m_removeSquareNumbers;
     QCheckBox* m_removeRoundNumbers;
     QCheckBox* m_decodeUrlEscapes;
+    QCheckBox* m_replaceRegex;
+    QCheckBox* m_replaceIgnoreCase;
+    QCheckBox* m_trimSpaces;
+    // The search text as it stands, compiled when it is a pattern in use.
+    SearchPattern m_pattern;
+    QString m_patternProblem;
 
     QCheckBox* m_stamp;
     QComboBox* m_stampFormat;

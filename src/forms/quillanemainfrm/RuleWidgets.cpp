@@ -1,5 +1,7 @@
 #include "forms/quillanemainfrm/RuleWidgets.h"
 
+#include "forms/quillanemainfrm/StatusColours.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -17,6 +19,16 @@ void setInputEnabled(QWidget* input, bool enabled) {
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, QApplication::palette(input).color(paint));
     input->setPalette(palette);
+}
+
+void showInputProblem(QLineEdit* box, const QString& problem) {
+    QPalette palette = box->palette();
+    const QColor plain = QApplication::palette(box).color(QPalette::Text);
+    palette.setColor(
+        QPalette::Text,
+        problem.isEmpty() ? plain : errorColour(palette.color(QPalette::Active, QPalette::Base)));
+    box->setPalette(palette);
+    box->setToolTip(problem);
 }
 
 void setEntryLimit(QLineEdit* box, const TextEntryLimit& limit) {

@@ -13,6 +13,10 @@ namespace quillane {
 // the button face, an enabled one the window background.
 void setInputEnabled(QWidget* input, bool enabled);
 
+// Shows what is wrong with a box's text in the error colour and in its tool tip; an empty
+// problem gives the box its plain look back.
+void showInputProblem(QLineEdit* box, const QString& problem);
+
 // Lets a text box take only what the limit allows while typing.
 void setEntryLimit(QLineEdit* box, const TextEntryLimit& limit);
 

@@ -36,6 +36,12 @@ std::optional<qint32> TranslateColor(ColourValue colour, const QPalette& palette
     return c.red() + c.green() * 256 + c.blue() * 65536;
 }
 
+// Qt's palettes name no error colour; these are the reds the common desktop themes use for
+// error text on light and on dark backgrounds.
+QColor errorColour(const QColor& background) {
+    return background.lightness() >= 128 ? QColor(0xc0, 0x1c, 0x28) : QColor(0xff, 0x7b, 0x63);
+}
+
 ColourParts SplitColour(qint32 rgb) {
     // C++ division truncates toward zero and the remainder takes the dividend's sign, which is
     // what these parts are defined by.

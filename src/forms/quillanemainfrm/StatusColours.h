@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPalette>
 #include <QtGlobal>
 
@@ -25,5 +26,8 @@ struct ColourParts {
 
 // The three parts of a red-green-blue value.
 ColourParts SplitColour(qint32 rgb);
+
+// Text that tells of a problem, on `background`.
+QColor errorColour(const QColor& background);
 
 } // namespace quillane

@@ -116,6 +116,8 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
                                                       m_gridOptionsDock->toggleViewAction());
     m_rules = new RuleControls(m_form, m_controls);
     connect(m_rules, &RuleControls::namesAffected, this, &quillanemainfrm::RefreshRenOutputLst);
+    connect(m_rules, &RuleControls::patternProblemChanged, this,
+            &quillanemainfrm::showPatternProblem);
     auto* keyFilter = new NameKeyFilter(this);
     for (QLineEdit* box : m_form->findChildren<QLineEdit*>())
         box->installEventFilter(keyFilter);
@@ -375,6 +377,11 @@ void quillanemainfrm::showToolbarHover(int position) {
     if (m_busy)
         return;
     m_panels[0]->setText(toolbarHoverText(position, m_idleText));
+}
+
+void quillanemainfrm::showPatternProblem(const QString& problem) {
+    m_idleText = problem.isEmpty() ? QString(MainWindowText::AwaitingJob) : problem;
+    m_panels[0]->setText(m_idleText);
 }
 
 void quillanemainfrm::changeEvent(QEvent* event) {

@@ -143,6 +143,8 @@ private:
     void showSettings();
     void chooseGridLines(bool shown);
     void showToolbarHover(int position);
+    // Panel 1 tells why the search pattern does not compile for as long as it does not.
+    void showPatternProblem(const QString& problem);
     void showStatePicture(bool busy);
     void PlaceInStatusPanel();
     void colourProgressBar();

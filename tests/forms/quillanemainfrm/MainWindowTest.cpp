@@ -44,6 +44,14 @@ protected:
     void type(const QString& box, const QString& text) {
         QTest::keyClicks(child<QLineEdit>(box), text);
     }
+    // No new base name and no suffix, the search-and-replace group on: the names as that group
+    // leaves them.
+    void onlySearchAndReplace() {
+        click(u"new_filename_chk"_s);
+        click(u"suffix_asc_chk"_s);
+        child<QLineEdit>(u"suffix_txt"_s)->clear();
+        click(u"Replace_chk"_s);
+    }
     // Clicks near the left edge, where a check box's box is.
     void click(const QString& name) {
         QWidget* target = child(name);
@@ -136,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {u"ReplaceWhat_txt"_s, u"ReplaceWith_txt"_s, u"with_lbl"_s,
                       u"Replace_Space___chk"_s, u"Replace___Space_chk"_s, u"Replace___Hyphen_chk"_s,
                       u"Remove_Space_chk"_s, u"Remove_UnderScore_chk"_s, u"Remove_Hyphen_chk"_s,
-                      u"Remove_Brackets_chk"_s, u"Remove_Brackets2_chk"_s, u"Remove_URL_Enc_chk"_s},
+                      u"Remove_Brackets_chk"_s, u"Remove_Brackets2_chk"_s, u"Remove_URL_Enc_chk"_s,
+                      u"ReplaceRegex_chk"_s, u"ReplaceIgnoreCase_chk"_s, u"Trim_Spaces_chk"_s},
                      false},
         EnablingCase{"DateTime",
                      u"DateTime_chk"_s,
@@ -163,6 +172,48 @@ TEST_F(MainWindowTest, RuleChangesRefreshThePreviewButAttributesDoNot) {
     click(u"new_attr_chk"_s);
     click(u"Hidden_chk"_s);
     EXPECT_THAT(newNames(), ElementsAre(u"ImageX12026-12-06.jpg"_s, u"ImageX22026-12-06.jpg"_s));
+}
+
+TEST_F(MainWindowTest, APatternRenamesAndOneThatDoesNotCompileSaysWhyUntilMended) {
+    addFiles({u"IMG_0042 final.jpg"_s, u"img_7 draft.jpg"_s});
+    onlySearchAndReplace();
+    click(u"ReplaceRegex_chk"_s);
+    // A pattern needs the characters no name may hold, so its box takes them as typed.
+    type(u"ReplaceWhat_txt"_s, u"^IMG_(\\d+) (\\w+)|\\?"_s);
+    type(u"ReplaceWith_txt"_s, u"$2 $1"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"final 0042.jpg"_s, u"img_7 draft.jpg"_s));
+    click(u"ReplaceIgnoreCase_chk"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"final 0042.jpg"_s, u"draft 7.jpg"_s));
+
+    auto* what = child<QLineEdit>(u"ReplaceWhat_txt"_s);
+    const QColor plain = what->palette().color(QPalette::Text);
+    type(u"ReplaceWhat_txt"_s, u"("_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"IMG_0042 final.jpg"_s, u"img_7 draft.jpg"_s));
+    EXPECT_THAT(statusPanel(1).toStdString(),
+                testing::StartsWith("Regular expression: missing closing parenthesis"));
+    EXPECT_EQ(what->toolTip(), statusPanel(1));
+    EXPECT_NE(what->palette().color(QPalette::Text), plain);
+
+    QTest::keyClick(what, Qt::Key_Backspace);
+    EXPECT_THAT(newNames(), ElementsAre(u"final 0042.jpg"_s, u"draft 7.jpg"_s));
+    EXPECT_EQ(statusPanel(1), MainWindowText::AwaitingJob);
+    EXPECT_EQ(what->toolTip(), QString());
+    EXPECT_EQ(what->palette().color(QPalette::Text), plain);
+
+    // Read as plain text again, the search holds nothing the names do.
+    click(u"ReplaceRegex_chk"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"IMG_0042 final.jpg"_s, u"img_7 draft.jpg"_s));
+}
+
+TEST_F(MainWindowTest, TrimmingTakesTheSpaceABracketRemovalLeaves) {
+    addFiles({u"scan [2].png"_s, u"My%20Report%20(1).pdf"_s});
+    onlySearchAndReplace();
+    for (const QString& box :
+         {u"Remove_Brackets_chk"_s, u"Remove_Brackets2_chk"_s, u"Remove_URL_Enc_chk"_s})
+        click(box);
+    EXPECT_THAT(newNames(), ElementsAre(u"scan .png"_s, u"My Report .pdf"_s));
+    click(u"Trim_Spaces_chk"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"scan.png"_s, u"My Report.pdf"_s));
 }
 
 TEST_F(MainWindowTest, AffixControlsFollowTheirPageAscendingAndScrollBars) {

@@ -1,0 +1,126 @@
+#include "rules/SearchPattern.h"
+
+#include "rules/TextBuffer.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+using namespace Qt::StringLiterals;
+
+namespace quillane {
+
+namespace {
+
+static_assert(sizeof(PCRE2_UCHAR) == sizeof(QChar));
+
+// Far more steps than any sensible pattern takes on a file name, and few enough that a pattern
+// such as (a+)+b gives up on one within a millisecond or so.
+constexpr uint32_t StepLimit = 100'000;
+// $0 to $9: the groups a replacement can name.
+constexpr uint32_t NamedGroups = 10;
+
+pcre2_match_context* boundedSteps() {
+    static pcre2_match_context* const context = [] {
+        pcre2_match_context* made = pcre2_match_context_create(nullptr);
+        pcre2_set_match_limit(made, StepLimit);
+        return made;
+    }();
+    return context;
+}
+
+// One per thread, so that a match allocates nothing. Groups past $9 are not kept: PCRE2 then
+// reports a match with a full vector, which still holds the ten the replacement can name.
+pcre2_match_data* matchData() {
+    thread_local const std::unique_ptr<pcre2_match_data, void (*)(pcre2_match_data*)> data(
+        pcre2_match_data_create(NamedGroups, nullptr), pcre2_match_data_free);
+    return data.get();
+}
+
+PCRE2_SPTR codeUnits(QStringView text) {
+    return reinterpret_cast<PCRE2_SPTR>(text.utf16());
+}
+
+QString errorText(int code) {
+    PCRE2_UCHAR buffer[256];
+    const int length = pcre2_get_error_message(code, buffer, std::size(buffer));
+    return QString(reinterpret_cast<const QChar*>(buffer), std::max(length, 0));
+}
+
+void appendReplacement(TextBuffer& out, QStringView text, const PCRE2_SIZE* groups, int groupsSet,
+                       QStringView with) {
+    for (qsizetype i = 0; i < with.size(); ++i) {
+        const QChar c = with[i];
+        if (c == u'$' && i + 1 < with.size() && with[i + 1] >= u'0' && with[i + 1] <= u'9') {
+            const int group = with[++i].unicode() - u'0';
+            if (group < groupsSet && groups[2 * group] != PCRE2_UNSET)
+                out << text.sliced(qsizetype(groups[2 * group]),
+                                   qsizetype(groups[2 * group + 1] - groups[2 * group]));
+            continue;
+        }
+        out << c;
+    }
+}
+
+} // namespace
+
+SearchPattern::SearchPattern(const QString& what, bool ignoreCase) {
+    int error = 0;
+    PCRE2_SIZE place = 0;
+    pcre2_code* code =
+        pcre2_compile(codeUnits(what), what.size(), PCRE2_UTF | (ignoreCase ? PCRE2_CASELESS : 0),
+                      &error, &place, nullptr);
+    if (code == nullptr) {
+        problem_ = u"%1 (at character %2)"_s.arg(errorText(error), QString::number(place + 1));
+        return;
+    }
+    // Without the JIT (an unusual processor), matching falls back to the interpreter.
+    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+    code_.reset(code, pcre2_code_free);
+}
+
+QString SearchPattern::replaced(const QString& text, QStringView with) const {
+    if (!code_)
+        return text;
+    pcre2_match_data* data = matchData();
+    const PCRE2_SIZE* groups = pcre2_get_ovector_pointer(data);
+    const auto length = PCRE2_SIZE(text.size());
+    TextBuffer out;
+    PCRE2_SIZE copied = 0;
+    PCRE2_SIZE from = 0;
+    // The name's text is checked on the first match; from then on only the offsets move.
+    uint32_t checked = 0;
+    bool emptyBefore = false;
+    bool replacedAny = false;
+    for (;;) {
+        // After an empty match only a longer one may start at the same place, as in Perl.
+        const uint32_t options =
+            checked | (emptyBefore ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0);
+        int found =
+            pcre2_match(code_.get(), codeUnits(text), length, from, options, data, boundedSteps());
+        checked = PCRE2_NO_UTF_CHECK;
+        if (found == PCRE2_ERROR_NOMATCH) {
+            if (!emptyBefore || from == length)
+                break;
+            const bool pair = from + 1 < length && text[qsizetype(from)].isHighSurrogate() &&
+                              text[qsizetype(from + 1)].isLowSurrogate();
+            from += pair ? 2 : 1;
+            emptyBefore = false;
+            continue;
+        }
+        if (found < 0)
+            return text;
+        if (found == 0)
+            found = int(NamedGroups);
+        out << QStringView(text).sliced(qsizetype(copied), qsizetype(groups[0] - copied));
+        appendReplacement(out, text, groups, found, with);
+        replacedAny = true;
+        emptyBefore = groups[0] == groups[1];
+        copied = from = groups[1];
+    }
+    if (!replacedAny)
+        return text;
+    out << QStringView(text).sliced(qsizetype(copied));
+    return out.toString();
+}
+
+} // namespace quillane
