@@ -79,6 +79,17 @@ struct FolderRequest {
     friend bool operator==(const FolderRequest&, const FolderRequest&) = default;
 };
 
+// A box that asks for a short text, such as a name; the choices are offered in a list. With
+// `anyText` the user may type another text, else must take one of the choices.
+struct TextRequest {
+    QString title;
+    QString label;
+    QStringList choices;
+    bool anyText = true;
+    DialogOwner owner = DialogOwner::MainWindow;
+    friend bool operator==(const TextRequest&, const TextRequest&) = default;
+};
+
 // Every message box and file or folder dialog the program shows.
 class Dialogs {
 public:
@@ -92,6 +103,8 @@ public:
     virtual std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) = 0;
     // The chosen folder, or nothing when the user cancels.
     virtual std::optional<QString> browseForFolder(const FolderRequest& request) = 0;
+    // The text given, or nothing when the user cancels.
+    virtual std::optional<QString> askText(const TextRequest& request) = 0;
 };
 
 } // namespace quillane

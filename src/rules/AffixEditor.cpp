@@ -48,6 +48,14 @@ constexpr int incrementScrollFor(int increment) {
 constexpr int SmallestIncrement = incrementAt(AffixEditor::IncrementScroll.maximum);
 constexpr int LargestIncrement = incrementAt(AffixEditor::IncrementScroll.minimum);
 
+// What a box with the limit would hold after the text was pasted into it.
+QString withinLimit(const QString& text, const TextEntryLimit& limit) {
+    QString kept = text;
+    if (limit.digitsOnly)
+        kept.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
+    return limit.maxLength > 0 ? kept.left(limit.maxLength) : kept;
+}
+
 } // namespace
 
 BoxColour textBoxColour(bool enabled) {
@@ -139,6 +147,22 @@ bool AffixEditor::scrollIncrement(int value) {
 
 bool AffixEditor::editIncrement(const QString& increment) {
     return handle([&] { setIncrementBox(increment); });
+}
+
+void AffixEditor::restore(const AffixRule& saved) {
+    m_rule = saved;
+    m_rule.Text = withinLimit(saved.Text, textLimit());
+    if (saved.Padding != noPaddingText())
+        m_rule.Padding = withinLimit(saved.Padding, paddingLimit());
+    m_rule.Increment = withinLimit(saved.Increment, incrementLimit());
+    const auto length = static_cast<int>(m_rule.Text.size());
+    const quint64 padding = leadingNumber(m_rule.Padding);
+    m_paddingScroll = padding == 0 || padding < quint64(length)
+                          ? noPaddingScrollFor(length)
+                          : paddingScrollFor(int(std::min<quint64>(padding, paddingAt(0))));
+    m_paddingScroll = clampToRange(m_paddingScroll, PaddingScroll);
+    incrementChanged();
+    m_refreshAsked = false;
 }
 
 void AffixEditor::setTextBox(const QString& text) {

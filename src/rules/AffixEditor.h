@@ -61,6 +61,9 @@ public:
     [[nodiscard]] bool scrollPadding(int value);
     [[nodiscard]] bool scrollIncrement(int value);
     [[nodiscard]] bool editIncrement(const QString& increment);
+    // Takes a saved rule whole, pages' memories included, within the boxes' limits; the scroll
+    // bars stand where typing its texts would have put them.
+    void restore(const AffixRule& saved);
 
 private:
     template <typename Event> bool handle(Event&& event);

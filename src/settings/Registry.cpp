@@ -12,13 +12,18 @@ KeyValueStore* Registry::storeOf(RegistryRoot root) const {
 
 QString Registry::GetString(RegistryRoot root, const QString& keyPath, const QString& valueName,
                             const QString& defaultText) const {
+    return findString(root, keyPath, valueName).value_or(defaultText);
+}
+
+std::optional<QString> Registry::findString(RegistryRoot root, const QString& keyPath,
+                                            const QString& valueName) const {
     const KeyValueStore* store = storeOf(root);
     if (store == nullptr)
-        return defaultText;
+        return std::nullopt;
     const QVariant value = store->value(keyPath, valueName);
     // A hand-edited "a, b" reads back as a list, a number as a number: neither is a setting.
     if (value.typeId() != QMetaType::QString)
-        return defaultText;
+        return std::nullopt;
     return TrimAtNul(value.toString());
 }
 

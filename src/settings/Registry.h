@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace quillane {
 
 // The predefined roots a key path starts from.
@@ -20,6 +22,9 @@ public:
     // but a plain string.
     QString GetString(RegistryRoot root, const QString& keyPath, const QString& valueName,
                       const QString& defaultText = QString()) const;
+    // The same, with nothing for an absent value or one that is not a plain string.
+    std::optional<QString> findString(RegistryRoot root, const QString& keyPath,
+                                      const QString& valueName) const;
     // Creates every missing level and writes the text as it is; false when the store refused it.
     [[nodiscard]] bool SaveString(RegistryRoot root, const QString& keyPath,
                                   const QString& valueName, const QString& text);

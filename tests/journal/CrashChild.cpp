@@ -33,6 +33,7 @@ public:
     int choose(const ChoiceRequest& request) override { return request.escapeButton; }
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest&) override { return {}; }
     std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
+    std::optional<QString> askText(const TextRequest&) override { return {}; }
 
 private:
     QString m_marker;

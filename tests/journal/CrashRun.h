@@ -92,6 +92,7 @@ public:
     int choose(const ChoiceRequest& request) override { return request.escapeButton; }
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest&) override { return {}; }
     std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
+    std::optional<QString> askText(const TextRequest&) override { return {}; }
 };
 
 // Finishes or puts back what an unfinished run left, as the start-up box does; false when no

@@ -220,5 +220,51 @@ TEST(AffixEditorTest, IncrementScrollWritesTheBox) {
     EXPECT_EQ(suffix.rule().Increment, u"255"_s);
 }
 
+// A rule kept from an editor the user worked comes back whole in a fresh one, its scroll bars
+// where the typing left them, so that the next click goes on from there.
+TEST(AffixEditorTest, ARestoredRuleStandsAsTheEditsThatMadeItLeftIt) {
+    AffixEditor edited(AffixEditor::Kind::Prefix);
+    EXPECT_TRUE(edited.editText(u"draft"_s));
+    EXPECT_TRUE(edited.selectPage(AffixPage::Numeric));
+    EXPECT_TRUE(edited.editText(u"123"_s));
+    EXPECT_TRUE(edited.scrollPadding(4));
+    EXPECT_TRUE(edited.clickAscending(true));
+    EXPECT_TRUE(edited.scrollIncrement(250));
+
+    AffixEditor restored(AffixEditor::Kind::Prefix);
+    restored.restore(edited.rule());
+    EXPECT_EQ(restored.rule().Text, u"123"_s);
+    EXPECT_EQ(restored.rule().Padding, u"4"_s);
+    EXPECT_EQ(restored.rule().Increment, u"6"_s);
+    EXPECT_EQ(restored.rule().AlphabetMemory, u"draft"_s);
+    EXPECT_EQ(restored.paddingScrollValue(), edited.paddingScrollValue());
+    EXPECT_EQ(restored.incrementScrollValue(), edited.incrementScrollValue());
+    EXPECT_TRUE(restored.incrementEnabled());
+    EXPECT_TRUE(restored.selectPage(AffixPage::Alphabetic));
+    EXPECT_EQ(restored.rule().Text, u"draft"_s);
+
+    // With no padding, the bar sits one step below the number's length.
+    AffixEditor unpadded(AffixEditor::Kind::Suffix);
+    EXPECT_TRUE(unpadded.editText(u"12"_s));
+    AffixEditor again(AffixEditor::Kind::Suffix);
+    again.restore(unpadded.rule());
+    EXPECT_EQ(again.paddingScrollValue(), unpadded.paddingScrollValue());
+}
+
+// A hand-edited store may hold what the boxes would never take.
+TEST(AffixEditorTest, ARestoredRuleKeepsWithinTheBoxesLimits) {
+    AffixRule odd = AffixRule::suffixAtStartUp();
+    odd.Text = u"12ab345678901"_s;
+    odd.Padding = u"x9"_s;
+    odd.Increment = u"0"_s;
+    AffixEditor suffix(AffixEditor::Kind::Suffix);
+    suffix.restore(odd);
+    EXPECT_EQ(suffix.rule().Text, u"12345678"_s);
+    EXPECT_EQ(suffix.rule().Padding, u"9"_s);
+    EXPECT_EQ(suffix.rule().Increment, u"1"_s);
+    EXPECT_EQ(suffix.paddingScrollValue(), 0);
+    EXPECT_EQ(suffix.incrementScrollValue(), 255);
+}
+
 } // namespace
 } // namespace quillane

@@ -45,9 +45,13 @@ QList<ChoiceRequest> ScriptedDialogs::choices() const {
     return requestsOf<ChoiceRequest>(m_requests);
 }
 
+QList<TextRequest> ScriptedDialogs::textRequests() const {
+    return requestsOf<TextRequest>(m_requests);
+}
+
 bool ScriptedDialogs::allAnswered() const {
     return m_messageAnswers.empty() && m_choiceAnswers.empty() && m_openFilesAnswers.empty() &&
-           m_folderAnswers.empty();
+           m_folderAnswers.empty() && m_textAnswers.empty();
 }
 
 int ScriptedDialogs::choose(const ChoiceRequest& request) {
@@ -70,6 +74,11 @@ std::optional<OpenFilesResult> ScriptedDialogs::openFiles(const OpenFilesRequest
 std::optional<QString> ScriptedDialogs::browseForFolder(const FolderRequest& request) {
     m_requests.append(request);
     return takeFirst<std::optional<QString>>(m_folderAnswers, std::nullopt);
+}
+
+std::optional<QString> ScriptedDialogs::askText(const TextRequest& request) {
+    m_requests.append(request);
+    return takeFirst<std::optional<QString>>(m_textAnswers, std::nullopt);
 }
 
 } // namespace quillane

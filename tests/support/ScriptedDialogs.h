@@ -15,8 +15,8 @@ namespace quillane {
 // with no queued answer fails the test.
 class ScriptedDialogs final : public Dialogs {
 public:
-    using Request =
-        std::variant<MessageRequest, ReportRequest, ChoiceRequest, OpenFilesRequest, FolderRequest>;
+    using Request = std::variant<MessageRequest, ReportRequest, ChoiceRequest, OpenFilesRequest,
+                                 FolderRequest, TextRequest>;
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
     // Runs before each message box is answered, as a user might act while one is open.
@@ -28,6 +28,7 @@ public:
     void answerFolder(std::optional<QString> folder) {
         m_folderAnswers.push_back(std::move(folder));
     }
+    void answerText(std::optional<QString> text) { m_textAnswers.push_back(std::move(text)); }
 
     // Every request, in the order it was made.
     const QList<Request>& requests() const { return m_requests; }
@@ -35,6 +36,7 @@ public:
     // Reports need no answer.
     QList<ReportRequest> reports() const;
     QList<ChoiceRequest> choices() const;
+    QList<TextRequest> textRequests() const;
     // Whether every queued answer was used.
     bool allAnswered() const;
 
@@ -43,6 +45,7 @@ public:
     int choose(const ChoiceRequest& request) override;
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) override;
     std::optional<QString> browseForFolder(const FolderRequest& request) override;
+    std::optional<QString> askText(const TextRequest& request) override;
 
 private:
     QList<Request> m_requests;
@@ -51,6 +54,7 @@ private:
     std::deque<int> m_choiceAnswers;
     std::deque<std::optional<OpenFilesResult>> m_openFilesAnswers;
     std::deque<std::optional<QString>> m_folderAnswers;
+    std::deque<std::optional<QString>> m_textAnswers;
 };
 
 } // namespace quillane

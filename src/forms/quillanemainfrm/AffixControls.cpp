@@ -94,6 +94,11 @@ template <typename Event> void AffixControls::handle(Event event) {
         Q_EMIT namesAffected();
 }
 
+void AffixControls::restore(const AffixRule& saved) {
+    m_editor.restore(saved);
+    showEditor();
+}
+
 void AffixControls::showEditor() {
     m_showing = true;
     const AffixRule& rule = m_editor.rule();

@@ -25,6 +25,8 @@ public:
     AffixControls(AffixEditor::Kind kind, QWidget* form, DesignedControls& controls);
 
     const AffixRule& rule() const { return m_editor.rule(); }
+    // Shows a saved rule whole; asks for no refresh.
+    void restore(const AffixRule& saved);
 
 Q_SIGNALS:
     // An event changed what names the affix gives.

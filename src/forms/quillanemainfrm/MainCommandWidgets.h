@@ -33,6 +33,8 @@ public:
 
     // The menu item under a name; a name without one stops the program.
     QAction* menuItem(const QString& name) const;
+    // The same for a menu or submenu.
+    QMenu* menuNamed(QLatin1StringView name) const;
 
     void setGroupEnabled(CommandGroup group, bool enabled);
     // While busy the menus a run must not reach and every tool-bar key are off. Back from it,
@@ -44,7 +46,6 @@ private:
     void addPopupCommand(const MainCommand& command);
     void addListButton(const MainCommand& command, QWidget* form, DesignedControls& controls);
     void buildToolbar(const QList<const MainCommand*>& keys);
-    QMenu* menuNamed(QLatin1StringView name) const;
     void connectTo(QAction* action, const MainCommand& command);
     void addToGroup(CommandGroup group, QAction* action);
 

@@ -71,6 +71,7 @@ const L Actions("ActionMnu");
 const L Options("OptionMnu");
 const L AddDirectory("AddDirMnu1");
 const L Output("OutputDirMnu");
+const L Presets("PresetsMnu");
 const L Help("HelpMnu");
 const L Websites("KestrovaOnTheWebMnu");
 
@@ -130,6 +131,13 @@ const QList<MainCommand>& mainCommands() {
         item(Options, L("ShowGridMnu"), L("Show Grid"), {}, &W::ShowGridMnu_Click, None, Checkable),
         item(Options, L("GridOptionsMnu"), L("Grid &Appearance"), {}, nullptr, None,
              GridOptionsToggle),
+        separator(Options, L("brk40mnu")),
+        menu(Presets, L("&Presets"), Menu, Options),
+        item(Presets, L("SavePresetMnu"), L("&Save Rules As..."), {}, &W::SavePresetMnu_Click),
+        // The saved presets' items go between these two.
+        separator(Presets, L("brk41mnu")),
+        separator(Presets, L("brk42mnu")),
+        item(Presets, L("DeletePresetMnu"), L("&Delete Preset..."), {}, &W::DeletePresetMnu_Click),
 
         menu(Help, L("&Help")),
         item(Help, L("HelpTopicsMnu"), L("Kestrova Quillane &Help Topics"), L("F1"),

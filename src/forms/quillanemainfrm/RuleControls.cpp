@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace quillane {
 
@@ -185,6 +186,54 @@ void RuleControls::compilePattern() {
     m_patternProblem = problem;
     showInputProblem(m_replaceWhat, problem);
     Q_EMIT patternProblemChanged(problem);
+}
+
+void RuleControls::setRuleSet(const RenameRuleSet& rules) {
+    const auto set = [](QObject* control, auto&& setValue) {
+        const QSignalBlocker quiet(control);
+        setValue();
+    };
+    const std::pair<QCheckBox*, bool> boxes[]{
+        {m_newFilename, rules.NewFilenameOn},
+        {m_newExtension, rules.NewExtensionOn},
+        {m_replace, rules.ReplaceOn},
+        {m_spaceToUnderscore, rules.SpaceToUnderscore},
+        {m_underscoreToSpace, rules.UnderscoreToSpace},
+        {m_underscoreToHyphen, rules.UnderscoreToHyphen},
+        {m_removeSpaces, rules.RemoveSpaces},
+        {m_removeUnderscores, rules.RemoveUnderscores},
+        {m_removeHyphens, rules.RemoveHyphens},
+        {m_removeSquareNumbers, rules.RemoveSquareNumbers},
+        {m_removeRoundNumbers, rules.RemoveRoundNumbers},
+        {m_decodeUrlEscapes, rules.DecodeUrlEscapes},
+        {m_replaceRegex, rules.ReplaceRegex},
+        {m_replaceIgnoreCase, rules.ReplaceIgnoreCase},
+        {m_trimSpaces, rules.TrimSpaces},
+        {m_stamp, rules.StampOn},
+        {m_newAttributes, rules.NewAttributesOn},
+        {m_readOnly, rules.AttrReadOnly},
+        {m_hidden, rules.AttrHidden},
+        {m_system, rules.AttrSystem},
+        {m_archive, rules.AttrArchive},
+    };
+    for (const auto& [box, checked] : boxes)
+        set(box, [&] { box->setChecked(checked); });
+    const std::pair<QLineEdit*, const QString&> texts[]{
+        {m_newFilenameText, rules.NewFilename},
+        {m_newExtensionText, rules.NewExtension},
+        {m_replaceWhat, rules.ReplaceWhat},
+        {m_replaceWith, rules.ReplaceWith},
+    };
+    for (const auto& [box, text] : texts)
+        set(box, [&] { box->setText(text); });
+    set(m_caseMode, [&] { m_caseMode->setCurrentIndex(rules.CaseMode); });
+    set(m_stampFormat, [&] { m_stampFormat->setCurrentIndex(rules.StampFormat); });
+    set(m_stampAsPrefix, [&] { m_stampAsPrefix->setChecked(rules.StampAsPrefix); });
+    set(m_stampAsSuffix, [&] { m_stampAsSuffix->setChecked(!rules.StampAsPrefix); });
+    m_prefix->restore(rules.Prefix);
+    m_suffix->restore(rules.Suffix);
+    showSwitches();
+    Q_EMIT namesAffected();
 }
 
 RenameRuleSet RuleControls::ruleSet() const {

@@ -23,6 +23,8 @@ public:
     RuleControls(QWidget* form, DesignedControls& controls);
 
     RenameRuleSet ruleSet() const;
+    // Sets every control to a saved rule set at once, with one refresh.
+    void setRuleSet(const RenameRuleSet& rules);
 
 Q_SIGNALS:
     // A control whose value decides new names changed.

@@ -11,6 +11,7 @@
 #include "forms/quillanemainfrm/MainWindowTexts.h"
 #include "forms/quillanemainfrm/NameKeyFilter.h"
 #include "forms/quillanemainfrm/PaintThrottle.h"
+#include "forms/quillanemainfrm/PresetMenu.h"
 #include "forms/quillanemainfrm/RenameGrid.h"
 #include "forms/quillanemainfrm/RuleControls.h"
 #include "forms/quillanemainfrm/RunInputGate.h"
@@ -35,6 +36,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -118,6 +120,11 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     connect(m_rules, &RuleControls::namesAffected, this, &quillanemainfrm::RefreshRenOutputLst);
     connect(m_rules, &RuleControls::patternProblemChanged, this,
             &quillanemainfrm::showPatternProblem);
+    QMenu* presets = m_commands->menuNamed(QLatin1StringView("PresetsMnu"));
+    m_presetMenu =
+        new PresetMenu(presets, presets->findChild<QAction*>(u"brk42mnu"_s),
+                       m_commands->menuItem(u"DeletePresetMnu"_s), *m_rules, m_registry, m_dialogs);
+    connect(m_presetMenu, &PresetMenu::restoring, this, &quillanemainfrm::commandStarting);
     auto* keyFilter = new NameKeyFilter(this);
     for (QLineEdit* box : m_form->findChildren<QLineEdit*>())
         box->installEventFilter(keyFilter);
@@ -848,6 +855,14 @@ void quillanemainfrm::AbtMnu_Click() {
 void quillanemainfrm::CustomFileTypeMnu_Click() {
     customfilefilterfrm filterDialog(m_filters, m_dialogs, m_owners, this);
     filterDialog.exec();
+}
+
+void quillanemainfrm::SavePresetMnu_Click() {
+    m_presetMenu->saveRules();
+}
+
+void quillanemainfrm::DeletePresetMnu_Click() {
+    m_presetMenu->deletePreset();
 }
 
 } // namespace quillane

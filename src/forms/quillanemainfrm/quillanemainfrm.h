@@ -38,6 +38,7 @@ class DialogOwners;
 class GridOptionsPanel;
 class ListSelectionSync;
 class MainCommandWidgets;
+class PresetMenu;
 class RenameGrid;
 class RuleControls;
 
@@ -110,6 +111,8 @@ public:
     void ShowGridMnu_Click();
     void GeneralMnu_Click();
     void CustomFileTypeMnu_Click();
+    void SavePresetMnu_Click();
+    void DeletePresetMnu_Click();
     void TODMnu_Click();
     void HelpTopicsMnu_Click();
     void TechMnu_Click();
@@ -192,6 +195,7 @@ private:
     QWidget* m_form = nullptr;
     DesignedControls m_controls;
     RuleControls* m_rules = nullptr;
+    PresetMenu* m_presetMenu = nullptr;
     RenameGrid* m_grid = nullptr;
     GridOptionsPanel* m_gridOptions = nullptr;
     QDockWidget* m_gridOptionsDock = nullptr;

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -180,6 +181,23 @@ std::optional<QString> WidgetDialogs::browseForFolder(const FolderRequest& reque
     if (chosen.isEmpty() || chosen.constFirst().isEmpty())
         return std::nullopt;
     return QFileInfo(chosen.constFirst()).absoluteFilePath();
+}
+
+std::optional<QString> WidgetDialogs::askText(const TextRequest& request) {
+    QInputDialog dialog(ownerWindow(request.owner));
+    dialog.setObjectName(QStringLiteral("TextBox"));
+    dialog.setWindowTitle(request.title);
+    dialog.setLabelText(request.label);
+    if (!request.choices.isEmpty()) {
+        dialog.setComboBoxItems(request.choices);
+        dialog.setComboBoxEditable(request.anyText);
+        // A new name starts empty; a choice among the ones there starts on the first.
+        if (request.anyText)
+            dialog.setTextValue(QString());
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace quillane

@@ -22,6 +22,7 @@ public:
     int choose(const ChoiceRequest& request) override;
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest& request) override;
     std::optional<QString> browseForFolder(const FolderRequest& request) override;
+    std::optional<QString> askText(const TextRequest& request) override;
 
 private:
     QWidget* ownerWindow(DialogOwner owner) const;

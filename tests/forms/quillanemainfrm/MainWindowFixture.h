@@ -12,7 +12,9 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +26,11 @@ namespace quillane {
 // no tip window (it has its own tests), shown as a user first sees it.
 class MainWindowFixture : public testing::Test {
 public:
-    void SetUp() override {
+    void SetUp() override { open(); }
+
+    // A window anew over the same store, files and journal, as at the next start.
+    void open() {
+        window.reset();
         window = std::make_unique<quillanemainfrm>(MainWindowServices{
             files, journal, dialogs, shell, store.registry(), stamper,
             DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
@@ -39,6 +45,20 @@ public:
         return found;
     }
     QAction* action(const QString& name) const { return child<QAction>(name); }
+    void type(const QString& box, const QString& text) {
+        QTest::keyClicks(child<QLineEdit>(box), text);
+    }
+    // Clicks near the left edge, where a check box's box is.
+    void click(const QString& name) {
+        QWidget* target = child(name);
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
+    }
+    QStringList newNames() const {
+        QStringList names;
+        for (int row = 0; row < window->renameList().rowCount(); ++row)
+            names << cell(row, ListColumn::Renout);
+        return names;
+    }
     QString cell(int row, ListColumn column) const {
         return window->renameList().list().cell(row, column);
     }

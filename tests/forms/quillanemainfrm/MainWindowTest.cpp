@@ -35,15 +35,6 @@ using testing::ElementsAre;
 
 class MainWindowTest : public MainWindowFixture {
 protected:
-    QStringList newNames() const {
-        QStringList names;
-        for (int row = 0; row < window->renameList().rowCount(); ++row)
-            names << cell(row, ListColumn::Renout);
-        return names;
-    }
-    void type(const QString& box, const QString& text) {
-        QTest::keyClicks(child<QLineEdit>(box), text);
-    }
     // No new base name and no suffix, the search-and-replace group on: the names as that group
     // leaves them.
     void onlySearchAndReplace() {
@@ -51,11 +42,6 @@ protected:
         click(u"suffix_asc_chk"_s);
         child<QLineEdit>(u"suffix_txt"_s)->clear();
         click(u"Replace_chk"_s);
-    }
-    // Clicks near the left edge, where a check box's box is.
-    void click(const QString& name) {
-        QWidget* target = child(name);
-        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
     }
 };
 
