@@ -18,6 +18,7 @@ packages=(
   qt6-qpa-plugins
   libsqlite3-dev
   libpcre2-dev
+  libexiv2-dev
   libgtest-dev
   libgmock-dev
   libbenchmark-dev

@@ -3,6 +3,7 @@
 #include "forms/quillanemainfrm/quillanemainfrm.h"
 #include "forms/widgets/DesktopShell.h"
 #include "journal/RunJournal.h"
+#include "platform/ExifFileDates.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QSettingsStore.h"
 #include "settings/SettingNames.h"
@@ -18,7 +19,7 @@ class StandaloneMainWindow {
 public:
     explicit StandaloneMainWindow(Dialogs& dialogs)
         : m_window(MainWindowServices{
-              m_files, m_journal, dialogs, m_shell, m_registry, m_stamper,
+              m_files, m_journal, dialogs, m_shell, m_registry, m_stamper, m_fileDates,
               DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
               PlatformVersion{}, QStringLiteral(QUILLANE_RESOURCES_DIR),
               QStringLiteral(QUILLANE_RESOURCES_DIR)}) {
@@ -49,6 +50,7 @@ private:
     RunJournal m_journal{m_home.filePath(QStringLiteral("journal.sqlite3"))};
     DesktopShell m_shell;
     DateTimeStamper m_stamper = DateTimeStamper::system();
+    ExifFileDates m_fileDates;
     quillanemainfrm m_window;
 };
 

@@ -2,6 +2,7 @@
 #include "forms/widgets/DesktopShell.h"
 #include "forms/widgets/WidgetDialogs.h"
 #include "journal/RunJournal.h"
+#include "platform/ExifFileDates.h"
 #include "platform/HostSystemQueries.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QSettingsStore.h"
@@ -53,9 +54,10 @@ int main(int argc, char** argv) {
     QSettingsStore store(SettingName::ProgramKey);
     Registry registry(store);
     const DateTimeStamper stamper = DateTimeStamper::system();
+    const ExifFileDates fileDates;
     const QScreen* screen = QGuiApplication::primaryScreen();
 
-    agreefrm startup({system, dialogs, shell, files, journal, registry, stamper,
+    agreefrm startup({system, dialogs, shell, files, journal, registry, stamper, fileDates,
                       QCoreApplication::applicationDirPath(),
                       screen != nullptr ? qRound(screen->logicalDotsPerInchX()) : 96, &dialogs,
                       pathsFromCommandLine(commandLine, QDir::currentPath())});

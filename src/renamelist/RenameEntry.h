@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/FileDates.h"
+
 #include <QString>
 
 namespace quillane {
@@ -21,6 +23,7 @@ struct RenameEntry {
     QString directory; // the folder, without a trailing separator unless it is a root
     QString filename;  // the current name, without directory
     QString renout;    // the new name from the last preview refresh
+    FileDates dates;   // read when a stamp shows them, and read again once the file is another
     bool selected = false;
     EntryStatus status = EntryStatus::Ready; // as of the last plan
 };

@@ -44,9 +44,11 @@ void RenameList::setCell(qint32 row, ListColumn column, QString text) {
     switch (column) {
     case ListColumn::Directory:
         e.directory = std::move(text);
+        e.dates = {};
         return;
     case ListColumn::Filename:
         e.filename = std::move(text);
+        e.dates = {};
         return;
     case ListColumn::Renout:
         e.renout = std::move(text);
@@ -72,7 +74,9 @@ void RenameList::setSelected(qint32 row, bool selected) {
 }
 
 void RenameList::append(QString directory, QString filename) {
-    m_entries.push_back({std::move(directory), std::move(filename), {}, false});
+    RenameEntry& added = m_entries.emplace_back();
+    added.directory = std::move(directory);
+    added.filename = std::move(filename);
 }
 
 void RenameList::clear() {

@@ -32,6 +32,7 @@ public:
     const QString& cell(qint32 row, ListColumn column) const;
     void setCell(qint32 row, ListColumn column, QString text);
     void setSelected(qint32 row, bool selected);
+    void setDates(qint32 row, FileDates dates) { entry(row).dates = dates; }
     // Every row's status as the plan, made for this list as it stands, says.
     void setStatuses(const RenamePlan& plan);
 

@@ -67,6 +67,39 @@ void RenameListModel::refreshRenOutput(const RenameRuleSet& rules, const DateTim
     replan(ListColumn::Renout);
 }
 
+QList<DateRequest> RenameListModel::datesMissing(DatesNeeded needed) const {
+    QList<DateRequest> missing;
+    if (needed == DatesNeeded::None)
+        return missing;
+    for (qint32 row = 0; row < m_list.count(); ++row) {
+        const RenameEntry& e = m_list.at(row);
+        const bool lacking = needed == DatesNeeded::Taken ? e.dates.taken == FileDates::NotRead
+                                                          : e.dates.modified == FileDates::NotRead;
+        if (lacking)
+            missing.append({row, e.directory, e.filename});
+    }
+    return missing;
+}
+
+bool RenameListModel::keepDates(const QList<ReadDates>& answers) {
+    bool kept = false;
+    for (const ReadDates& answer : answers) {
+        const DateRequest& asked = answer.request;
+        if (asked.row >= m_list.count())
+            continue;
+        const RenameEntry& e = m_list.at(asked.row);
+        if (e.filename != asked.filename || e.directory != asked.directory)
+            continue;
+        FileDates dates = answer.dates;
+        // An answer of the modification time alone leaves a moment taken read before in place.
+        if (dates.taken == FileDates::NotRead)
+            dates.taken = e.dates.taken;
+        m_list.setDates(asked.row, dates);
+        kept = true;
+    }
+    return kept;
+}
+
 void RenameListModel::setOutput(bool whereFileIs, const QString& customDir) {
     if (whereFileIs == m_output.outputWhereFileIs && customDir == m_output.customOutputDir)
         return;

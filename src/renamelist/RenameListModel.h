@@ -1,6 +1,7 @@
 #pragma once
 
 #include "renamelist/ColumnSortTags.h"
+#include "renamelist/FileDateReading.h"
 #include "renamelist/FolderNames.h"
 #include "renamelist/RenameList.h"
 #include "renamelist/RenameRun.h"
@@ -65,6 +66,12 @@ public:
     // it rewrote once it ends.
     RunResult renameFiles(FileSystem& files, Dialogs& dialogs, RunSettings settings,
                           RunProgress progress, RunRecorder* recorder = nullptr);
+
+    // The rows that still lack the dates the rules need, in list order.
+    QList<DateRequest> datesMissing(DatesNeeded needed) const;
+    // Keeps each answer with its row, unless the row names another file by now; true when any
+    // was kept. The preview shows them at its next refresh.
+    bool keepDates(const QList<ReadDates>& answers);
 
     // Rows naming a file at a key of `moved` name it at its value; the statuses follow.
     void followMoves(const QHash<QString, QString>& moved);

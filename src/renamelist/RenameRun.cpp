@@ -1,8 +1,8 @@
 #include "renamelist/RenameRun.h"
 
 #include "platform/PathText.h"
+#include "renamelist/GroupedNumber.h"
 
-#include <QLocale>
 #include <QSet>
 
 #include <array>
@@ -87,15 +87,6 @@ QString stillHeld(const QString& target) {
 bool sharedCause(const FileResult& failure) {
     return failure.cause == FailureCause::NoPermission ||
            failure.cause == FailureCause::FolderMissing;
-}
-
-// Numbers grouped as the user's locale writes them; the C locale groups none, so English stands
-// in for it.
-QString grouped(qint32 number) {
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English);
-    return locale.toString(number);
 }
 
 } // namespace

@@ -85,4 +85,8 @@ QString DateTimeStamper::stampNow(int StampFormat) const {
     return StampText(StampFormat, m_clock->now(), m_notation);
 }
 
+QString DateTimeStamper::stampAt(int StampFormat, const LocalDateTime& at) const {
+    return StampText(StampFormat, at, m_notation);
+}
+
 } // namespace quillane

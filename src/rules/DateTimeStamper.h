@@ -22,6 +22,8 @@ public:
     static DateTimeStamper system();
 
     QString stampNow(int StampFormat) const;
+    // The stamp of a moment other than now, such as a file's date, in the same notation.
+    QString stampAt(int StampFormat, const LocalDateTime& at) const;
 
 private:
     const Clock* m_clock;

@@ -9,8 +9,29 @@
 
 namespace quillane {
 
+namespace {
+
+QString stampOf(const RenameRuleSet& rules, const DateTimeStamper& stamper, FileDates dates) {
+    qint32 minutes = dates.modified;
+    switch (rules.StampSource) {
+    case StampMoment::Now:
+        return stamper.stampNow(rules.StampFormat);
+    case StampMoment::FileModified:
+        break;
+    case StampMoment::PhotoTaken:
+        // A file that tells no time taken falls back to its modification time.
+        if (dates.taken != FileDates::None)
+            minutes = dates.taken;
+        break;
+    }
+    const std::optional<LocalDateTime> moment = FileDates::momentOf(minutes);
+    return moment ? stamper.stampAt(rules.StampFormat, *moment) : QString();
+}
+
+} // namespace
+
 QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
-                       const DateTimeStamper& stamper) {
+                       const DateTimeStamper& stamper, FileDates dates) {
     const qsizetype lastDot = FilenameIn.lastIndexOf(u'.');
 
     QString base;
@@ -30,7 +51,7 @@ QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const Rename
 
     // After the replace chain, so that searches compare against the name as it was.
     base = ApplyCaseMode(rules.CaseMode, std::move(base));
-    const QString stamp = rules.StampOn ? stamper.stampNow(rules.StampFormat) : QString();
+    const QString stamp = rules.StampOn ? stampOf(rules, stamper, dates) : QString();
 
     TextBuffer name;
     if (rules.StampAsPrefix)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/DateTimeStamper.h"
+#include "rules/FileDates.h"
 #include "rules/RenameRuleSet.h"
 
 #include <QString>
@@ -10,8 +11,9 @@ namespace quillane {
 
 // The new name of a file called FilenameIn (no directory) at list position ListIndex (0 for the
 // first row): [stamp] prefix base suffix [stamp] . extension. Rejects nothing: an empty name, a
-// duplicate or characters the file system refuses are returned as they are.
+// duplicate or characters the file system refuses are returned as they are. A stamp of the
+// file's own dates is empty while they are not read.
 QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
-                       const DateTimeStamper& stamper);
+                       const DateTimeStamper& stamper, FileDates dates = {});
 
 } // namespace quillane

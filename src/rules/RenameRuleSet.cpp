@@ -7,6 +7,20 @@ int RenameRuleSet::newAttributeValue() const {
            (AttrArchive ? 32 : 0);
 }
 
+DatesNeeded RenameRuleSet::datesNeeded() const {
+    if (!StampOn)
+        return DatesNeeded::None;
+    switch (StampSource) {
+    case StampMoment::Now:
+        break;
+    case StampMoment::FileModified:
+        return DatesNeeded::Modified;
+    case StampMoment::PhotoTaken:
+        return DatesNeeded::Taken;
+    }
+    return DatesNeeded::None;
+}
+
 void RenameRuleSet::prepareReplacePattern() {
     ReplacePattern = ReplaceRegex ? SearchPattern(ReplaceWhat, ReplaceIgnoreCase) : SearchPattern();
 }

@@ -7,6 +7,12 @@
 
 namespace quillane {
 
+// The moment the stamp shows; the values are the indexes of stampSourceEntries().
+enum class StampMoment { Now = 0, FileModified = 1, PhotoTaken = 2 };
+
+// Which file dates a rule set needs read.
+enum class DatesNeeded { None, Modified, Taken };
+
 // Every option that decides a new name, plus the attributes the rename run sets.
 // Default-constructed, it holds the rule controls' state after start-up.
 struct RenameRuleSet {
@@ -40,6 +46,7 @@ struct RenameRuleSet {
     bool StampOn = false;
     int StampFormat = 9; // index into stampFormatEntries()
     bool StampAsPrefix = true;
+    StampMoment StampSource = StampMoment::Now;
 
     bool NewAttributesOn = false;
     bool AttrReadOnly = false;
@@ -49,6 +56,7 @@ struct RenameRuleSet {
 
     // The attribute value the rename run sets: the sum of the flags that are on.
     int newAttributeValue() const;
+    DatesNeeded datesNeeded() const;
     // Compiles ReplaceWhat once for every name the rules are to build.
     void prepareReplacePattern();
 };

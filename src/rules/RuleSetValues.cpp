@@ -91,6 +91,7 @@ const QList<Field<R>>& ruleFields() {
         flag(u"StampOn"_s, &R::StampOn),
         number(u"StampFormat"_s, &R::StampFormat, 0, stampFormatEntries().size() - 1),
         flag(u"StampAsPrefix"_s, &R::StampAsPrefix),
+        number(u"StampSource"_s, &R::StampSource, 0, stampSourceEntries().size() - 1),
         flag(u"NewAttributesOn"_s, &R::NewAttributesOn),
         flag(u"AttrReadOnly"_s, &R::AttrReadOnly),
         flag(u"AttrHidden"_s, &R::AttrHidden),

@@ -39,4 +39,9 @@ const QStringList& stampFormatEntries() {
     return entries;
 }
 
+const QStringList& stampSourceEntries() {
+    static const QStringList entries{u"Now"_s, u"File modified"_s, u"Photo taken"_s};
+    return entries;
+}
+
 } // namespace quillane

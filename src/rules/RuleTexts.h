@@ -10,4 +10,7 @@ const QStringList& caseModeEntries();
 // The entries of the date/time list, in StampFormat order.
 const QStringList& stampFormatEntries();
 
+// The entries of the stamp's source list, in StampMoment order.
+const QStringList& stampSourceEntries();
+
 } // namespace quillane

@@ -1,4 +1,5 @@
 #include "forms/agreefrm/agreefrm.h"
+#include "platform/ExifFileDates.h"
 #include "platform/HostSystemQueries.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/QtPrinters.h"
@@ -170,6 +171,7 @@ TEST_F(InstalledProgramTest, TheWindowsFindTheTipsTheIconsAndTheManualInstalled)
     RunJournal journal{state.filePath(u"journal.sqlite3"_s)};
     FixedClock clock{{QDate(2026, 12, 7), QTime(9, 0)}};
     const DateTimeStamper stamper{clock, TimeNotation{}};
+    const ExifFileDates fileDates;
     HostSystemQueries system(state.filePath(u"quillane.lock"_s));
     agreefrm startup({system,
                       dialogs,
@@ -178,6 +180,7 @@ TEST_F(InstalledProgramTest, TheWindowsFindTheTipsTheIconsAndTheManualInstalled)
                       journal,
                       store.registry(),
                       stamper,
+                      fileDates,
                       usr(u"bin"_s),
                       96,
                       nullptr,

@@ -165,5 +165,74 @@ INSTANTIATE_TEST_SUITE_P(
                              u"photo.jpg"_s, u"photo03:07 PM.jpg"_s}),
     CaseName());
 
+struct SourceCase {
+    const char* name;
+    StampMoment source;
+    FileDates dates;
+    QString expected;
+};
+
+class StampSourceTest : public testing::TestWithParam<SourceCase> {};
+
+// The clock says 14 June 2005 at 15:07; the file was modified on 2 August 2025 at 18:45 and the
+// photo taken on 1 January 1969 at 00:30.
+TEST_P(StampSourceTest, StampsTheMomentItsSourceGives) {
+    const SourceCase& c = GetParam();
+    RenameRuleSet rules;
+    rules.NewFilenameOn = false;
+    rules.Suffix = AffixRule::prefixAtStartUp();
+    rules.StampOn = true;
+    rules.StampFormat = 22; // yyyy-mm-dd hh:mm AMPM
+    rules.StampAsPrefix = false;
+    rules.StampSource = c.source;
+    EXPECT_EQ(GetRenFilename(u"a.jpg"_s, 0, rules,
+                             DateTimeStamper(June14th2005At1507, TimeNotation{}), c.dates),
+              c.expected);
+}
+
+const qint32 August2nd2025 = FileDates::minutesOf({QDate(2025, 8, 2), QTime(18, 45, 59)});
+const qint32 January1st1969 = FileDates::minutesOf({QDate(1969, 1, 1), QTime(0, 30)});
+
+INSTANTIATE_TEST_SUITE_P(Sources, StampSourceTest,
+                         testing::Values(SourceCase{"NowIgnoresTheFile",
+                                                    StampMoment::Now,
+                                                    {August2nd2025, January1st1969},
+                                                    u"a2005-06-14 03:07 PM.jpg"_s},
+                                         SourceCase{"FileModified",
+                                                    StampMoment::FileModified,
+                                                    {August2nd2025, January1st1969},
+                                                    u"a2025-08-02 06:45 PM.jpg"_s},
+                                         SourceCase{"PhotoTakenBefore1970",
+                                                    StampMoment::PhotoTaken,
+                                                    {August2nd2025, January1st1969},
+                                                    u"a1969-01-01 12:30 AM.jpg"_s},
+                                         SourceCase{"NoMomentTakenFallsBackToModified",
+                                                    StampMoment::PhotoTaken,
+                                                    {August2nd2025, FileDates::None},
+                                                    u"a2025-08-02 06:45 PM.jpg"_s},
+                                         SourceCase{"NotReadYetStampsNothing",
+                                                    StampMoment::PhotoTaken,
+                                                    {August2nd2025, FileDates::NotRead},
+                                                    u"a.jpg"_s},
+                                         SourceCase{"AFileWithNoDateStampsNothing",
+                                                    StampMoment::FileModified,
+                                                    {FileDates::None, FileDates::None},
+                                                    u"a.jpg"_s}),
+                         CaseName());
+
+TEST(FileDatesTest, MinutesHoldEveryMomentTheStampCanShow) {
+    for (const LocalDateTime& moment : {LocalDateTime{QDate(1970, 1, 1), QTime(0, 0)},
+                                        LocalDateTime{QDate(1969, 12, 31), QTime(23, 59)},
+                                        LocalDateTime{QDate(1, 1, 1), QTime(0, 1)},
+                                        LocalDateTime{QDate(5000, 12, 31), QTime(23, 59)}}) {
+        const auto back = FileDates::momentOf(FileDates::minutesOf(moment));
+        ASSERT_TRUE(back) << qPrintable(moment.date.toString());
+        EXPECT_EQ(back->date, moment.date);
+        EXPECT_EQ(back->time, moment.time);
+    }
+    EXPECT_EQ(FileDates::minutesOf({QDate(), QTime(1, 0)}), FileDates::None);
+    EXPECT_EQ(FileDates::minutesOf({QDate(9000, 1, 1), QTime(0, 0)}), FileDates::None);
+}
+
 } // namespace
 } // namespace quillane

@@ -29,6 +29,7 @@ RenameRuleSet everythingChanged() {
     rules.StampOn = true;
     rules.StampFormat = 24;
     rules.StampAsPrefix = false;
+    rules.StampSource = StampMoment::PhotoTaken;
     rules.NewAttributesOn = rules.AttrReadOnly = rules.AttrHidden = rules.AttrSystem =
         rules.AttrArchive = true;
     return rules;

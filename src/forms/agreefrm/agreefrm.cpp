@@ -26,8 +26,8 @@ bool agreefrm::load() {
 
     m_mainWindow = std::make_unique<quillanemainfrm>(MainWindowServices{
         m_services.files, m_services.journal, m_services.dialogs, m_services.shell,
-        m_services.registry, m_services.stamper, m_profile, m_services.system.platformVersion(),
-        m_appDir, m_shippedDir, m_services.owners});
+        m_services.registry, m_services.stamper, m_services.fileDates, m_profile,
+        m_services.system.platformVersion(), m_appDir, m_shippedDir, m_services.owners});
     m_mainWindow->load();
     // As early as there is a window to take them, so that a start close after this one finds it.
     m_services.system.takePathsFromLaterStarts(

@@ -24,6 +24,7 @@ struct StartupServices {
     RunJournal& journal;
     Registry& registry;
     const DateTimeStamper& stamper;
+    const FileDatesSource& fileDates;
     QString executableFolder;
     qint32 screenDpi = 96;
     DialogOwners* owners = nullptr;

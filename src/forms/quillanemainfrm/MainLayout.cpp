@@ -86,7 +86,8 @@ QList<DesignRect> buildDesign() {
 
         {DateTimeFrm, Form, {6600, 0, 6480, 820}},
         {L("DateTime_chk"), DateTimeFrm, {120, 330, 1900, 300}},
-        {L("datetime_cmb"), DateTimeFrm, {2050, 300, 4310, 330}},
+        {L("datetime_cmb"), DateTimeFrm, {2050, 300, 2750, 330}},
+        {L("datetime_source_cmb"), DateTimeFrm, {4860, 300, 1500, 330}},
         {L("DateAsSuPrefix_Opt(0)"), Form, {8800, 0, 1300, 300}},
         {L("DateAsSuPrefix_Opt(1)"), Form, {10150, 0, 1300, 300}},
 
@@ -184,13 +185,22 @@ QList<Placement> resizeLayout(FormSize form, const DisplayProfile& profile, int 
         const int frameWidth = form.width - designOf(frame).left - 220;
         return Placement{control, {}, {}, frameWidth - designOf(control).left - 120, {}};
     };
+    const int dateTimeFrameWidth = form.width - designOf(DateTimeFrm).left - 220;
+    const int sourceWidth = designOf(L("datetime_source_cmb")).width;
     steps += {
         innerWidth(L("new_filename_txt"), FilenameFrm),
         innerWidth(L("filename_format_cmb"), FilenameFrm),
         innerWidth(L("new_ext_txt"), FiletypeFrm),
         {L("DateAsSuPrefix_Opt(0)"), {}, gridBottom + DateTimeOffset - 50, {}, {}},
         {L("DateAsSuPrefix_Opt(1)"), {}, gridBottom + DateTimeOffset - 50, {}, {}},
-        innerWidth(L("datetime_cmb"), DateTimeFrm),
+        // The source list keeps its width at the frame's right edge; the format list takes the
+        // rest.
+        {L("datetime_source_cmb"), dateTimeFrameWidth - 120 - sourceWidth, {}, {}, {}},
+        {L("datetime_cmb"),
+         {},
+         {},
+         dateTimeFrameWidth - 120 - sourceWidth - 60 - designOf(L("datetime_cmb")).left,
+         {}},
         {StatusPanel1, {}, {}, form.width - 3460, {}},
     };
     return steps;

@@ -8,6 +8,7 @@ namespace quillane {
 namespace MainWindowText {
 inline constexpr QLatin1StringView AwaitingJob("Awaiting for job...");
 inline constexpr QLatin1StringView Processing("Processing ...");
+inline constexpr QLatin1StringView ReadingDates("Reading file dates before renaming ...");
 inline constexpr QLatin1StringView Idle("IDLE");
 inline constexpr QLatin1StringView CaptionStart("Kestrova Quillane v");
 inline constexpr QLatin1StringView Stop("Stop");

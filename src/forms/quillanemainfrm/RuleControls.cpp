@@ -66,7 +66,7 @@ RuleControls::RuleControls(QWidget* form, DesignedControls& controls) : QObject(
         });
     for (QRadioButton* option : {m_stampAsPrefix, m_stampAsSuffix})
         connect(option, &QRadioButton::clicked, this, &RuleControls::namesAffected);
-    for (QComboBox* list : {m_caseMode, m_stampFormat})
+    for (QComboBox* list : {m_caseMode, m_stampFormat, m_stampSource})
         connect(list, &QComboBox::activated, this, &RuleControls::namesAffected);
     for (QLineEdit* box : {m_newFilenameText, m_newExtensionText, m_replaceWhat, m_replaceWith})
         connect(box, &QLineEdit::textChanged, this, &RuleControls::namesAffected);
@@ -129,6 +129,8 @@ void RuleControls::createDateTimeFrame(DesignedControls& controls, QWidget* form
         checkBox(controls, dateTime, u"DateTime_chk"_s, u"Stamp Date/Time:"_s, startUp.StampOn);
     m_stampFormat =
         dropDown(controls, dateTime, u"datetime_cmb"_s, stampFormatEntries(), startUp.StampFormat);
+    m_stampSource = dropDown(controls, dateTime, u"datetime_source_cmb"_s, stampSourceEntries(),
+                             static_cast<int>(startUp.StampSource));
     // The pair sits on the frame's top edge, in front of it.
     m_stampAsPrefix =
         controls.add(form, u"DateAsSuPrefix_Opt(0)"_s, new QRadioButton(u"as prefix"_s));
@@ -165,6 +167,7 @@ void RuleControls::showSwitches() {
 
     const bool stamp = m_stamp->isChecked();
     setInputEnabled(m_stampFormat, stamp);
+    setInputEnabled(m_stampSource, stamp);
     m_stampAsPrefix->setEnabled(stamp);
     m_stampAsSuffix->setEnabled(stamp);
 
@@ -228,6 +231,8 @@ void RuleControls::setRuleSet(const RenameRuleSet& rules) {
         set(box, [&] { box->setText(text); });
     set(m_caseMode, [&] { m_caseMode->setCurrentIndex(rules.CaseMode); });
     set(m_stampFormat, [&] { m_stampFormat->setCurrentIndex(rules.StampFormat); });
+    set(m_stampSource,
+        [&] { m_stampSource->setCurrentIndex(static_cast<int>(rules.StampSource)); });
     set(m_stampAsPrefix, [&] { m_stampAsPrefix->setChecked(rules.StampAsPrefix); });
     set(m_stampAsSuffix, [&] { m_stampAsSuffix->setChecked(!rules.StampAsPrefix); });
     m_prefix->restore(rules.Prefix);
@@ -267,6 +272,7 @@ RenameRuleSet RuleControls::ruleSet() const {
     rules.StampOn = m_stamp->isChecked();
     rules.StampFormat = m_stampFormat->currentIndex();
     rules.StampAsPrefix = m_stampAsPrefix->isChecked();
+    rules.StampSource = static_cast<StampMoment>(std::max(m_stampSource->currentIndex(), 0));
 
     rules.NewAttributesOn = m_newAttributes->isChecked();
     rules.AttrReadOnly = m_readOnly->isChecked();

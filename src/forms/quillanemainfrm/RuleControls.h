@@ -71,6 +71,7 @@ private:
 
     QCheckBox* m_stamp;
     QComboBox* m_stampFormat;
+    QComboBox* m_stampSource;
     QRadioButton* m_stampAsPrefix;
     QRadioButton* m_stampAsSuffix;
 

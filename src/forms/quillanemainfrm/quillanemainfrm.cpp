@@ -32,6 +32,7 @@
 #include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -120,6 +121,14 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     connect(m_rules, &RuleControls::namesAffected, this, &quillanemainfrm::RefreshRenOutputLst);
     connect(m_rules, &RuleControls::patternProblemChanged, this,
             &quillanemainfrm::showPatternProblem);
+    m_dateReading = new FileDateReading(services.fileDates, this);
+    connect(m_dateReading, &FileDateReading::read, this, &quillanemainfrm::keepReadDates);
+    connect(m_dateReading, &FileDateReading::finished, this, [this] {
+        if (!m_busy)
+            m_panels[0]->setText(m_idleText);
+        // Rows added or moved while it read are read now.
+        RefreshRenOutputLst();
+    });
     QMenu* presets = m_commands->menuNamed(QLatin1StringView("PresetsMnu"));
     m_presetMenu =
         new PresetMenu(presets, presets->findChild<QAction*>(u"brk42mnu"_s),
@@ -432,7 +441,58 @@ void quillanemainfrm::Refresh_Buttons() {
 }
 
 void quillanemainfrm::RefreshRenOutputLst() {
-    m_list.refreshRenOutput(m_rules->ruleSet(), m_stamper);
+    const RenameRuleSet rules = m_rules->ruleSet();
+    m_list.refreshRenOutput(rules, m_stamper);
+    readMissingDates(rules);
+}
+
+void quillanemainfrm::readMissingDates(const RenameRuleSet& rules) {
+    const DatesNeeded needed = rules.datesNeeded();
+    const bool taken = needed == DatesNeeded::Taken;
+    if (needed == DatesNeeded::None) {
+        if (m_dateReading->busy()) {
+            m_dateReading->stop();
+            m_panels[0]->setText(m_idleText);
+        }
+        return;
+    }
+    if (m_dateReading->busy() && m_readingTaken == taken)
+        return;
+    m_readingTaken = taken;
+    m_dateReading->start(m_list.datesMissing(needed), taken);
+}
+
+void quillanemainfrm::keepReadDates(const QList<ReadDates>& answers, qsizetype done,
+                                    qsizetype total) {
+    if (m_busy) {
+        m_progress->setMaximum(static_cast<int>(total));
+        m_progress->setValue(static_cast<int>(done));
+    } else {
+        m_panels[0]->setText(readingProgressText(done, total));
+    }
+    if (m_list.keepDates(answers))
+        m_list.refreshRenOutput(m_rules->ruleSet(), m_stamper);
+}
+
+bool quillanemainfrm::waitForDates() {
+    if (!m_dateReading->busy())
+        return true;
+    BusyMode();
+    m_panels[0]->setText(MainWindowText::ReadingDates);
+    m_stopAsked = false;
+    {
+        QEventLoop waiting;
+        BusyPointer pointer;
+        RunInputGate gate(m_stopButton, [&] {
+            m_stopAsked = true;
+            waiting.quit();
+        });
+        connect(m_dateReading, &FileDateReading::finished, &waiting, &QEventLoop::quit);
+        waiting.exec();
+    }
+    NotBusyMode();
+    m_panels[0]->setText(m_idleText);
+    return !m_stopAsked;
 }
 
 void quillanemainfrm::showStatePicture(bool busy) {
@@ -649,6 +709,8 @@ void quillanemainfrm::grdThis_ColumnClick(int column) {
 // --- the rename run
 
 void quillanemainfrm::RenameMnu_Click() {
+    if (!waitForDates())
+        return;
     const RenameRuleSet rules = m_rules->ruleSet();
     runBusy([&](RunProgress progress) {
         const std::unique_ptr<RunRecorder> recorder = m_journal.recordRun(

@@ -50,6 +50,8 @@ struct MainWindowServices {
     Shell& shell;
     Registry& registry;
     const DateTimeStamper& stamper;
+    // Where a stamp of the file's own dates reads them; called from a thread of its own.
+    const FileDatesSource& fileDates;
     DisplayProfile profile;
     PlatformVersion platform;
     QString AppDir;
@@ -146,6 +148,12 @@ private:
     void showSettings();
     void chooseGridLines(bool shown);
     void showToolbarHover(int position);
+    // Starts reading the file dates the rules need and the rows lack, unless that reading is
+    // already under way; stops a reading the rules no longer need.
+    void readMissingDates(const RenameRuleSet& rules);
+    void keepReadDates(const QList<ReadDates>& answers, qsizetype done, qsizetype total);
+    // A run waits for the dates still being read, in busy mode; false when the user stopped it.
+    bool waitForDates();
     // Panel 1 tells why the search pattern does not compile for as long as it does not.
     void showPatternProblem(const QString& problem);
     void showStatePicture(bool busy);
@@ -195,6 +203,8 @@ private:
     QWidget* m_form = nullptr;
     DesignedControls m_controls;
     RuleControls* m_rules = nullptr;
+    FileDateReading* m_dateReading = nullptr;
+    bool m_readingTaken = false;
     PresetMenu* m_presetMenu = nullptr;
     RenameGrid* m_grid = nullptr;
     GridOptionsPanel* m_gridOptions = nullptr;

@@ -1,5 +1,6 @@
 #include "forms/agreefrm/agreefrm.h"
 
+#include "platform/ExifFileDates.h"
 #include "platform/HostSystemQueries.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/QtPrinters.h"
@@ -46,7 +47,7 @@ class AgreefrmTest : public testing::Test {
 protected:
     agreefrm startup(SystemQueries& system, const QStringList& paths = {}) {
         return agreefrm({system, dialogs, shell, files, journal, store.registry(), stamper,
-                         programFolder.path() + u'/', 96, nullptr, paths});
+                         fileDates, programFolder.path() + u'/', 96, nullptr, paths});
     }
     QString makeFile(const QString& name) const {
         QFile file(programFolder.filePath(name));
@@ -74,6 +75,7 @@ protected:
     RunJournal journal{programFolder.filePath(QStringLiteral("state/journal.sqlite3"))};
     FixedClock clock{{QDate(2026, 12, 6), QTime(9, 0)}};
     DateTimeStamper stamper{clock, TimeNotation{}};
+    ExifFileDates fileDates;
 };
 
 TEST_F(AgreefrmTest, AnEarlierCopyIsToldAboutAndNothingIsShownOrWritten) {

@@ -2,10 +2,12 @@
 
 #include "forms/quillanemainfrm/quillanemainfrm.h"
 #include "journal/RunJournal.h"
+#include "platform/ExifFileDates.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/QtPrinters.h"
 #include "tests/rules/FixedClock.h"
 #include "tests/settings/IniStore.h"
+#include "tests/support/GatedFileDates.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -32,7 +34,7 @@ public:
     void open() {
         window.reset();
         window = std::make_unique<quillanemainfrm>(MainWindowServices{
-            files, journal, dialogs, shell, store.registry(), stamper,
+            files, journal, dialogs, shell, store.registry(), stamper, fileDates,
             DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
             PlatformVersion{}, folder.path(), folder.path()});
         window->load();
@@ -97,6 +99,8 @@ public:
     RunJournal journal{stateFolder.filePath(QStringLiteral("journal.sqlite3"))};
     FixedClock clock{{QDate(2026, 12, 6), QTime(10, 30, 0)}};
     DateTimeStamper stamper{clock, TimeNotation{}};
+    ExifFileDates exifDates;
+    GatedFileDates fileDates{exifDates};
     std::unique_ptr<quillanemainfrm> window;
 };
 

@@ -21,11 +21,14 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gmock/gmock.h>
 
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace quillane {
 namespace {
@@ -135,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                      false},
         EnablingCase{"DateTime",
                      u"DateTime_chk"_s,
-                     {u"datetime_cmb"_s, u"DateAsSuPrefix_Opt(0)"_s, u"DateAsSuPrefix_Opt(1)"_s},
+                     {u"datetime_cmb"_s, u"datetime_source_cmb"_s, u"DateAsSuPrefix_Opt(0)"_s,
+                      u"DateAsSuPrefix_Opt(1)"_s},
                      false},
         EnablingCase{"NewAttributes",
                      u"new_attr_chk"_s,
@@ -200,6 +204,44 @@ TEST_F(MainWindowTest, TrimmingTakesTheSpaceABracketRemovalLeaves) {
     EXPECT_THAT(newNames(), ElementsAre(u"scan .png"_s, u"My Report .pdf"_s));
     click(u"Trim_Spaces_chk"_s);
     EXPECT_THAT(newNames(), ElementsAre(u"scan.png"_s, u"My Report.pdf"_s));
+}
+
+TEST_F(MainWindowTest, AStampOfTheFilesDatesFillsInAsTheyAreReadAndRenameWaitsForThem) {
+    addFiles({u"a.txt"_s, u"b.txt"_s});
+    for (const auto& [name, day] : {std::pair(u"a.txt"_s, 2), std::pair(u"b.txt"_s, 3)}) {
+        const qint64 second = QDateTime(QDate(2025, 8, day), QTime(18, 45)).toSecsSinceEpoch();
+        const timespec times[2] = {{second, 0}, {second, 0}};
+        ASSERT_EQ(
+            ::utimensat(AT_FDCWD, QFile::encodeName(folder.filePath(name)).constData(), times, 0),
+            0);
+    }
+    const auto chooseSource = [&](int index) {
+        auto* source = child<QComboBox>(u"datetime_source_cmb"_s);
+        source->setCurrentIndex(index);
+        Q_EMIT source->activated(index);
+    };
+    click(u"DateTime_chk"_s);
+    fileDates.setOpen(false);
+    chooseSource(1);
+    // Until its dates are read, a file's stamp is empty; typing goes on meanwhile.
+    EXPECT_THAT(newNames(), ElementsAre(u"Image1.txt"_s, u"Image2.txt"_s));
+    type(u"new_filename_txt"_s, u"X"_s);
+    EXPECT_THAT(newNames(), ElementsAre(u"ImageX1.txt"_s, u"ImageX2.txt"_s));
+    fileDates.setOpen(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return newNames().front().startsWith(u"2025"_s); }));
+    EXPECT_THAT(newNames(), ElementsAre(u"2025-08-02ImageX1.txt"_s, u"2025-08-03ImageX2.txt"_s));
+    EXPECT_EQ(statusPanel(1), MainWindowText::AwaitingJob);
+
+    // Photo taken needs another look at each file; Rename waits for it. Neither tells a moment
+    // taken, so the modification time stands in.
+    fileDates.setOpen(false);
+    chooseSource(2);
+    EXPECT_THAT(newNames(), ElementsAre(u"ImageX1.txt"_s, u"ImageX2.txt"_s));
+    QTimer::singleShot(100, [&] { fileDates.setOpen(true); });
+    action(u"RenameMnu"_s)->trigger();
+    EXPECT_EQ(contentOf(u"2025-08-02ImageX1.txt"_s), u"a.txt"_s);
+    EXPECT_EQ(contentOf(u"2025-08-03ImageX2.txt"_s), u"b.txt"_s);
+    EXPECT_EQ(cell(0, ListColumn::Filename), u"2025-08-02ImageX1.txt"_s);
 }
 
 TEST_F(MainWindowTest, AffixControlsFollowTheirPageAscendingAndScrollBars) {
@@ -337,7 +379,7 @@ TEST_F(MainWindowTest, BusyModeLocksTheCommandsAndIdleModeRestoresExactlyThem) {
 
 TEST_F(MainWindowTest, TheStatePictureFillsSixteenPixelsAndIsDrawnTwiceAsFineAboveTheNormalDpi) {
     quillanemainfrm fine(MainWindowServices{files, journal, dialogs, shell, store.registry(),
-                                            stamper, DisplayProfile{.NormalDpi = false},
+                                            stamper, fileDates, DisplayProfile{.NormalDpi = false},
                                             PlatformVersion{}, folder.path(), folder.path()});
     fine.load();
     const auto shown = [](const quillanemainfrm& shownBy) {
