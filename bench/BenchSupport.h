@@ -26,6 +26,7 @@ public:
     int choose(const ChoiceRequest& request) override { return request.escapeButton; }
     std::optional<OpenFilesResult> openFiles(const OpenFilesRequest&) override { return {}; }
     std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
+    std::optional<QString> askText(const TextRequest&) override { return {}; }
 };
 
 // 10 folders of 10 subfolders of 1,000 files each ("album A/day D/IMG_N.JPG"), made once, in

@@ -1,5 +1,5 @@
-// Feeds arbitrary file names and rule texts through the whole new-name builder: file names come
-// from disk and may hold any character.
+// Feeds arbitrary file names, rule texts and search patterns through the whole new-name builder:
+// file names come from disk and may hold any character, patterns from the user.
 #include "rules/CaseModes.h"
 #include "rules/GetRenFilename.h"
 #include "rules/UrlEscapes.h"
@@ -50,6 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rules.StampAsPrefix = flags & (1u << 13);
     rules.Prefix.Page = (flags & (1u << 14)) ? AffixPage::Numeric : AffixPage::Alphabetic;
     rules.Prefix.Ascending = flags & (1u << 15);
+    rules.ReplaceRegex = flags & (1u << 16);
+    rules.ReplaceIgnoreCase = flags & (1u << 17);
+    rules.TrimSpaces = flags & (1u << 18);
+    rules.StampSource = static_cast<StampMoment>((flags >> 19) % 3);
     rules.CaseMode = data[4] % 7;
     rules.StampFormat = data[5] % 26 - 1;
     const qint32 listIndex = data[6] | (data[7] << 8);
@@ -63,10 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rules.Prefix.Increment = nextText(input);
     rules.Suffix.Text = nextText(input);
     rules.NewExtension = nextText(input);
+    rules.prepareReplacePattern();
+    // Any dates, the markers for none and not read included.
+    const FileDates dates{static_cast<qint32>(flags), static_cast<qint32>(flags ^ 0x80000000u)};
 
     const FixedClock clock;
     const DateTimeStamper stamper(clock, TimeNotation{});
-    (void)GetRenFilename(name, listIndex, rules, stamper);
+    (void)GetRenFilename(name, listIndex, rules, stamper, dates);
 
     // Sentence and toggle case keep the length; decoding never lengthens.
     if (Scase(name, u' ').size() != name.size() || Tcase(name).size() != name.size() ||

@@ -2,6 +2,8 @@
 
 #include "rules/TextBuffer.h"
 
+#include <algorithm>
+
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
@@ -87,8 +89,11 @@ QString SearchPattern::replaced(const QString& text, QStringView with) const {
     TextBuffer out;
     PCRE2_SIZE copied = 0;
     PCRE2_SIZE from = 0;
-    // The name's text is checked on the first match; from then on only the offsets move.
-    uint32_t checked = 0;
+    // Text without surrogates is valid UTF-16 throughout, told by a loop the compiler vectorises;
+    // PCRE2 checks the rest itself, on the first match only, as later ones only move the offset.
+    const bool noSurrogates = std::none_of(
+        text.cbegin(), text.cend(), [](QChar c) { return (c.unicode() & 0xF800) == 0xD800; });
+    uint32_t checked = noSurrogates ? PCRE2_NO_UTF_CHECK : 0;
     bool emptyBefore = false;
     bool replacedAny = false;
     for (;;) {

@@ -172,8 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 TEST(SearchPatternTest, AnInvalidPatternTellsWhyAndWhereInTheUsersText) {
-    EXPECT_EQ(SearchPattern(u"a(b"_s, false).problem(),
-              u"missing closing parenthesis (at character 4)"_s);
+    EXPECT_EQ(SearchPattern(u"(unclosed"_s, false).problem(),
+              u"missing closing parenthesis (at character 10)"_s);
+    EXPECT_EQ(SearchPattern(u"a)b"_s, false).problem(),
+              u"unmatched closing parenthesis (at character 2)"_s);
     EXPECT_EQ(SearchPattern(u"a(b)"_s, false).problem(), QString());
 }
 

@@ -192,10 +192,6 @@ void RuleControls::compilePattern() {
 }
 
 void RuleControls::setRuleSet(const RenameRuleSet& rules) {
-    const auto set = [](QObject* control, auto&& setValue) {
-        const QSignalBlocker quiet(control);
-        setValue();
-    };
     const std::pair<QCheckBox*, bool> boxes[]{
         {m_newFilename, rules.NewFilenameOn},
         {m_newExtension, rules.NewExtensionOn},
@@ -219,22 +215,25 @@ void RuleControls::setRuleSet(const RenameRuleSet& rules) {
         {m_system, rules.AttrSystem},
         {m_archive, rules.AttrArchive},
     };
+    // Clicks and choices ask for a refresh, and setting a value makes none of them.
     for (const auto& [box, checked] : boxes)
-        set(box, [&] { box->setChecked(checked); });
+        box->setChecked(checked);
     const std::pair<QLineEdit*, const QString&> texts[]{
         {m_newFilenameText, rules.NewFilename},
         {m_newExtensionText, rules.NewExtension},
         {m_replaceWhat, rules.ReplaceWhat},
         {m_replaceWith, rules.ReplaceWith},
     };
-    for (const auto& [box, text] : texts)
-        set(box, [&] { box->setText(text); });
-    set(m_caseMode, [&] { m_caseMode->setCurrentIndex(rules.CaseMode); });
-    set(m_stampFormat, [&] { m_stampFormat->setCurrentIndex(rules.StampFormat); });
-    set(m_stampSource,
-        [&] { m_stampSource->setCurrentIndex(static_cast<int>(rules.StampSource)); });
-    set(m_stampAsPrefix, [&] { m_stampAsPrefix->setChecked(rules.StampAsPrefix); });
-    set(m_stampAsSuffix, [&] { m_stampAsSuffix->setChecked(!rules.StampAsPrefix); });
+    for (const auto& [box, text] : texts) {
+        // A typed text asks for a refresh as it changes; these ask for one at the end.
+        const QSignalBlocker quiet(box);
+        box->setText(text);
+    }
+    m_caseMode->setCurrentIndex(rules.CaseMode);
+    m_stampFormat->setCurrentIndex(rules.StampFormat);
+    m_stampSource->setCurrentIndex(static_cast<int>(rules.StampSource));
+    m_stampAsPrefix->setChecked(rules.StampAsPrefix);
+    m_stampAsSuffix->setChecked(!rules.StampAsPrefix);
     m_prefix->restore(rules.Prefix);
     m_suffix->restore(rules.Suffix);
     showSwitches();
