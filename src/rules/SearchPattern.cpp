@@ -48,6 +48,13 @@ QString errorText(int code) {
     return QString(reinterpret_cast<const QChar*>(buffer), std::max(length, 0));
 }
 
+// The part of `text` a match's group took, which PCRE2 gives as offsets.
+QStringView groupText(QStringView text, const PCRE2_SIZE* groups, int group) {
+    const auto start = static_cast<qsizetype>(groups[2 * group]);
+    const auto end = static_cast<qsizetype>(groups[2 * group + 1]);
+    return text.sliced(start, end - start);
+}
+
 void appendReplacement(TextBuffer& out, QStringView text, const PCRE2_SIZE* groups, int groupsSet,
                        QStringView with) {
     for (qsizetype i = 0; i < with.size(); ++i) {
@@ -55,8 +62,7 @@ void appendReplacement(TextBuffer& out, QStringView text, const PCRE2_SIZE* grou
         if (c == u'$' && i + 1 < with.size() && with[i + 1] >= u'0' && with[i + 1] <= u'9') {
             const int group = with[++i].unicode() - u'0';
             if (group < groupsSet && groups[2 * group] != PCRE2_UNSET)
-                out << text.sliced(qsizetype(groups[2 * group]),
-                                   qsizetype(groups[2 * group + 1] - groups[2 * group]));
+                out << groupText(text, groups, group);
             continue;
         }
         out << c;
@@ -72,23 +78,23 @@ SearchPattern::SearchPattern(const QString& what, bool ignoreCase) {
         pcre2_compile(codeUnits(what), what.size(), PCRE2_UTF | (ignoreCase ? PCRE2_CASELESS : 0),
                       &error, &place, nullptr);
     if (code == nullptr) {
-        problem_ = u"%1 (at character %2)"_s.arg(errorText(error), QString::number(place + 1));
+        m_problem = u"%1 (at character %2)"_s.arg(errorText(error), QString::number(place + 1));
         return;
     }
     // Without the JIT (an unusual processor), matching falls back to the interpreter.
     pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
-    code_.reset(code, pcre2_code_free);
+    m_code.reset(code, pcre2_code_free);
 }
 
 QString SearchPattern::replaced(const QString& text, QStringView with) const {
-    if (!code_)
+    if (!m_code)
         return text;
     pcre2_match_data* data = matchData();
     const PCRE2_SIZE* groups = pcre2_get_ovector_pointer(data);
-    const auto length = PCRE2_SIZE(text.size());
+    const qsizetype length = text.size();
     TextBuffer out;
-    PCRE2_SIZE copied = 0;
-    PCRE2_SIZE from = 0;
+    qsizetype copied = 0;
+    qsizetype from = 0;
     // Text without surrogates is valid UTF-16 throughout, told by a loop the compiler vectorises;
     // PCRE2 checks the rest itself, on the first match only, as later ones only move the offset.
     const bool noSurrogates = std::none_of(
@@ -100,14 +106,14 @@ QString SearchPattern::replaced(const QString& text, QStringView with) const {
         // After an empty match only a longer one may start at the same place, as in Perl.
         const uint32_t options =
             checked | (emptyBefore ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0);
-        int found =
-            pcre2_match(code_.get(), codeUnits(text), length, from, options, data, boundedSteps());
+        int found = pcre2_match(m_code.get(), codeUnits(text), PCRE2_SIZE(length), PCRE2_SIZE(from),
+                                options, data, boundedSteps());
         checked = PCRE2_NO_UTF_CHECK;
         if (found == PCRE2_ERROR_NOMATCH) {
             if (!emptyBefore || from == length)
                 break;
-            const bool pair = from + 1 < length && text[qsizetype(from)].isHighSurrogate() &&
-                              text[qsizetype(from + 1)].isLowSurrogate();
+            const bool pair = from + 1 < length && text[from].isHighSurrogate() &&
+                              text[from + 1].isLowSurrogate();
             from += pair ? 2 : 1;
             emptyBefore = false;
             continue;
@@ -116,15 +122,17 @@ QString SearchPattern::replaced(const QString& text, QStringView with) const {
             return text;
         if (found == 0)
             found = int(NamedGroups);
-        out << QStringView(text).sliced(qsizetype(copied), qsizetype(groups[0] - copied));
+        const auto start = static_cast<qsizetype>(groups[0]);
+        const auto end = static_cast<qsizetype>(groups[1]);
+        out << QStringView(text).sliced(copied, start - copied);
         appendReplacement(out, text, groups, found, with);
         replacedAny = true;
-        emptyBefore = groups[0] == groups[1];
-        copied = from = groups[1];
+        emptyBefore = start == end;
+        copied = from = end;
     }
     if (!replacedAny)
         return text;
-    out << QStringView(text).sliced(qsizetype(copied));
+    out << QStringView(text).sliced(copied);
     return out.toString();
 }
 

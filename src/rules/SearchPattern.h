@@ -19,9 +19,9 @@ public:
     SearchPattern() = default;
     SearchPattern(const QString& what, bool ignoreCase);
 
-    bool isCompiled() const { return code_ != nullptr; }
+    bool isCompiled() const { return m_code != nullptr; }
     // Why the text does not compile, with the place in it; empty when it compiles.
-    const QString& problem() const { return problem_; }
+    const QString& problem() const { return m_problem; }
 
     // Every match in `text` replaced by `with`, scanning from the left, where $0 stands for the
     // whole match and $1 to $9 for its groups (a group that took no part stands for nothing).
@@ -30,8 +30,8 @@ public:
     QString replaced(const QString& text, QStringView with) const;
 
 private:
-    std::shared_ptr<pcre2_real_code_16> code_;
-    QString problem_;
+    std::shared_ptr<pcre2_real_code_16> m_code;
+    QString m_problem;
 };
 
 } // namespace quillane

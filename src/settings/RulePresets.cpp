@@ -14,7 +14,7 @@ namespace {
 constexpr auto User = RegistryRoot::CurrentUser;
 const QString PresetsKey = SettingName::ProgramKey + u"\\Presets"_s;
 const QString IdsValue = u"Ids"_s;
-const QString NameValue = u"Name"_s;
+const QString PresetNameValue = u"Name"_s;
 
 QString presetKey(qint32 id) {
     return PresetsKey + u'\\' + QString::number(id);
@@ -34,7 +34,7 @@ QList<RulePresets::Listed> RulePresets::listed() const {
             continue;
         // A hand-edited store may list a number with no preset behind it.
         if (const std::optional<QString> name =
-                m_registry.findString(User, presetKey(id), NameValue);
+                m_registry.findString(User, presetKey(id), PresetNameValue);
             name && !name->isEmpty())
             presets.append({id, *name});
     }
@@ -55,7 +55,7 @@ QStringList RulePresets::names() const {
     return names;
 }
 
-bool RulePresets::save(const QString& name, const RenameRuleSet& rules) {
+bool RulePresets::save(const QString& presetName, const RenameRuleSet& rules) {
     const QList<Listed> presets = listed();
     QList<qint32> ids;
     qint32 newest = 0;
@@ -73,10 +73,10 @@ bool RulePresets::save(const QString& name, const RenameRuleSet& rules) {
         if (!m_registry.SaveString(User, key, valueName, text))
             return false;
     }
-    if (!m_registry.SaveString(User, key, NameValue, name))
+    if (!m_registry.SaveString(User, key, PresetNameValue, presetName))
         return false;
     const auto replaced = std::find_if(presets.cbegin(), presets.cend(),
-                                       [&](const Listed& p) { return p.name == name; });
+                                       [&](const Listed& p) { return p.name == presetName; });
     if (replaced == presets.cend()) {
         ids.append(id);
         return writeIds(ids);

@@ -20,9 +20,9 @@ public:
     explicit RulePresets(Registry& registry) : m_registry(registry) {}
 
     QStringList names() const;
-    // Saves under `name`, in the place of a preset of that name if there is one; false when the
-    // store refused it.
-    [[nodiscard]] bool save(const QString& name, const RenameRuleSet& rules);
+    // Saves under `presetName`, in the place of a preset of that name if there is one; false when
+    // the store refused it.
+    [[nodiscard]] bool save(const QString& presetName, const RenameRuleSet& rules);
     // Nothing when no preset has the name.
     std::optional<RenameRuleSet> load(const QString& name) const;
     // False when the store refused it; a name no preset has is no failure.

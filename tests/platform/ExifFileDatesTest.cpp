@@ -22,7 +22,7 @@ class ExifFileDatesTest : public testing::Test {
 protected:
     // A small JPEG; with a text, Exiv2 writes it as the moment the photo was taken.
     QString photo(const QString& name, const char* takenText = nullptr) const {
-        const QString path = folder.filePath(name);
+        QString path = folder.filePath(name);
         QImage picture(16, 16, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         EXPECT_TRUE(picture.save(path, "JPEG"));

@@ -22,7 +22,7 @@ void PresetMenu::showPresets() {
     m_items.clear();
     const QStringList names = m_presets.names();
     for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString name = names.at(i);
+        const QString& name = names.at(i);
         // A single ampersand would mark a shortcut letter and vanish from the caption.
         auto* item = new QAction(QString(name).replace(u'&', u"&&"_s), m_menu);
         item->setObjectName(u"PresetMnu(%1)"_s.arg(i));
