@@ -4,13 +4,27 @@
 #include <QRegularExpression>
 
 #include <exiv2/exiv2.hpp>
+#include <mutex>
 #include <sys/stat.h>
 
 namespace quillane {
 
 namespace {
 
+// Set up on the first photo rather than at start-up, so that a session that never reads one
+// keeps Exiv2's tables out of memory. Only one thread reads photos at a time, and no other part
+// of the program uses Exiv2.
+void setUpExiv2() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Exiv2 writes what it finds odd in a file to standard error; a damaged photo is no news.
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        Exiv2::XmpParser::initialize();
+    });
+}
+
 QDateTime photoTaken(const QByteArray& path) {
+    setUpExiv2();
     try {
         // Exiv2 0.27 hands the image over in a std::auto_ptr; auto keeps its name out of this file.
         const auto image = Exiv2::ImageFactory::open(path.toStdString(), false);
@@ -29,13 +43,6 @@ QDateTime photoTaken(const QByteArray& path) {
 }
 
 } // namespace
-
-ExifFileDates::ExifFileDates() {
-    // Exiv2 writes what it finds odd in a file to standard error; a damaged photo is no news.
-    Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
-    // Its XMP parser must be set up once before threads use it.
-    Exiv2::XmpParser::initialize();
-}
 
 QDateTime exifMoment(const QString& text) {
     static const QRegularExpression form(

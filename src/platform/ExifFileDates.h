@@ -9,7 +9,6 @@ namespace quillane {
 // stalls the reading. A listed link gives its target's dates.
 class ExifFileDates final : public FileDatesSource {
 public:
-    ExifFileDates();
     FileMoments read(const QString& path, bool taken) const override;
 };
 
