@@ -3,7 +3,7 @@
 namespace quillane {
 
 void FolderNames::startRound() {
-    m_known.removeIf([this](const auto& known) { return known.value().round != m_round; });
+    std::erase_if(m_known, [this](const auto& known) { return known.second.round != m_round; });
     ++m_round;
 }
 

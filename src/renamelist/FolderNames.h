@@ -2,9 +2,10 @@
 
 #include "platform/FileSystem.h"
 
-#include <QHash>
 #include <QSet>
 #include <QString>
+
+#include <unordered_map>
 
 namespace quillane {
 
@@ -27,7 +28,9 @@ private:
     };
 
     FileSystem& m_files;
-    QHash<QString, Known> m_known;
+    // Node by node, so that a folder met later in a round never moves the names handed out for
+    // an earlier one.
+    std::unordered_map<QString, Known> m_known;
     quint64 m_round = 0;
 };
 

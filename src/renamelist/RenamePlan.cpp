@@ -1,6 +1,7 @@
 #include "renamelist/RenamePlan.h"
 
 #include "platform/PathText.h"
+#include "renamelist/RowChunks.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,9 +68,17 @@ public:
         m_mask = capacity - 1;
     }
 
+    static quint32 hashOf(qint32 folder, const QString& name) {
+        return static_cast<quint32>(qHash(QStringView(name)) ^
+                                    (static_cast<std::size_t>(folder) * 0x9E3779B97F4A7C15U));
+    }
+
     // The row indexed under the path already, or -1 once `row` is indexed under it.
     qint32 findOrAdd(qint32 folder, const QString& name, qint32 row) {
-        const quint32 hash = hashOf(folder, name);
+        return findOrAdd(hashOf(folder, name), folder, name, row);
+    }
+    // The same with the path's hash worked out before.
+    qint32 findOrAdd(quint32 hash, qint32 folder, const QString& name, qint32 row) {
         Slot& slot = slotFor(hash, folder, name);
         if (slot.row >= 0)
             return slot.row;
@@ -80,16 +89,16 @@ public:
         return slotFor(hashOf(folder, name), folder, name).row;
     }
 
+    // The table is far larger than the cache: asking for a slot some rows ahead lets the loads
+    // of several rows overlap.
+    void prefetch(quint32 hash) const { __builtin_prefetch(&m_slots[hash & m_mask]); }
+
 private:
     struct Slot {
         quint32 hash = 0;
         qint32 row = -1;
     };
 
-    static quint32 hashOf(qint32 folder, const QString& name) {
-        return static_cast<quint32>(qHash(QStringView(name)) ^
-                                    (static_cast<std::size_t>(folder) * 0x9E3779B97F4A7C15U));
-    }
     // The slot holding the path, or the empty one where it would go.
     Slot& slotFor(quint32 hash, qint32 folder, const QString& name) {
         for (std::size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
@@ -172,48 +181,84 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                                                  list.at(row).renout);
     };
     PathIndex firstByTarget(size, targetOf);
-    bool targetsOnDisk = false;
     for (qint32 row = 0; row < count; ++row) {
         const RenameEntry& e = list.at(row);
-        Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
         Place& place = places[static_cast<std::size_t>(row)];
         place.source = ids.of(e.directory);
         if (const RowTarget* own = settings.rowTarget(row))
             place.target = ids.of(own->directory);
         else
             place.target = outputFolder >= 0 ? outputFolder : place.source;
-        const QSet<QString>* sourceNames = ids.names(place.source);
-        // A folder that cannot be read hides nothing: its files count as there.
-        const bool present = !sourceNames || sourceNames->contains(e.filename);
-        there[static_cast<std::size_t>(row)] = present;
-        if (!namesAFile(e.renout))
-            planned.status = EntryStatus::InvalidName;
-        else if (tooLong(e.renout))
-            planned.status = EntryStatus::NameTooLong;
-        else if (!present)
-            planned.status = EntryStatus::Missing;
-        if (planned.status == EntryStatus::InvalidName ||
-            planned.status == EntryStatus::NameTooLong)
+    }
+
+    // What each row shows by itself, worked out on every core: the folders are listed by now and
+    // only read, and each row writes its own facts.
+    struct Facts {
+        quint32 targetHash = 0;
+        bool present = false;
+        bool nameless = false; // an invalid or too long new name
+        bool unchanged = false;
+        bool targetOnDisk = false;
+    };
+    std::vector<Facts> facts(size);
+    forRowChunks(count, [&](qint32 first, qint32 end) {
+        for (qint32 row = first; row < end; ++row) {
+            const RenameEntry& e = list.at(row);
+            const Place& place = places[static_cast<std::size_t>(row)];
+            Facts& f = facts[static_cast<std::size_t>(row)];
+            Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
+            const QSet<QString>* sourceNames = ids.names(place.source);
+            // A folder that cannot be read hides nothing: its files count as there.
+            f.present = !sourceNames || sourceNames->contains(e.filename);
+            if (!namesAFile(e.renout))
+                planned.status = EntryStatus::InvalidName;
+            else if (tooLong(e.renout))
+                planned.status = EntryStatus::NameTooLong;
+            else if (!f.present)
+                planned.status = EntryStatus::Missing;
+            f.nameless = planned.status == EntryStatus::InvalidName ||
+                         planned.status == EntryStatus::NameTooLong;
+            if (f.nameless)
+                continue;
+            f.unchanged = place.target == place.source && e.renout == e.filename;
+            if (!f.unchanged) {
+                const QSet<QString>* targetNames = ids.names(place.target);
+                f.targetOnDisk = !targetNames || targetNames->contains(e.renout);
+            }
+            f.targetHash = decltype(firstByTarget)::hashOf(place.target, e.renout);
+        }
+    });
+
+    bool targetsOnDisk = false;
+    constexpr std::size_t PrefetchAhead = 16;
+    for (qint32 row = 0; row < count; ++row) {
+        if (const std::size_t ahead = static_cast<std::size_t>(row) + PrefetchAhead; ahead < size)
+            firstByTarget.prefetch(facts[ahead].targetHash);
+        const RenameEntry& e = list.at(row);
+        Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
+        const Place& place = places[static_cast<std::size_t>(row)];
+        const Facts& f = facts[static_cast<std::size_t>(row)];
+        there[static_cast<std::size_t>(row)] = f.present;
+        if (f.nameless)
             continue;
-        const bool unchanged = place.target == place.source && e.renout == e.filename;
         // Any row but these may reach its target in the run: a missing file may be back by then.
-        if (!unchanged) {
+        if (!f.unchanged) {
             tries[static_cast<std::size_t>(row)] = true;
-            const QSet<QString>* targetNames = ids.names(place.target);
-            targetsOnDisk = targetsOnDisk || !targetNames || targetNames->contains(e.renout);
+            targetsOnDisk = targetsOnDisk || f.targetOnDisk;
         }
         if (planned.status == EntryStatus::Missing)
             continue;
 
-        if (unchanged)
+        if (f.unchanged)
             planned.status = EntryStatus::Unchanged;
-        if (const qint32 first = firstByTarget.findOrAdd(place.target, e.renout, row); first >= 0) {
+        if (const qint32 first = firstByTarget.findOrAdd(f.targetHash, place.target, e.renout, row);
+            first >= 0) {
             duplicate[static_cast<std::size_t>(first)] = true;
             duplicate[static_cast<std::size_t>(row)] = true;
             planned.duplicateOf = first;
             continue;
         }
-        if (!unchanged)
+        if (!f.unchanged)
             candidate[static_cast<std::size_t>(row)] = true;
     }
 

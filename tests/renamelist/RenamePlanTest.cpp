@@ -85,6 +85,52 @@ TEST_F(RenamePlanTest, GivesEveryEntryTheStatusOfWhatTheRunWouldMeet) {
     EXPECT_FALSE(plan.moves(0));
 }
 
+// A long list is planned on several cores; the statuses are those of the rows' own plan, the
+// moving files' holders found across the whole list.
+TEST_F(RenamePlanTest, ALongListGetsTheStatusesItsPartsWouldGet) {
+    for (const char* name : {"a", "b", "c", "d", "x", "l", "k", "m", "n", "z"})
+        make(QString::fromLatin1(name));
+    const QStringList mixed{u"a>a"_s,    u"b>dup"_s, u"c>dup"_s, u"d>x"_s, u"x>"_s,
+                            u"gone>y"_s, u"k>l"_s,   u"l>k"_s,   u"m>n"_s, u"n>z"_s};
+    list(mixed);
+    const QStringList alone = statuses(RenamePlan::make(entries, {}, folders));
+
+    entries.clear();
+    // Rows in a folder that cannot be read count as there, so the filler is ready to go.
+    const QString unread = dir.filePath(u"not a folder/sub"_s);
+    const auto filler = [&](int from) {
+        for (int i = from; i < from + 30'000; ++i) {
+            entries.append(unread, u"f%1"_s.arg(i));
+            entries.setCell(entries.count() - 1, ListColumn::Renout, u"g%1"_s.arg(i));
+        }
+    };
+    filler(0);
+    list(mixed);
+    filler(30'000);
+    const RenamePlan plan = RenamePlan::make(entries, {}, folders);
+    const QStringList all = statuses(plan);
+    EXPECT_EQ(all.mid(30'000, mixed.size()), alone);
+    EXPECT_EQ(all.count(QString()), 60'000 + alone.count(QString()));
+    EXPECT_EQ(plan.holderOfTarget(30'006), 30'007);
+    EXPECT_TRUE(plan.moves(59'999 + mixed.size()));
+}
+
+// The plan keeps the names of every folder it met, to look at them again for later rows.
+TEST_F(RenamePlanTest, NamesHandedOutInARoundStayValidWhileMoreFoldersAreMet) {
+    const auto folderHolding = [&](const QString& folder, const QString& name) {
+        EXPECT_TRUE(QDir(dir.path()).mkpath(folder));
+        make(folder + u'/' + name);
+        return dir.filePath(folder);
+    };
+    folders.startRound();
+    const QSet<QString>* kept = folders.names(folderHolding(u"first"_s, u"a"_s));
+    ASSERT_NE(kept, nullptr);
+    for (int i = 0; i < 200; ++i)
+        EXPECT_NE(folders.names(folderHolding(u"more %1"_s.arg(i), u"b"_s)), nullptr);
+    EXPECT_TRUE(kept->contains(u"a"_s));
+    EXPECT_EQ(kept->size(), 1);
+}
+
 TEST_F(RenamePlanTest, NameTooLongCountsBytesOfTheFileSystemEncoding) {
     make(u"a"_s);
     make(u"b"_s);

@@ -1,0 +1,35 @@
+#include "renamelist/RowChunks.h"
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+namespace quillane {
+
+namespace {
+
+// Below this a chunk takes about as long as starting the thread for it.
+constexpr qint32 RowsPerChunk = 16'384;
+
+} // namespace
+
+void forRowChunks(qint32 count, const std::function<void(qint32 first, qint32 end)>& work) {
+    const auto cores = static_cast<qint32>(std::max(1U, std::thread::hardware_concurrency()));
+    const qint32 chunks = std::clamp(count / RowsPerChunk, 1, cores);
+    if (chunks == 1) {
+        work(0, count);
+        return;
+    }
+    const auto boundary = [&](qint32 chunk) {
+        return static_cast<qint32>(static_cast<qint64>(count) * chunk / chunks);
+    };
+    std::vector<std::thread> helpers;
+    helpers.reserve(static_cast<std::size_t>(chunks - 1));
+    for (qint32 chunk = 1; chunk < chunks; ++chunk)
+        helpers.emplace_back(work, boundary(chunk), boundary(chunk + 1));
+    work(0, boundary(1));
+    for (std::thread& helper : helpers)
+        helper.join();
+}
+
+} // namespace quillane
