@@ -10,10 +10,11 @@ void RefreshRenOutputLst(RenameList& list, const RenameRuleSet& rules,
     // Each name depends on its own row alone, so the rows are shared out among the cores; the
     // result is the serial one.
     forRowChunks(list.count(), [&](qint32 first, qint32 end) {
+        const RenameRuleSet own = rules.withOwnTexts();
         for (qint32 row = first; row < end; ++row) {
             const RenameEntry& e = list.at(row);
             list.setCell(row, ListColumn::Renout,
-                         GetRenFilename(e.filename, row, rules, stamper, e.dates));
+                         GetRenFilename(e.filename, row, own, stamper, e.dates));
         }
     });
 }

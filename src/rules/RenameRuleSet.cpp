@@ -21,6 +21,21 @@ DatesNeeded RenameRuleSet::datesNeeded() const {
     return DatesNeeded::None;
 }
 
+RenameRuleSet RenameRuleSet::withOwnTexts() const {
+    RenameRuleSet own = *this;
+    const auto unshare = [](QString& text) {
+        text = QString(text.constData(), text.size());
+    };
+    for (QString* text : {&own.NewFilename, &own.NewExtension, &own.ReplaceWhat, &own.ReplaceWith})
+        unshare(*text);
+    for (AffixRule* affix : {&own.Prefix, &own.Suffix}) {
+        for (QString* text :
+             {&affix->Text, &affix->Padding, &affix->Increment, &affix->AlphabetMemory})
+            unshare(*text);
+    }
+    return own;
+}
+
 void RenameRuleSet::prepareReplacePattern() {
     ReplacePattern = ReplaceRegex ? SearchPattern(ReplaceWhat, ReplaceIgnoreCase) : SearchPattern();
 }

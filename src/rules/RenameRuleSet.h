@@ -59,6 +59,9 @@ struct RenameRuleSet {
     DatesNeeded datesNeeded() const;
     // Compiles ReplaceWhat once for every name the rules are to build.
     void prepareReplacePattern();
+    // The same rules with texts of their own. Copying a shared text counts a reference in memory
+    // all copies share, so threads building names each take their own, not to contend for it.
+    RenameRuleSet withOwnTexts() const;
 };
 
 } // namespace quillane

@@ -1,5 +1,6 @@
 #include "renamelist/RefreshRenOutputLst.h"
 
+#include "rules/GetRenFilename.h"
 #include "tests/QtPrinters.h"
 #include "tests/renamelist/ListHelpers.h"
 #include "tests/rules/FixedClock.h"
@@ -52,6 +53,29 @@ TEST(RefreshRenOutputLstTest, WritesEmptyNamesAsTheyCome) {
     RenameList list = listOf(u"README"_s);
     RefreshRenOutputLst(list, rules, DateTimeStamper(Noon, TimeNotation{}));
     EXPECT_EQ(renouts(list), QStringList{QString()});
+}
+
+// A long list is refreshed on every core, each with its own copy of the rules' texts; the names
+// are the ones each row gets alone.
+TEST(RefreshRenOutputLstTest, ALongListGetsTheNamesEachRowGetsAlone) {
+    const DateTimeStamper stamper(Noon, TimeNotation{});
+    RenameRuleSet rules = numberedPrefix();
+    rules.NewFilenameOn = true;
+    rules.NewFilename = QString(u"Trip "_s).repeated(2);
+    rules.Suffix.Page = AffixPage::Alphabetic;
+    rules.Suffix.Text = QString(u"-x"_s).repeated(2);
+    RenameList list;
+    for (int i = 0; i < 70'000; ++i)
+        list.append(u"/photos"_s, u"IMG_%1.JPG"_s.arg(i));
+    RefreshRenOutputLst(list, rules, stamper);
+    for (qint32 row = 0; row < list.count(); row += 997)
+        EXPECT_EQ(list.at(row).renout, GetRenFilename(list.at(row).filename, row, rules, stamper));
+    EXPECT_EQ(list.at(69'999).renout, u"70000Trip Trip -x-x.JPG"_s);
+
+    const RenameRuleSet own = rules.withOwnTexts();
+    EXPECT_EQ(own.NewFilename, rules.NewFilename);
+    EXPECT_NE(own.NewFilename.constData(), rules.NewFilename.constData());
+    EXPECT_EQ(own.Suffix.Text, rules.Suffix.Text);
 }
 
 } // namespace
