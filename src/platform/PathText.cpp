@@ -16,10 +16,6 @@ qsizetype lastSeparatorIn(const QString& path) {
 
 } // namespace
 
-bool isPathSeparator(QChar c) {
-    return c == u'/' || c == QDir::separator();
-}
-
 bool endsWithSeparator(const QString& path) {
     return !path.isEmpty() && isPathSeparator(path.back());
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QChar>
+#include <QDir>
 #include <QString>
 
 namespace quillane {
 
 // "/" everywhere, and the host's own separator where it differs.
-bool isPathSeparator(QChar c);
+// Inline: the status plan asks it of every character of every new name.
+inline bool isPathSeparator(QChar c) {
+    return c == u'/' || c == QDir::separator();
+}
 
 bool endsWithSeparator(const QString& path);
 

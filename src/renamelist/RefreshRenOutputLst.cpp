@@ -11,10 +11,11 @@ void RefreshRenOutputLst(RenameList& list, const RenameRuleSet& rules,
     // result is the serial one.
     forRowChunks(list.count(), [&](qint32 first, qint32 end) {
         const RenameRuleSet own = rules.withOwnTexts();
+        TextBuffer name;
         for (qint32 row = first; row < end; ++row) {
             const RenameEntry& e = list.at(row);
-            list.setCell(row, ListColumn::Renout,
-                         GetRenFilename(e.filename, row, own, stamper, e.dates));
+            BuildRenFilename(name, e.filename, row, own, stamper, e.dates);
+            list.setRenout(row, name.view());
         }
     });
 }

@@ -60,6 +60,18 @@ void RenameList::setCell(qint32 row, ListColumn column, QString text) {
     }
 }
 
+void RenameList::setRenout(qint32 row, QStringView name) {
+    QString& renout = entry(row).renout;
+    if (renout == name)
+        return;
+    if (!renout.isDetached() || renout.capacity() < name.size()) {
+        renout = name.toString();
+        return;
+    }
+    renout.resize(name.size());
+    std::copy(name.begin(), name.end(), renout.data());
+}
+
 void RenameList::setStatuses(const RenamePlan& plan) {
     for (qint32 row = 0; row < count(); ++row)
         entry(row).status = plan.status(row);

@@ -31,6 +31,9 @@ public:
     const RenameEntry& at(qint32 row) const { return m_entries[static_cast<std::size_t>(row)]; }
     const QString& cell(qint32 row, ListColumn column) const;
     void setCell(qint32 row, ListColumn column, QString text);
+    // Writes over the row's own copy of its new name where that has room, so that a refresh
+    // neither frees nor allocates a string per row.
+    void setRenout(qint32 row, QStringView name);
     void setSelected(qint32 row, bool selected);
     void setDates(qint32 row, FileDates dates) { entry(row).dates = dates; }
     // Every row's status as the plan, made for this list as it stands, says.

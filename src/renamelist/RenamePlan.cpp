@@ -45,77 +45,56 @@ public:
         return m_last;
     }
     // Nothing when the folder cannot be read.
-    const QSet<QString>* names(qint32 id) const { return m_names[static_cast<std::size_t>(id)]; }
+    const FolderNameTable* names(qint32 id) const { return m_names[static_cast<std::size_t>(id)]; }
 
 private:
     FolderNames& m_folders;
     QHash<QString, qint32> m_ids;
-    std::vector<const QSet<QString>*> m_names;
+    std::vector<const FolderNameTable*> m_names;
     QString m_lastFolder;
     qint32 m_last = -1;
 };
 
-// Rows by their folder number and a name, in open addressing over the row numbers: a slot holds
-// a row and its hash, eight bytes, so that a hundred thousand keys cost no allocation or
-// reference count each and the table stays in the cache. `KeyOf` gives a row's folder and name.
+// Rows by their folder number and a name. `KeyOf` gives a row's folder and name.
 template <typename KeyOf> class PathIndex {
 public:
-    PathIndex(std::size_t rows, KeyOf keyOf) : m_keyOf(keyOf) {
-        std::size_t capacity = 16;
-        while (capacity < rows * 2)
-            capacity *= 2;
-        m_slots.resize(capacity);
-        m_mask = capacity - 1;
-    }
+    PathIndex(std::size_t rows, KeyOf keyOf) : m_slots(rows), m_keyOf(keyOf) {}
 
+    // From the name's hash in its folder's table, so that a name is hashed once.
+    static quint32 hashOf(qint32 folder, quint32 nameHash) {
+        return nameHash ^
+               static_cast<quint32>(static_cast<std::size_t>(folder) * 0x9E3779B97F4A7C15U);
+    }
     static quint32 hashOf(qint32 folder, const QString& name) {
-        return static_cast<quint32>(qHash(QStringView(name)) ^
-                                    (static_cast<std::size_t>(folder) * 0x9E3779B97F4A7C15U));
+        return hashOf(folder, FolderNameTable::hashOf(name));
     }
 
     // The row indexed under the path already, or -1 once `row` is indexed under it.
-    qint32 findOrAdd(qint32 folder, const QString& name, qint32 row) {
-        return findOrAdd(hashOf(folder, name), folder, name, row);
-    }
-    // The same with the path's hash worked out before.
     qint32 findOrAdd(quint32 hash, qint32 folder, const QString& name, qint32 row) {
-        Slot& slot = slotFor(hash, folder, name);
-        if (slot.row >= 0)
-            return slot.row;
+        HashSlots::Slot& slot = slotFor(hash, folder, name);
+        if (slot.key >= 0)
+            return slot.key;
         slot = {hash, row};
         return -1;
     }
-    qint32 find(qint32 folder, const QString& name) {
-        return slotFor(hashOf(folder, name), folder, name).row;
+    qint32 findOrAdd(qint32 folder, const QString& name, qint32 row) {
+        return findOrAdd(hashOf(folder, name), folder, name, row);
     }
-
-    // The table is far larger than the cache: asking for a slot some rows ahead lets the loads
-    // of several rows overlap.
-    void prefetch(quint32 hash) const { __builtin_prefetch(&m_slots[hash & m_mask]); }
+    qint32 find(quint32 hash, qint32 folder, const QString& name) {
+        return slotFor(hash, folder, name).key;
+    }
+    void prefetch(quint32 hash) const { m_slots.prefetch(hash); }
 
 private:
-    struct Slot {
-        quint32 hash = 0;
-        qint32 row = -1;
-    };
-
-    // The slot holding the path, or the empty one where it would go.
-    Slot& slotFor(quint32 hash, qint32 folder, const QString& name) {
-        for (std::size_t at = hash & m_mask;; at = (at + 1) & m_mask) {
-            Slot& slot = m_slots[at];
-            if (slot.row < 0)
-                return slot;
-            if (slot.hash == hash) {
-                const auto [slotFolder, slotName] = m_keyOf(slot.row);
-                if (slotFolder == folder && slotName == name)
-                    return slot;
-            }
-        }
+    HashSlots::Slot& slotFor(quint32 hash, qint32 folder, const QString& name) {
+        return m_slots.slotFor(hash, [&](qint32 row) {
+            const auto [rowFolder, rowName] = m_keyOf(row);
+            return rowFolder == folder && rowName == name;
+        });
     }
 
+    HashSlots m_slots;
     KeyOf m_keyOf;
-    std::vector<Slot> m_slots;
-    std::size_t m_mask = 0;
 };
 
 } // namespace
@@ -207,7 +186,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             const Place& place = places[static_cast<std::size_t>(row)];
             Facts& f = facts[static_cast<std::size_t>(row)];
             Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
-            const QSet<QString>* sourceNames = ids.names(place.source);
+            const FolderNameTable* sourceNames = ids.names(place.source);
             // A folder that cannot be read hides nothing: its files count as there.
             f.present = !sourceNames || sourceNames->contains(e.filename);
             if (!namesAFile(e.renout))
@@ -221,11 +200,12 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             if (f.nameless)
                 continue;
             f.unchanged = place.target == place.source && e.renout == e.filename;
+            const quint32 nameHash = FolderNameTable::hashOf(e.renout);
             if (!f.unchanged) {
-                const QSet<QString>* targetNames = ids.names(place.target);
-                f.targetOnDisk = !targetNames || targetNames->contains(e.renout);
+                const FolderNameTable* targetNames = ids.names(place.target);
+                f.targetOnDisk = !targetNames || targetNames->contains(e.renout, nameHash);
             }
-            f.targetHash = decltype(firstByTarget)::hashOf(place.target, e.renout);
+            f.targetHash = decltype(firstByTarget)::hashOf(place.target, nameHash);
         }
     });
 
@@ -279,12 +259,16 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         }
         std::vector<qint32> dependent(size, -1);
         for (qint32 row = 0; row < count; ++row) {
+            if (const std::size_t ahead = static_cast<std::size_t>(row) + PrefetchAhead;
+                ahead < size)
+                bySource.prefetch(facts[ahead].targetHash);
             if (!tries[static_cast<std::size_t>(row)])
                 continue;
             const Place& place = places[static_cast<std::size_t>(row)];
             const QString& renout = list.at(row).renout;
             Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
-            const qint32 holder = bySource.find(place.target, renout);
+            const qint32 holder = bySource.find(facts[static_cast<std::size_t>(row)].targetHash,
+                                                place.target, renout);
             if (!candidate[static_cast<std::size_t>(row)]) {
                 // A later duplicate or a missing file: whoever holds its target now, listed, is
                 // not to be overwritten by it.
@@ -297,7 +281,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             } else if (holder >= 0) {
                 planned.heldByListed = true;
                 taken[static_cast<std::size_t>(row)] = true;
-            } else if (const QSet<QString>* names = ids.names(place.target);
+            } else if (const FolderNameTable* names = ids.names(place.target);
                        names && names->contains(renout)) {
                 taken[static_cast<std::size_t>(row)] = true;
             }

@@ -32,6 +32,13 @@ QString stampOf(const RenameRuleSet& rules, const DateTimeStamper& stamper, File
 
 QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
                        const DateTimeStamper& stamper, FileDates dates) {
+    TextBuffer name;
+    BuildRenFilename(name, FilenameIn, ListIndex, rules, stamper, dates);
+    return name.toString();
+}
+
+void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIndex,
+                      const RenameRuleSet& rules, const DateTimeStamper& stamper, FileDates dates) {
     const qsizetype lastDot = FilenameIn.lastIndexOf(u'.');
 
     QString base;
@@ -53,7 +60,7 @@ QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const Rename
     base = ApplyCaseMode(rules.CaseMode, std::move(base));
     const QString stamp = rules.StampOn ? stampOf(rules, stamper, dates) : QString();
 
-    TextBuffer name;
+    name.clear();
     if (rules.StampAsPrefix)
         name << stamp;
     name << AffixValue(rules.Prefix, ListIndex) << base << AffixValue(rules.Suffix, ListIndex);
@@ -61,7 +68,6 @@ QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const Rename
         name << stamp;
     if (!extension.isEmpty())
         name << QChar(u'.') << extension;
-    return name.toString();
 }
 
 } // namespace quillane

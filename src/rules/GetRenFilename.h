@@ -3,6 +3,7 @@
 #include "rules/DateTimeStamper.h"
 #include "rules/FileDates.h"
 #include "rules/RenameRuleSet.h"
+#include "rules/TextBuffer.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -15,5 +16,8 @@ namespace quillane {
 // file's own dates is empty while they are not read.
 QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
                        const DateTimeStamper& stamper, FileDates dates = {});
+// The same name written into `name`, emptied first, so that one buffer serves many names.
+void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIndex,
+                      const RenameRuleSet& rules, const DateTimeStamper& stamper, FileDates dates);
 
 } // namespace quillane

@@ -21,7 +21,10 @@ public:
     // A number in decimal digits, with zeros in front up to `width` digits.
     TextBuffer& appendDigits(quint64 number, int width);
 
-    QString toString() const { return QStringView(m_chars.constData(), m_chars.size()).toString(); }
+    QStringView view() const { return {m_chars.constData(), m_chars.size()}; }
+    QString toString() const { return view().toString(); }
+    // Empty again, keeping the room it grew to.
+    void clear() { m_chars.clear(); }
 
 private:
     QVarLengthArray<char16_t, 256> m_chars;

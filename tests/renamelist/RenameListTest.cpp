@@ -95,6 +95,27 @@ TEST(RenameListTest, MovesLeaveTheRenoutCellsWithTheirPositions) {
         EXPECT_EQ(list.at(row).renout, QString::number(row));
 }
 
+// The new name is written over the row's own string where it fits; a copy held elsewhere, by the
+// view or a run's record, must keep the name it was given.
+TEST(RenameListTest, ANewNameNeverChangesACopyOfTheOldOne) {
+    RenameList list = listOf(u"a"_s);
+    list.setRenout(0, u"a long new name.txt");
+    const QChar* own = list.at(0).renout.constData();
+    list.setRenout(0, u"short.txt");
+    EXPECT_EQ(list.at(0).renout, u"short.txt"_s);
+    EXPECT_EQ(list.at(0).renout.constData(), own) << "a name that fits reuses the row's string";
+
+    const QString shown = list.at(0).renout;
+    list.setRenout(0, u"other.txt");
+    EXPECT_EQ(shown, u"short.txt"_s);
+    EXPECT_EQ(list.at(0).renout, u"other.txt"_s);
+
+    list.setRenout(0, u"a name longer than any room the row's string has.txt");
+    EXPECT_EQ(list.at(0).renout, u"a name longer than any room the row's string has.txt"_s);
+    list.setRenout(0, u"");
+    EXPECT_TRUE(list.at(0).renout.isEmpty());
+}
+
 TEST(RenameListTest, MoveReportsTheRowsItChanged) {
     RenameList list = listOf(u"a b c* d e* f"_s);
     EXPECT_EQ(list.moveUp(), (RowRange{1, 4}));

@@ -123,12 +123,28 @@ TEST_F(RenamePlanTest, NamesHandedOutInARoundStayValidWhileMoreFoldersAreMet) {
         return dir.filePath(folder);
     };
     folders.startRound();
-    const QSet<QString>* kept = folders.names(folderHolding(u"first"_s, u"a"_s));
+    const FolderNameTable* kept = folders.names(folderHolding(u"first"_s, u"a"_s));
     ASSERT_NE(kept, nullptr);
     for (int i = 0; i < 200; ++i)
         EXPECT_NE(folders.names(folderHolding(u"more %1"_s.arg(i), u"b"_s)), nullptr);
     EXPECT_TRUE(kept->contains(u"a"_s));
-    EXPECT_EQ(kept->size(), 1);
+    EXPECT_FALSE(kept->contains(u"b"_s));
+}
+
+TEST(FolderNameTableTest, FindsEveryNameItHoldsAndNoOther) {
+    QSet<QString> names;
+    for (int i = 0; i < 5000; ++i)
+        names.insert(u"IMG_%1.JPG"_s.arg(i));
+    const FolderNameTable table(names);
+    int found = 0;
+    int foundElse = 0;
+    for (int i = 0; i < 10'000; ++i) {
+        found += table.contains(u"IMG_%1.JPG"_s.arg(i)) ? 1 : 0;
+        foundElse += table.contains(u"IMG_%1.jpg"_s.arg(i)) ? 1 : 0;
+    }
+    EXPECT_EQ(found, 5000);
+    EXPECT_EQ(foundElse, 0);
+    EXPECT_FALSE(FolderNameTable({}).contains(QString()));
 }
 
 TEST_F(RenamePlanTest, NameTooLongCountsBytesOfTheFileSystemEncoding) {
