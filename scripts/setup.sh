@@ -28,6 +28,7 @@ packages=(
   desktop-file-utils
   appstream
   dpkg-dev
+  rename
 )
 
 if [ "$(id -u)" -eq 0 ]; then

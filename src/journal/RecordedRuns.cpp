@@ -116,19 +116,21 @@ void RunRecovery::cleanUp() {
 }
 
 void RunRecovery::restoreAttributes(const JournalMove& move) {
-    // A kill between the new name and its attributes leaves them cleared.
+    // A kill between the new name and its attributes leaves the ones the file had, or cleared,
+    // as earlier versions of the run left them.
     const std::optional<int> wanted = m_run.newAttributes ? m_run.newAttributes : move.attributes;
-    if (!wanted || *wanted == 0)
+    if (!wanted)
         return;
-    if (const AttributeResult now = m_files->attributes(move.target);
-        now.result.ok() && now.attributes == 0)
+    const AttributeResult now = m_files->attributes(move.target);
+    if (now.result.ok() && now.attributes != *wanted &&
+        (now.attributes == 0 || now.attributes == move.attributes))
         (void)m_files->setAttributes(move.target, *wanted);
 }
 
 void RunRecovery::removeStrayReservations() {
-    // A kill between making a reserving file and removing it, or between making a copy and
-    // recording it, leaves it empty under a name of the run's own form, made since the run
-    // started, and held by no row.
+    // A kill between making a copy and recording it, or in a run of an earlier version between
+    // making a file to reserve a name and removing it, leaves it empty under a name of the run's
+    // own form, made since the run started, and held by no row.
     QSet<QString> held;
     for (std::size_t at = 0; at < m_moves.size(); ++at) {
         if (m_places[at] == FinalPlace::Temporary)

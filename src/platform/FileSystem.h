@@ -61,11 +61,6 @@ struct [[nodiscard]] AttributeResult {
     std::optional<FileIdentity> identity{}; // the file read, where the platform tells it
 };
 
-struct [[nodiscard]] TempFileResult {
-    FileResult result;
-    QString path; // the new, empty file
-};
-
 struct DirectoryEntry {
     QString name;
     bool isDirectory = false; // a folder, or a link to one
@@ -116,8 +111,9 @@ public:
     // platform can set them on the link itself.
     virtual AttributeResult attributes(const QString& path) = 0;
     virtual FileResult setAttributes(const QString& path, int attributes) = 0;
-    // Creates an empty file with a new unique name in the directory, starting with the prefix.
-    virtual TempFileResult createTempFile(const QString& directory, const QString& prefix) = 0;
+    // Whether the attributes a file shows under `from` are the ones it shows under `to` once
+    // renamed there, so that nothing needs writing to keep them.
+    virtual bool renameKeepsAttributes(const QString& from, const QString& to) = 0;
     // The entries of a directory whose names match a wildcard pattern ("*", "?"), without "."
     // and ".."; nothing when the directory cannot be read.
     [[nodiscard]] virtual std::optional<QList<DirectoryEntry>> list(const QString& directory,

@@ -6,7 +6,6 @@
 #include "platform/WildcardPattern.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -389,22 +388,9 @@ FileResult PosixFileSystem::setAttributes(const QString& path, int attributes) {
     return xattrError == 0 ? FileResult::success() : failed(xattrError);
 }
 
-TempFileResult PosixFileSystem::createTempFile(const QString& directory, const QString& prefix) {
-    const QString start = pathIn(directory, prefix.left(3));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path =
-            start +
-            QString::number(QRandomGenerator::global()->generate() & 0xFFFFF, 16).toUpper() +
-            QStringLiteral(".tmp");
-        Descriptor fd(::open(native(path).constData(),
-                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                             S_IRUSR | S_IWUSR));
-        if (fd.valid())
-            return {FileResult::success(), path};
-        if (errno != EEXIST)
-            return {failed(errno), {}};
-    }
-    return {failed(EEXIST), {}};
+bool PosixFileSystem::renameKeepsAttributes(const QString& from, const QString& to) {
+    // The mode and the extended attributes go with the file; only hiding by name does not.
+    return hiddenByName(from) == hiddenByName(to);
 }
 
 namespace {

@@ -13,7 +13,7 @@ public:
     FileResult remove(const QString& path) override;
     AttributeResult attributes(const QString& path) override;
     FileResult setAttributes(const QString& path, int attributes) override;
-    TempFileResult createTempFile(const QString& directory, const QString& prefix) override;
+    bool renameKeepsAttributes(const QString& from, const QString& to) override;
     std::optional<QList<DirectoryEntry>> list(const QString& directory,
                                               const QString& pattern) override;
     std::optional<FolderNameListing> folderNames(const QString& directory) override;

@@ -3,6 +3,7 @@
 #include "platform/PathText.h"
 #include "renamelist/GroupedNumber.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 
 #include <array>
@@ -15,6 +16,9 @@ namespace quillane {
 namespace {
 
 const QString TemporaryPrefix = u"ren"_s;
+const QString TemporarySuffix = u".tmp"_s;
+// A move to a temporary name that another file took is tried with this many others.
+constexpr int TemporaryNameTries = 8;
 const QString NoOutputFolder = u"no output folder is set"_s;
 
 QString quoted(const QString& path) {
@@ -36,15 +40,6 @@ QString notRenamed(const QString& target, const QString& why) {
 QString runStopped(const QString& target, const QString& why, const QString& whereNow) {
     return notRenamed(target, why) + u". The file is now "_s + quoted(whereNow) +
            u". The rename run stopped here."_s;
-}
-
-QString noTemporaryName(const QString& why) {
-    return u"no temporary name could be made: "_s + why + u". The file keeps its name."_s;
-}
-
-QString reservationLeft(const QString& temporary) {
-    return u" The empty file "_s + quoted(temporary) +
-           u" made to reserve a temporary name could not be removed."_s;
 }
 
 QString attributesNotSet(const QString& why) {
@@ -160,9 +155,9 @@ RunResult RenameRun::run() {
 bool RenameRun::recordingAllowed(const FileResult& recorded) {
     if (recorded.ok())
         return true;
-    const MessageAnswer answer = m_dialogs.showMessage(
-        {ApplicationTitle, notRecorded(recorded.message), MessageIcon::Exclamation,
-         MessageButtons::YesNo, MessageAnswer::No, false, DialogOwner::MainWindow});
+    const MessageAnswer answer =
+        ask({ApplicationTitle, notRecorded(recorded.message), MessageIcon::Exclamation,
+             MessageButtons::YesNo, MessageAnswer::No, false, DialogOwner::MainWindow});
     if (answer != MessageAnswer::Yes)
         return false;
     m_recorder = nullptr;
@@ -172,8 +167,7 @@ bool RenameRun::recordingAllowed(const FileResult& recorded) {
 bool RenameRun::prepare() {
     const qint32 count = m_list.count();
     m_temporaries.assign(static_cast<std::size_t>(count), QString());
-    m_noTemporary.clear();
-    m_reserved.clear();
+    m_chosen.clear();
     m_plannedAttributes.assign(m_recorder ? static_cast<std::size_t>(count) : 0, -1);
     if (m_recorder) {
         QSet<QString> seen;
@@ -202,7 +196,7 @@ bool RenameRun::prepare() {
         if (m_settings.parked(row))
             m_temporaries[static_cast<std::size_t>(row)] = source;
         else if (named)
-            reserveTemporary(row);
+            chooseTemporary(row);
         if (!m_recorder)
             continue;
         PlannedMove& move = moves[static_cast<std::size_t>(row)];
@@ -217,34 +211,23 @@ bool RenameRun::prepare() {
             m_plannedAttributes[static_cast<std::size_t>(row)] = read.attributes;
         }
     }
-    m_reserved.clear();
     return !m_recorder || recordingAllowed(m_recorder->planned(moves));
 }
 
-void RenameRun::reserveTemporary(qint32 row) {
-    // A name of its own: made by the platform, then freed for the move.
-    const RenameEntry& entry = m_list.at(row);
-    // The reserving file is gone at once, so the platform may offer its name again: each row of
-    // the run has a name of its own.
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const TempFileResult made = m_files.createTempFile(entry.directory, TemporaryPrefix);
-        const FileResult freed = made.result.ok() ? m_files.remove(made.path) : made.result;
-        if (freed.ok() && m_reserved.contains(made.path))
-            continue;
-        if (freed.ok()) {
-            m_reserved.insert(made.path);
-            m_temporaries[static_cast<std::size_t>(row)] = made.path;
-            return;
-        }
-        // The reserving file is empty, but it is still a stray file the user should hear of.
-        const bool left = made.result.ok() && m_files.exists(made.path);
-        m_noTemporary.insert(row, noTemporaryName(freed.message) +
-                                      (left ? reservationLeft(made.path) : QString()));
-        break;
-    }
-    m_temporaries[static_cast<std::size_t>(row)].clear();
-    if (!m_noTemporary.contains(row))
-        m_noTemporary.insert(row, noTemporaryName(u"no name of its own was free"_s));
+void RenameRun::chooseTemporary(qint32 row) {
+    // Only a name: the move to it takes it, and a move that finds it taken is tried with another.
+    // No two rows of the run get the same one.
+    const QString& directory = m_list.at(row).directory;
+    QString name;
+    do {
+        name = pathIn(directory, TemporaryPrefix +
+                                     QString::number(QRandomGenerator::global()->generate(), 16)
+                                         .rightJustified(8, u'0')
+                                         .toUpper() +
+                                     TemporarySuffix);
+    } while (m_chosen.contains(name));
+    m_chosen.insert(name);
+    m_temporaries[static_cast<std::size_t>(row)] = name;
 }
 
 RenameRun::EntryEnd RenameRun::process(qint32 row) {
@@ -298,12 +281,12 @@ RenameRun::EntryEnd RenameRun::process(qint32 row) {
 
 void RenameRun::unpark(qint32 row, const Parked& parked) {
     const QString oldName = fileNameOf(oldPathOf(row));
-    if (returnToOldName(row, parked.temporary, parked.savedAttributes) == parked.temporary)
+    if (returnToOldName(row, parked.temporary, parked.toRestore()) == parked.temporary)
         problem(parked.temporary, leftUnderTemporaryName(oldName));
 }
 
 RenameRun::EntryEnd RenameRun::leave(qint32 row, const Parked& parked, const QString& why) {
-    const QString whereNow = returnToOldName(row, parked.temporary, parked.savedAttributes);
+    const QString whereNow = returnToOldName(row, parked.temporary, parked.toRestore());
     problem(whereNow, why);
     finishEntry(false);
     return EntryEnd::Next;
@@ -356,9 +339,9 @@ FileResult RenameRun::moveAskingWhenMissing(const QString& from, const QString& 
             triedUnasked = true;
             continue;
         }
-        const MessageAnswer skip = m_dialogs.showMessage(
-            {ApplicationTitle, cannotBeFound(missingPath), MessageIcon::Exclamation,
-             MessageButtons::YesNoToAll, MessageAnswer::Yes, false, DialogOwner::MainWindow});
+        const MessageAnswer skip =
+            ask({ApplicationTitle, cannotBeFound(missingPath), MessageIcon::Exclamation,
+                 MessageButtons::YesNoToAll, MessageAnswer::Yes, false, DialogOwner::MainWindow});
         if (skip == MessageAnswer::YesToAll || skip == MessageAnswer::NoToAll)
             m_skipAll = skip == MessageAnswer::YesToAll;
         if (skip == MessageAnswer::Yes || skip == MessageAnswer::YesToAll)
@@ -380,12 +363,18 @@ bool RenameRun::mayOverwrite(qint32 row, const QString& target) const {
 bool RenameRun::overwriteAnswer(const QString& target) {
     if (m_overwriteAll)
         return *m_overwriteAll;
-    const MessageAnswer answer = m_dialogs.showMessage(
-        {ApplicationTitle, alreadyExists(target), MessageIcon::Exclamation,
-         MessageButtons::YesNoToAll, MessageAnswer::No, false, DialogOwner::MainWindow});
+    const MessageAnswer answer =
+        ask({ApplicationTitle, alreadyExists(target), MessageIcon::Exclamation,
+             MessageButtons::YesNoToAll, MessageAnswer::No, false, DialogOwner::MainWindow});
     if (answer == MessageAnswer::YesToAll || answer == MessageAnswer::NoToAll)
         m_overwriteAll = answer == MessageAnswer::YesToAll;
     return answer == MessageAnswer::Yes || answer == MessageAnswer::YesToAll;
+}
+
+MessageAnswer RenameRun::ask(const MessageRequest& request) {
+    if (m_progress.beforeAsking)
+        m_progress.beforeAsking();
+    return m_dialogs.showMessage(request);
 }
 
 void RenameRun::giveAttributes(const QString& path, int attributes) {
@@ -464,9 +453,11 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
 
     const RowTarget* own = m_settings.rowTarget(row);
     if (own && own->parked) {
-        Parked parked{source};
+        Parked parked;
+        parked.temporary = source;
         if (own->savedAttributes) {
             parked.savedAttributes = *own->savedAttributes;
+            parked.cleared = true;
             if (const FileResult cleared = m_files.setAttributes(source, 0);
                 !cleared.ok() && cleared.outcome != FileOutcome::SourceMissing) {
                 end = putBack(row, source, own->savedAttributes, target, cleared);
@@ -476,23 +467,16 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
         }
     }
 
-    const auto noTemporary = [&] {
-        problem(source, m_noTemporary.value(row));
-        finishEntry(false);
-        return std::nullopt;
-    };
-    Parked parked{m_temporaries[static_cast<std::size_t>(row)]};
-    if (parked.temporary.isEmpty())
-        return noTemporary();
+    Parked parked;
+    parked.temporary = m_temporaries[static_cast<std::size_t>(row)];
     FileResult moved = parked.temporary == source
                            ? FileResult::success()
                            : moveAskingWhenMissing(source, parked.temporary, target);
-    if (moved.outcome == FileOutcome::TargetExists) {
-        // Something took the reserved name since: another one, on record before the file goes.
-        reserveTemporary(row);
+    for (int tried = 1; moved.outcome == FileOutcome::TargetExists && tried < TemporaryNameTries;
+         ++tried) {
+        // Another file has the name by now: another one, on record before the file goes.
+        chooseTemporary(row);
         parked.temporary = m_temporaries[static_cast<std::size_t>(row)];
-        if (parked.temporary.isEmpty())
-            return noTemporary();
         if (m_recorder) {
             if (const FileResult recorded = m_recorder->temporaryChanged(row, parked.temporary);
                 !recorded.ok()) {
@@ -511,6 +495,8 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
         return std::nullopt;
     }
 
+    // A rename keeps the attributes: they are read to be given at the target only where they
+    // would not be the ones wanted there.
     const int planned = static_cast<std::size_t>(row) < m_plannedAttributes.size()
                             ? m_plannedAttributes[static_cast<std::size_t>(row)]
                             : -1;
@@ -521,10 +507,7 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
         return std::nullopt;
     }
     parked.savedAttributes = saved.attributes;
-    if (const FileResult cleared = m_files.setAttributes(parked.temporary, 0); !cleared.ok()) {
-        end = putBack(row, parked.temporary, saved.attributes, target, cleared);
-        return std::nullopt;
-    }
+    parked.attributesReadAt = planned >= 0 ? source : parked.temporary;
     return parked;
 }
 
@@ -554,7 +537,7 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
             // Deleting needs no attribute change here, and the other file's are not ours to write.
             const FileResult removed = m_files.remove(target);
             if (!removed.ok() && removed.outcome != FileOutcome::SourceMissing)
-                return putBack(row, temporary, parked.savedAttributes, target, removed);
+                return putBack(row, temporary, parked.toRestore(), target, removed);
             continue;
         }
         // No: the file goes back under its old name, in the target folder; a file an earlier run
@@ -571,10 +554,12 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
         if (m_files.move(temporary, oldNameThere, recordCopy).ok()) {
             if (oldNameThere != source)
                 m_filled.insert(oldNameThere, row);
-            giveAttributes(oldNameThere, parked.savedAttributes);
+            if (parked.cleared)
+                giveAttributes(oldNameThere, parked.savedAttributes);
             nameRow(row, oldNameThere);
         } else {
-            giveAttributes(temporary, parked.savedAttributes);
+            if (parked.cleared)
+                giveAttributes(temporary, parked.savedAttributes);
             m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
             problem(temporary, leftUnderTemporaryName(oldNameThere));
         }
@@ -584,20 +569,23 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
     if (moved.outcome == FileOutcome::SourceMissing) {
         // Skipped; should the file still be there after all, it does not stay unnamed.
         if (m_files.exists(temporary) &&
-            returnToOldName(row, temporary, parked.savedAttributes) == temporary)
+            returnToOldName(row, temporary, parked.toRestore()) == temporary)
             problem(temporary, leftUnderTemporaryName(source));
         finishEntry(false);
         return EntryEnd::Next;
     }
     if (!moved.ok())
-        return putBack(row, temporary, parked.savedAttributes, target, moved);
+        return putBack(row, temporary, parked.toRestore(), target, moved);
 
     // The file has its new name; attributes that cannot be set are told, and the run goes on.
     m_filled.insert(target, row);
     const RowTarget* own = m_settings.rowTarget(row);
-    giveAttributes(target, own && own->attributesAtTarget ? *own->attributesAtTarget
-                           : m_settings.newAttributesOn   ? m_settings.newAttributeValue
-                                                          : parked.savedAttributes);
+    const int wanted = own && own->attributesAtTarget ? *own->attributesAtTarget
+                       : m_settings.newAttributesOn   ? m_settings.newAttributeValue
+                                                      : parked.savedAttributes;
+    if (parked.cleared || wanted != parked.savedAttributes ||
+        !m_files.renameKeepsAttributes(parked.attributesReadAt, target))
+        giveAttributes(target, wanted);
     m_list.setCell(row, ListColumn::Filename, entry.renout);
     m_list.setCell(row, ListColumn::Directory, targetDirectory);
     finishEntry(true);

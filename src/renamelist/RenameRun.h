@@ -17,11 +17,13 @@
 namespace quillane {
 
 // Told the bar's maximum once, then its value after each entry; asked between entries whether
-// the user wants the run to stop.
+// the user wants the run to stop. Told before the run asks the user anything, so that a bar drawn
+// only now and then shows the last value by then.
 struct RunProgress {
     std::function<void(qint32 maximum)> start;
     std::function<void(qint32 value)> value;
     std::function<bool()> stopAsked;
+    std::function<void()> beforeAsking{};
 };
 
 // A file the run could not rename, or the failure that ended it.
@@ -60,10 +62,17 @@ public:
 
 private:
     enum class EntryEnd { Next, EndRun };
-    // A file moved to its temporary name, its attributes cleared.
+    // A file moved to its temporary name.
     struct Parked {
         QString temporary;
         int savedAttributes = 0;
+        QString attributesReadAt;
+        // An earlier run cleared its attributes: they go back wherever the file ends.
+        bool cleared = false;
+
+        std::optional<int> toRestore() const {
+            return cleared ? std::optional(savedAttributes) : std::nullopt;
+        }
     };
 
     // Every row's temporary name, and the plan on record; false when the user would rather not
@@ -72,7 +81,7 @@ private:
     // Whether the run goes on after a step of its record: it did, or the user would rather run
     // without a record than not at all.
     bool recordingAllowed(const FileResult& recorded);
-    void reserveTemporary(qint32 row);
+    void chooseTemporary(qint32 row);
     // The entry, after the moving files that hold its target; a cycle of them is opened by
     // parking this entry's file first.
     EntryEnd process(qint32 row);
@@ -89,6 +98,7 @@ private:
     // run did not mean to replace.
     bool mayOverwrite(qint32 row, const QString& target) const;
     bool overwriteAnswer(const QString& target);
+    MessageAnswer ask(const MessageRequest& request);
     void giveAttributes(const QString& path, int attributes);
     // Puts the file back under its old name where it can, attributes as they were; the row names
     // wherever it ends up, which is returned.
@@ -123,12 +133,10 @@ private:
     RunProgress m_progress;
     RunRecorder* m_recorder;
     RenamePlan m_plan;
-    // Each row's temporary name, reserved before the plan is recorded; empty when none could be
-    // made, and then `m_noTemporary` says why.
+    // Each row's temporary name, chosen before the plan is recorded.
     std::vector<QString> m_temporaries;
-    QHash<qint32, QString> m_noTemporary;
-    // The names reserved while preparing, so that no two rows share one.
-    QSet<QString> m_reserved;
+    // The names chosen in this run, so that no two rows share one.
+    QSet<QString> m_chosen;
     // The attributes read for the record before the run, by row; -1 where none were.
     std::vector<int> m_plannedAttributes;
     std::vector<bool> m_done;

@@ -33,10 +33,6 @@ public:
         change();
         return ForwardingFileSystem::setAttributes(path, value);
     }
-    TempFileResult createTempFile(const QString& directory, const QString& prefix) override {
-        change();
-        return ForwardingFileSystem::createTempFile(directory, prefix);
-    }
 
 private:
     void change() {

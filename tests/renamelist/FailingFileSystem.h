@@ -29,10 +29,6 @@ public:
     FileResult setAttributes(const QString& path, int value) override {
         return fails() ? injected() : ForwardingFileSystem::setAttributes(path, value);
     }
-    TempFileResult createTempFile(const QString& directory, const QString& prefix) override {
-        return fails() ? TempFileResult{injected(), {}}
-                       : ForwardingFileSystem::createTempFile(directory, prefix);
-    }
 
 private:
     bool fails() {

@@ -18,8 +18,8 @@ public:
     FileResult setAttributes(const QString& path, int value) override {
         return m_real.setAttributes(path, value);
     }
-    TempFileResult createTempFile(const QString& directory, const QString& prefix) override {
-        return m_real.createTempFile(directory, prefix);
+    bool renameKeepsAttributes(const QString& from, const QString& to) override {
+        return m_real.renameKeepsAttributes(from, to);
     }
     std::optional<QList<DirectoryEntry>> list(const QString& directory,
                                               const QString& pattern) override {

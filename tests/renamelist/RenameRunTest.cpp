@@ -385,8 +385,8 @@ TEST(RenameRunFaultTest, OtherFailuresPutTheFileBackAndEndTheRun) {
     RenameList list = listOf(folder, {u"a>x"_s, u"b>y"_s});
     ScriptedDialogs dialogs;
     PosixFileSystem real;
-    // The sixth call is the move from the temporary name to the new one.
-    FailingFileSystem failing(real, 6);
+    // The third call is the move from the temporary name to the new one.
+    FailingFileSystem failing(real, 3);
     const RunResult result = RenameRun(list, failing, dialogs, {}, {}).run();
 
     EXPECT_FALSE(result.completed);
@@ -566,6 +566,86 @@ TEST(RenameRunTest, AttributesAreKeptOrReplaced) {
     RenameList replaced = listOf(folder, {u"b>y"_s});
     RenameRun(replaced, files, dialogs, {true, {}, true, 0}, {}).run();
     EXPECT_EQ(files.attributes(folder.dir.filePath(u"y"_s)).attributes, 0);
+}
+
+// Counts the attribute writes; before the first move to a temporary name, another program takes
+// that name.
+class IntrudingFileSystem final : public ForwardingFileSystem {
+public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    int attributeWrites = 0;
+    QString takenName;
+
+    using FileSystem::move;
+    FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override {
+        if (intrude && fileNameOf(to).startsWith(u"ren"_s)) {
+            intrude = false;
+            takenName = to;
+            QFile other(to);
+            EXPECT_TRUE(other.open(QIODevice::WriteOnly));
+            other.write("other");
+        }
+        return ForwardingFileSystem::move(from, to, notice);
+    }
+    FileResult setAttributes(const QString& path, int value) override {
+        ++attributeWrites;
+        return ForwardingFileSystem::setAttributes(path, value);
+    }
+    bool intrude = false;
+};
+
+TEST(RenameRunTest, ATemporaryNameTakenMeanwhileIsLeftToItsFileAndAnotherIsTaken) {
+    RunFolder folder({u"a=1"_s});
+    RenameList list = listOf(folder, {u"a>b"_s});
+    ScriptedDialogs dialogs;
+    PosixFileSystem real;
+    IntrudingFileSystem files(real);
+    files.intrude = true;
+    const RunResult result = RenameRun(list, files, dialogs, {}, {}).run();
+    EXPECT_EQ(result.renamed, 1);
+    EXPECT_TRUE(result.problems.isEmpty());
+    EXPECT_EQ(folder.contents(),
+              (QStringList{u"b=1"_s, fileNameOf(files.takenName) + u"=other"_s}));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+// A rename keeps the attributes: they are written only where the file would not have the ones it
+// should. They are the ones read under the temporary name, which hides no file by its name.
+TEST(RenameRunTest, AttributesAreWrittenOnlyWhereTheyWouldChange) {
+    struct Case {
+        const char* rename;
+        int before;
+        std::optional<int> newValue;
+        int writes;
+        int after;
+    };
+    const Case cases[] = {
+        {"a>b", 0, std::nullopt, 0, 0},
+        {"a>b", Attribute::ReadOnly | Attribute::Archive, std::nullopt, 0,
+         Attribute::ReadOnly | Attribute::Archive},
+        {"a>b", 0, 0, 0, 0},
+        {"a>b", Attribute::Archive, Attribute::ReadOnly, 1, Attribute::ReadOnly},
+        {"a>b", Attribute::ReadOnly, 0, 1, 0},
+        {".a>b", 0, std::nullopt, 0, 0},
+        {"a>.b", Attribute::Hidden, std::nullopt, 1, Attribute::Hidden},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rename);
+        const QStringList names = QString::fromLatin1(c.rename).split(u'>');
+        RunFolder folder({names[0] + u"=1"_s});
+        PosixFileSystem real;
+        ASSERT_TRUE(real.setAttributes(folder.dir.filePath(names[0]), c.before).ok());
+        RenameList list = listOf(folder, {QString::fromLatin1(c.rename)});
+        ScriptedDialogs dialogs;
+        IntrudingFileSystem files(real);
+        RunSettings settings;
+        settings.newAttributesOn = c.newValue.has_value();
+        settings.newAttributeValue = c.newValue.value_or(0);
+        EXPECT_EQ(RenameRun(list, files, dialogs, settings, {}).run().renamed, 1);
+        EXPECT_EQ(files.attributeWrites, c.writes);
+        EXPECT_EQ(real.attributes(folder.dir.filePath(names[1])).attributes, c.after);
+        ASSERT_TRUE(real.setAttributes(folder.dir.filePath(names[1]), 0).ok());
+    }
 }
 
 TEST(RenameRunTest, ProgressShowsTheEntriesFinishedBeforeEach) {

@@ -6,8 +6,12 @@ namespace quillane {
 
 PaintThrottle::PaintThrottle(int perSecond) : m_intervalMs(1000 / perSecond) {}
 
+bool PaintThrottle::due() const {
+    return !m_sinceLast.isValid() || m_sinceLast.elapsed() >= m_intervalMs;
+}
+
 void PaintThrottle::repaint() {
-    if (m_sinceLast.isValid() && m_sinceLast.elapsed() < m_intervalMs)
+    if (!due())
         return;
     QCoreApplication::processEvents();
     m_sinceLast.start();

@@ -12,6 +12,8 @@ public:
     explicit PaintThrottle(int perSecond = 30);
 
     void repaint();
+    // Whether the next repaint would draw.
+    bool due() const;
 
 private:
     QElapsedTimer m_sinceLast;

@@ -787,19 +787,26 @@ void quillanemainfrm::runBusy(const std::function<RunResult(RunProgress)>& run,
         BusyPointer pointer;
         PaintThrottle throttle;
         RunInputGate gate(m_stopButton, [this] { m_stopAsked = true; });
+        // Setting the bar costs more than renaming a file: it is set only when the window is
+        // drawn, and before a question.
+        qint32 latest = 0;
         RunProgress progress{.start =
                                  [this, &throttle](qint32 maximum) {
                                      m_progress->setMaximum(std::max(maximum, 1));
                                      throttle.repaint();
                                  },
                              .value =
-                                 [this, &throttle](qint32 value) {
+                                 [this, &throttle, &latest](qint32 value) {
+                                     latest = value;
+                                     if (!throttle.due())
+                                         return;
                                      m_progress->setValue(value);
                                      throttle.repaint();
                                  },
-                             .stopAsked =
-                                 [this] {
-                                     return m_stopAsked;
+                             .stopAsked = [this] { return m_stopAsked; },
+                             .beforeAsking =
+                                 [this, &latest] {
+                                     m_progress->setValue(latest);
                                  }};
         result = run(std::move(progress));
     }

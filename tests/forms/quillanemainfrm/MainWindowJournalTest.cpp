@@ -92,8 +92,8 @@ protected:
         list.append(folder.path(), u"c.txt"_s);
         list.setCell(0, ListColumn::Renout, u"b.txt"_s);
         list.setCell(1, ListColumn::Renout, u"d.txt"_s);
-        // Two names reserved (four changes), then the first file moves.
-        CrashingFileSystem crashing(files, 6);
+        // The first file moves to its temporary name, and the crash comes at the next change.
+        CrashingFileSystem crashing(files, 2);
         const std::unique_ptr<RunRecorder> recorder =
             journal.recordRun(RunKind::Rename, 0, std::nullopt);
         EXPECT_THROW(RenameRun(list, crashing, dialogs, {}, {}, recorder.get()).run(), Crash);

@@ -480,6 +480,22 @@ TEST_F(MainWindowTest, RunsCompleteSwapsShiftsAndCyclesWithoutAQuestion) {
     }
 }
 
+// The bar is drawn only now and then during a run, but a question sees the entries finished.
+TEST_F(MainWindowTest, AQuestionDuringARunSeesTheProgressBarUpToDate) {
+    addFiles({u"one.txt"_s, u"two.txt"_s, u"three.txt"_s});
+    makeFile(u"Image3.txt"_s);
+    dialogs.answerMessage(MessageAnswer::No);
+    int shown = -1;
+    dialogs.whenAsked(
+        [&](const MessageRequest&) { shown = child<QProgressBar>(u"ProgressBar1"_s)->value(); });
+
+    action(u"RenameMnu"_s)->trigger();
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(shown, 1) << "after the second entry";
+    EXPECT_EQ(statusPanel(1), u"Renamed 2 of 3 files; 1 skipped"_s);
+}
+
 TEST_F(MainWindowTest, EscapeDuringARunStopsItAfterTheEntryInHand) {
     addFiles({u"one.txt"_s, u"two.txt"_s, u"three.txt"_s});
     makeFile(u"Image1.txt"_s);
