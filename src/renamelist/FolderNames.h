@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <unordered_map>
-#include <vector>
 
 namespace quillane {
 

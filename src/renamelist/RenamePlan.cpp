@@ -281,8 +281,9 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             } else if (holder >= 0) {
                 planned.heldByListed = true;
                 taken[static_cast<std::size_t>(row)] = true;
-            } else if (const FolderNameTable* names = ids.names(place.target);
-                       names && names->contains(renout)) {
+            } else if (facts[static_cast<std::size_t>(row)].targetOnDisk &&
+                       ids.names(place.target) != nullptr) {
+                // On disk in a folder that could be read, so not only counted as there.
                 taken[static_cast<std::size_t>(row)] = true;
             }
         }
