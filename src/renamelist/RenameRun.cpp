@@ -205,13 +205,22 @@ bool RenameRun::prepare() {
         if (named)
             move.target = pathIn(targetDirectory, entry.renout);
         // Read once here for the record, and kept for the run itself.
-        if (const AttributeResult read = m_files.attributes(source); read.result.ok()) {
+        if (!named || !attributesMayChange(row, source, move.target)) {
+            move.identity = m_files.identity(source);
+        } else if (const AttributeResult read = m_files.attributes(source); read.result.ok()) {
             move.identity = read.identity;
             move.attributes = read.attributes;
             m_plannedAttributes[static_cast<std::size_t>(row)] = read.attributes;
         }
     }
     return !m_recorder || recordingAllowed(m_recorder->planned(moves));
+}
+
+bool RenameRun::attributesMayChange(qint32 row, const QString& from, const QString& target) const {
+    const RowTarget* own = m_settings.rowTarget(row);
+    return m_settings.newAttributesOn ||
+           (own && (own->attributesAtTarget || own->savedAttributes)) ||
+           !m_files.renameKeepsAttributes(from, target);
 }
 
 void RenameRun::chooseTemporary(qint32 row) {
@@ -500,14 +509,18 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
     const int planned = static_cast<std::size_t>(row) < m_plannedAttributes.size()
                             ? m_plannedAttributes[static_cast<std::size_t>(row)]
                             : -1;
-    const AttributeResult saved = planned >= 0 ? AttributeResult{FileResult::success(), planned}
-                                               : m_files.attributes(parked.temporary);
-    if (!saved.result.ok()) {
-        end = putBack(row, parked.temporary, std::nullopt, target, saved.result);
-        return std::nullopt;
+    if (planned >= 0) {
+        parked.savedAttributes = planned;
+        parked.attributesReadAt = source;
+    } else if (attributesMayChange(row, source, target)) {
+        const AttributeResult saved = m_files.attributes(parked.temporary);
+        if (!saved.result.ok()) {
+            end = putBack(row, parked.temporary, std::nullopt, target, saved.result);
+            return std::nullopt;
+        }
+        parked.savedAttributes = saved.attributes;
+        parked.attributesReadAt = parked.temporary;
     }
-    parked.savedAttributes = saved.attributes;
-    parked.attributesReadAt = planned >= 0 ? source : parked.temporary;
     return parked;
 }
 
@@ -554,12 +567,12 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
         if (m_files.move(temporary, oldNameThere, recordCopy).ok()) {
             if (oldNameThere != source)
                 m_filled.insert(oldNameThere, row);
-            if (parked.cleared)
-                giveAttributes(oldNameThere, parked.savedAttributes);
+            if (const std::optional<int> restore = parked.toRestore())
+                giveAttributes(oldNameThere, *restore);
             nameRow(row, oldNameThere);
         } else {
-            if (parked.cleared)
-                giveAttributes(temporary, parked.savedAttributes);
+            if (const std::optional<int> restore = parked.toRestore())
+                giveAttributes(temporary, *restore);
             m_list.setCell(row, ListColumn::Filename, fileNameOf(temporary));
             problem(temporary, leftUnderTemporaryName(oldNameThere));
         }
@@ -579,13 +592,15 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
 
     // The file has its new name; attributes that cannot be set are told, and the run goes on.
     m_filled.insert(target, row);
-    const RowTarget* own = m_settings.rowTarget(row);
-    const int wanted = own && own->attributesAtTarget ? *own->attributesAtTarget
-                       : m_settings.newAttributesOn   ? m_settings.newAttributeValue
-                                                      : parked.savedAttributes;
-    if (parked.cleared || wanted != parked.savedAttributes ||
-        !m_files.renameKeepsAttributes(parked.attributesReadAt, target))
-        giveAttributes(target, wanted);
+    if (const std::optional<int> saved = parked.savedAttributes) {
+        const RowTarget* own = m_settings.rowTarget(row);
+        const int wanted = own && own->attributesAtTarget ? *own->attributesAtTarget
+                           : m_settings.newAttributesOn   ? m_settings.newAttributeValue
+                                                          : *saved;
+        if (parked.cleared || wanted != *saved ||
+            !m_files.renameKeepsAttributes(parked.attributesReadAt, target))
+            giveAttributes(target, wanted);
+    }
     m_list.setCell(row, ListColumn::Filename, entry.renout);
     m_list.setCell(row, ListColumn::Directory, targetDirectory);
     finishEntry(true);

@@ -65,14 +65,13 @@ private:
     // A file moved to its temporary name.
     struct Parked {
         QString temporary;
-        int savedAttributes = 0;
+        // Read only where the run may write them at the target.
+        std::optional<int> savedAttributes;
         QString attributesReadAt;
         // An earlier run cleared its attributes: they go back wherever the file ends.
         bool cleared = false;
 
-        std::optional<int> toRestore() const {
-            return cleared ? std::optional(savedAttributes) : std::nullopt;
-        }
+        std::optional<int> toRestore() const { return cleared ? savedAttributes : std::nullopt; }
     };
 
     // Every row's temporary name, and the plan on record; false when the user would rather not
@@ -82,6 +81,8 @@ private:
     // without a record than not at all.
     bool recordingAllowed(const FileResult& recorded);
     void chooseTemporary(qint32 row);
+    // Whether the run may write the file's attributes at its target: only then are they read.
+    bool attributesMayChange(qint32 row, const QString& from, const QString& target) const;
     // The entry, after the moving files that hold its target; a cycle of them is opened by
     // parking this entry's file first.
     EntryEnd process(qint32 row);

@@ -385,8 +385,9 @@ TEST(RenameRunFaultTest, OtherFailuresPutTheFileBackAndEndTheRun) {
     RenameList list = listOf(folder, {u"a>x"_s, u"b>y"_s});
     ScriptedDialogs dialogs;
     PosixFileSystem real;
-    // The third call is the move from the temporary name to the new one.
-    FailingFileSystem failing(real, 3);
+    // The second call is the move from the temporary name to the new one: the attributes are
+    // neither read nor written, as nothing changes them.
+    FailingFileSystem failing(real, 2);
     const RunResult result = RenameRun(list, failing, dialogs, {}, {}).run();
 
     EXPECT_FALSE(result.completed);
@@ -480,60 +481,68 @@ TEST(RenameRunFaultTest, OldNameTakenInTheCustomFolderIsToldWithTheTemporaryName
 
 // Makes each file operation of a run in turn fail, or report a taken name or a missing file that
 // are not so: afterwards every file is under its old name, its new name, or a name a message
-// gave, with its contents, and every row names a file that is there.
+// gave, with its contents, and every row names a file that is there. With new attributes, their
+// reads and writes fail in turn too.
 TEST(RenameRunFaultTest, NoFailureLosesAFile) {
     const QStringList files{u"a=1"_s, u"b=2"_s, u"c=3"_s, u"d=4"_s, u"e=5"_s};
     const QStringList renames{u"a>x"_s, u"b>b"_s, u"c>z"_s, u"d>e"_s, u"e>d"_s};
     const QStringList expectedNames{u"a"_s, u"x"_s, u"b"_s, u"c"_s, u"z"_s, u"d"_s, u"e"_s};
     PosixFileSystem real;
-    int callsOfAWholeRun = 0;
-    {
-        RunFolder folder(files);
-        RenameList list = listOf(folder, renames);
-        ScriptedDialogs dialogs;
-        FailingFileSystem counting(real, 0);
-        RenameRun(list, counting, dialogs, {}, {}).run();
-        callsOfAWholeRun = counting.calls();
-    }
-    ASSERT_GT(callsOfAWholeRun, 10);
-    for (const FileOutcome outcome :
-         {FileOutcome::Failed, FileOutcome::TargetExists, FileOutcome::SourceMissing}) {
-        for (int failAt = 1; failAt <= callsOfAWholeRun; ++failAt) {
-            const std::string context = "outcome " + std::to_string(static_cast<int>(outcome)) +
-                                        ", call " + std::to_string(failAt);
+    for (const RunSettings& settings :
+         {RunSettings{}, RunSettings{true, QString(), true, Attribute::Archive}}) {
+        int callsOfAWholeRun = 0;
+        {
             RunFolder folder(files);
             RenameList list = listOf(folder, renames);
             ScriptedDialogs dialogs;
-            for (int i = 0; i < 6; ++i)
-                dialogs.answerMessage(MessageAnswer::Yes);
-            FailingFileSystem failing(real, failAt, outcome);
-            const RunResult result = RenameRun(list, failing, dialogs, {}, {}).run();
+            FailingFileSystem counting(real, 0);
+            RenameRun(list, counting, dialogs, settings, {}).run();
+            callsOfAWholeRun = counting.calls();
+        }
+        // Two moves for each file, and with new attributes a read and a write too.
+        ASSERT_EQ(callsOfAWholeRun, settings.newAttributesOn ? 20 : 10);
+        for (const FileOutcome outcome :
+             {FileOutcome::Failed, FileOutcome::TargetExists, FileOutcome::SourceMissing}) {
+            for (int failAt = 1; failAt <= callsOfAWholeRun; ++failAt) {
+                const std::string context = "outcome " + std::to_string(static_cast<int>(outcome)) +
+                                            ", call " + std::to_string(failAt) +
+                                            (settings.newAttributesOn ? ", new attributes" : "");
+                RunFolder folder(files);
+                RenameList list = listOf(folder, renames);
+                ScriptedDialogs dialogs;
+                for (int i = 0; i < 6; ++i)
+                    dialogs.answerMessage(MessageAnswer::Yes);
+                FailingFileSystem failing(real, failAt, outcome);
+                const RunResult result = RenameRun(list, failing, dialogs, settings, {}).run();
 
-            const QString told = toldOf(dialogs, result);
-            const QStringList after = folder.contents();
-            for (const QString& content : {u"=1"_s, u"=2"_s, u"=3"_s, u"=4"_s, u"=5"_s}) {
-                QStringList holders;
-                for (const QString& file : after) {
-                    if (file.endsWith(content))
-                        holders.append(file.chopped(content.size()));
+                const QString told = toldOf(dialogs, result);
+                const QStringList after = folder.contents();
+                for (const QString& content : {u"=1"_s, u"=2"_s, u"=3"_s, u"=4"_s, u"=5"_s}) {
+                    QStringList holders;
+                    for (const QString& file : after) {
+                        if (file.endsWith(content))
+                            holders.append(file.chopped(content.size()));
+                    }
+                    ASSERT_EQ(holders.size(), 1)
+                        << context << " " << after.join(u' ').toStdString();
+                    const QString name = holders.front();
+                    EXPECT_TRUE(expectedNames.contains(name) ||
+                                told.contains(folder.dir.filePath(name)))
+                        << context << ": " << name.toStdString() << " untold";
                 }
-                ASSERT_EQ(holders.size(), 1) << context << " " << after.join(u' ').toStdString();
-                const QString name = holders.front();
-                EXPECT_TRUE(expectedNames.contains(name) ||
-                            told.contains(folder.dir.filePath(name)))
-                    << context << ": " << name.toStdString() << " untold";
-            }
-            // Nor is anything else left behind without a word, empty files included.
-            for (const QString& file : after) {
-                const QString name = file.section(u'=', 0, 0);
-                EXPECT_TRUE(expectedNames.contains(name) ||
-                            told.contains(folder.dir.filePath(name)))
-                    << context << ": stray " << name.toStdString() << " untold";
-            }
-            for (qint32 row = 0; row < list.count(); ++row) {
-                EXPECT_TRUE(QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)))
-                    << context << ": row " << row << " names "
-                    << list.at(row).filename.toStdString();
+                // Nor is anything else left behind without a word, empty files included.
+                for (const QString& file : after) {
+                    const QString name = file.section(u'=', 0, 0);
+                    EXPECT_TRUE(expectedNames.contains(name) ||
+                                told.contains(folder.dir.filePath(name)))
+                        << context << ": stray " << name.toStdString() << " untold";
+                }
+                for (qint32 row = 0; row < list.count(); ++row) {
+                    EXPECT_TRUE(
+                        QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)))
+                        << context << ": row " << row << " names "
+                        << list.at(row).filename.toStdString();
+                }
             }
         }
     }
@@ -568,11 +577,12 @@ TEST(RenameRunTest, AttributesAreKeptOrReplaced) {
     EXPECT_EQ(files.attributes(folder.dir.filePath(u"y"_s)).attributes, 0);
 }
 
-// Counts the attribute writes; before the first move to a temporary name, another program takes
-// that name.
+// Counts the attribute reads and writes; before the first move to a temporary name, another program
+// takes that name.
 class IntrudingFileSystem final : public ForwardingFileSystem {
 public:
     using ForwardingFileSystem::ForwardingFileSystem;
+    int attributeReads = 0;
     int attributeWrites = 0;
     QString takenName;
 
@@ -586,6 +596,10 @@ public:
             other.write("other");
         }
         return ForwardingFileSystem::move(from, to, notice);
+    }
+    AttributeResult attributes(const QString& path) override {
+        ++attributeReads;
+        return ForwardingFileSystem::attributes(path);
     }
     FileResult setAttributes(const QString& path, int value) override {
         ++attributeWrites;
@@ -609,25 +623,27 @@ TEST(RenameRunTest, ATemporaryNameTakenMeanwhileIsLeftToItsFileAndAnotherIsTaken
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-// A rename keeps the attributes: they are written only where the file would not have the ones it
-// should. They are the ones read under the temporary name, which hides no file by its name.
+// A rename keeps the attributes: they are read and written only where the file would not have the
+// ones it should. They are the ones read under the temporary name, which hides no file by its name.
 TEST(RenameRunTest, AttributesAreWrittenOnlyWhereTheyWouldChange) {
     struct Case {
         const char* rename;
         int before;
         std::optional<int> newValue;
+        int reads;
         int writes;
         int after;
     };
     const Case cases[] = {
-        {"a>b", 0, std::nullopt, 0, 0},
-        {"a>b", Attribute::ReadOnly | Attribute::Archive, std::nullopt, 0,
+        {"a>b", 0, std::nullopt, 0, 0, 0},
+        {"a>b", Attribute::ReadOnly | Attribute::Archive, std::nullopt, 0, 0,
          Attribute::ReadOnly | Attribute::Archive},
-        {"a>b", 0, 0, 0, 0},
-        {"a>b", Attribute::Archive, Attribute::ReadOnly, 1, Attribute::ReadOnly},
-        {"a>b", Attribute::ReadOnly, 0, 1, 0},
-        {".a>b", 0, std::nullopt, 0, 0},
-        {"a>.b", Attribute::Hidden, std::nullopt, 1, Attribute::Hidden},
+        {".a>.b", 0, std::nullopt, 0, 0, Attribute::Hidden},
+        {"a>b", 0, 0, 1, 0, 0},
+        {"a>b", Attribute::Archive, Attribute::ReadOnly, 1, 1, Attribute::ReadOnly},
+        {"a>b", Attribute::ReadOnly, 0, 1, 1, 0},
+        {".a>b", 0, std::nullopt, 1, 0, 0},
+        {"a>.b", Attribute::Hidden, std::nullopt, 1, 1, Attribute::Hidden},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rename);
@@ -642,6 +658,7 @@ TEST(RenameRunTest, AttributesAreWrittenOnlyWhereTheyWouldChange) {
         settings.newAttributesOn = c.newValue.has_value();
         settings.newAttributeValue = c.newValue.value_or(0);
         EXPECT_EQ(RenameRun(list, files, dialogs, settings, {}).run().renamed, 1);
+        EXPECT_EQ(files.attributeReads, c.reads);
         EXPECT_EQ(files.attributeWrites, c.writes);
         EXPECT_EQ(real.attributes(folder.dir.filePath(names[1])).attributes, c.after);
         ASSERT_TRUE(real.setAttributes(folder.dir.filePath(names[1]), 0).ok());
