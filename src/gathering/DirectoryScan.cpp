@@ -5,7 +5,6 @@
 #include "renamelist/ListColumns.h"
 
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -28,24 +27,18 @@ QString shortened(const QString& path) {
 // The entries in the order a person reads their names, as the Filename column sorts them; names
 // equal but for case keep one fixed order.
 QList<DirectoryEntry> readingOrder(const QList<DirectoryEntry>& entries) {
-    NaturalSortKeys keys;
-    std::size_t characters = 0;
-    for (const DirectoryEntry& entry : entries)
-        characters += static_cast<std::size_t>(entry.name.size());
-    keys.reserve(static_cast<std::size_t>(entries.size()), characters);
-    for (const DirectoryEntry& entry : entries)
-        keys.append(entry.name);
-    std::vector<std::size_t> order(keys.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        if (const auto byKey = keys.key(a).compare(keys.key(b)); byKey != 0)
-            return byKey < 0;
-        return entries[static_cast<qsizetype>(a)].name < entries[static_cast<qsizetype>(b)].name;
-    });
+    const NaturalSortKeys keys(static_cast<std::size_t>(entries.size()),
+                               [&](std::size_t index) -> const QString& {
+                                   return entries[static_cast<qsizetype>(index)].name;
+                               });
+    const std::vector<quint32> order = keyOrder(
+        static_cast<std::size_t>(entries.size()),
+        [&](std::size_t index) { return keys.key(index); }, Qt::AscendingOrder,
+        [&](quint32 a, quint32 b) { return entries[a].name < entries[b].name; });
     QList<DirectoryEntry> sorted;
     sorted.reserve(entries.size());
-    for (const std::size_t index : order)
-        sorted.append(entries[static_cast<qsizetype>(index)]);
+    for (const quint32 index : order)
+        sorted.append(entries[index]);
     return sorted;
 }
 

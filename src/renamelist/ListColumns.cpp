@@ -1,6 +1,10 @@
 #include "renamelist/ListColumns.h"
 
+#include "renamelist/RowChunks.h"
+
+#include <algorithm>
 #include <array>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -53,16 +57,38 @@ void appendNaturalSortKey(std::u32string& key, QStringView text) {
     }
 }
 
-void NaturalSortKeys::reserve(std::size_t texts, std::size_t characters) {
-    // Digit runs grow by two characters each; half again is room enough for most texts.
-    m_keys.reserve(characters + characters / 2);
-    m_spans.reserve(texts);
-}
-
-void NaturalSortKeys::append(QStringView text) {
-    const std::size_t offset = m_keys.size();
-    appendNaturalSortKey(m_keys, text);
-    m_spans.emplace_back(offset, m_keys.size() - offset);
+NaturalSortKeys::NaturalSortKeys(std::size_t count,
+                                 const std::function<const QString&(std::size_t)>& textAt) {
+    std::mutex adding;
+    forRowChunks(static_cast<qint32>(count), [&](qint32 first, qint32 end) {
+        Part part;
+        part.first = static_cast<std::size_t>(first);
+        part.end = static_cast<std::size_t>(end);
+        std::size_t characters = 0;
+        for (std::size_t i = part.first; i < part.end; ++i)
+            characters += static_cast<std::size_t>(textAt(i).size());
+        // Digit runs grow by two characters each; half again is room enough for most texts.
+        part.keys.reserve(characters + characters / 2);
+        part.spans.reserve(part.end - part.first);
+        const QString* previous = nullptr;
+        for (std::size_t i = part.first; i < part.end; ++i) {
+            const QString& text = textAt(i);
+            if (previous && text.constData() == previous->constData() &&
+                text.size() == previous->size()) {
+                part.spans.push_back(part.spans.back());
+                continue;
+            }
+            const std::size_t offset = part.keys.size();
+            appendNaturalSortKey(part.keys, text);
+            part.spans.emplace_back(static_cast<quint32>(offset),
+                                    static_cast<quint32>(part.keys.size() - offset));
+            previous = &text;
+        }
+        const std::lock_guard lock(adding);
+        m_parts.push_back(std::move(part));
+    });
+    std::sort(m_parts.begin(), m_parts.end(),
+              [](const Part& a, const Part& b) { return a.first < b.first; });
 }
 
 } // namespace quillane

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
+#include <functional>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,22 +36,107 @@ const ColumnLayout& columnLayout(ListColumn column);
 // written as its length without leading zeros followed by those digits, so runs compare by value.
 void appendNaturalSortKey(std::u32string& key, QStringView text);
 
-// The natural sort keys of many texts in one buffer, so that comparing them stays in the cache.
+// The natural sort keys of many texts, built on every core for a long list, each core's share in
+// one buffer so that comparing them stays in the cache. A text that is the very string of the one
+// before (rows added from one folder share their directory) shares its key.
 class NaturalSortKeys {
 public:
-    void reserve(std::size_t texts, std::size_t characters);
-    void append(QStringView text);
-    // The next text is the last one again.
-    void repeatLast() { m_spans.push_back(m_spans.back()); }
-    std::size_t size() const { return m_spans.size(); }
-    // Valid until the next append.
+    NaturalSortKeys(std::size_t count, const std::function<const QString&(std::size_t)>& textAt);
+
     std::u32string_view key(std::size_t index) const {
-        return std::u32string_view(m_keys).substr(m_spans[index].first, m_spans[index].second);
+        const Part* part = m_parts.data();
+        while (index >= part->end)
+            ++part;
+        const auto [offset, length] = part->spans[index - part->first];
+        return std::u32string_view(part->keys).substr(offset, length);
     }
 
 private:
-    std::u32string m_keys;
-    std::vector<std::pair<std::size_t, std::size_t>> m_spans; // offset, length
+    struct Part {
+        std::size_t first = 0;
+        std::size_t end = 0;
+        std::u32string keys;
+        std::vector<std::pair<quint32, quint32>> spans; // offset, length
+    };
+    std::vector<Part> m_parts;
 };
+
+// A text's UTF-16 code units as a key, compared unit by unit as plain text compares.
+inline std::u16string_view plainKey(QStringView text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The positions of `count` keys in the order that sorts them, ascending or descending; equal keys
+// are ordered by `before` in both directions. The sort runs on 64-bit heads of the keys, taken
+// after the start all keys share, so most comparisons touch no key at all.
+template <typename KeyAt, typename Before>
+std::vector<quint32> keyOrder(std::size_t count, const KeyAt& keyAt, Qt::SortOrder order,
+                              const Before& before) {
+    const auto first = count > 0 ? keyAt(0) : decltype(keyAt(0))();
+    std::size_t shared = first.size();
+    bool allEqual = true;
+    for (std::size_t i = 1; i < count; ++i) {
+        const auto key = keyAt(i);
+        allEqual = allEqual && key.size() == first.size();
+        shared = static_cast<std::size_t>(
+            std::mismatch(first.begin(), first.begin() + static_cast<std::ptrdiff_t>(shared),
+                          key.begin(), key.end())
+                .first -
+            first.begin());
+    }
+    std::vector<quint32> positions(count);
+    std::iota(positions.begin(), positions.end(), quint32{0});
+    if (allEqual && shared == first.size()) {
+        // One folder's rows all share their directory: nothing to compare but `before`.
+        if (!std::is_sorted(positions.begin(), positions.end(), before))
+            std::sort(positions.begin(), positions.end(), before);
+        return positions;
+    }
+
+    struct Slot {
+        quint64 head;
+        quint32 index;
+    };
+    std::vector<Slot> slots(count);
+    // 0 ends a key, so that a shorter one comes first; wider units share the top value, and the
+    // keys themselves tell them apart. Eight 8-bit units where the heads are all that narrow, as
+    // most names are, else four of 16 bits.
+    const auto fillHeads = [&](unsigned bits) {
+        const quint64 top = (quint64{1} << bits) - 1;
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto key = keyAt(i);
+            quint64 head = 0;
+            for (std::size_t at = shared; at < shared + 64 / bits; ++at) {
+                const quint64 unit =
+                    at < key.size() ? std::min(static_cast<quint64>(key[at]) + 1, top) : 0;
+                if (unit == top && bits == 8)
+                    return false;
+                head = head << bits | unit;
+            }
+            slots[i] = {head, static_cast<quint32>(i)};
+        }
+        return true;
+    };
+    if (!fillHeads(8))
+        fillHeads(16);
+    const auto compare = [&](const Slot& a, const Slot& b) {
+        if (a.head != b.head)
+            return a.head < b.head ? -1 : 1;
+        return keyAt(a.index).substr(shared).compare(keyAt(b.index).substr(shared));
+    };
+    if (order == Qt::AscendingOrder)
+        std::sort(slots.begin(), slots.end(), [&](const Slot& a, const Slot& b) {
+            const int c = compare(a, b);
+            return c < 0 || (c == 0 && before(a.index, b.index));
+        });
+    else
+        std::sort(slots.begin(), slots.end(), [&](const Slot& a, const Slot& b) {
+            const int c = compare(a, b);
+            return c > 0 || (c == 0 && before(a.index, b.index));
+        });
+    for (std::size_t i = 0; i < count; ++i)
+        positions[i] = slots[i].index;
+    return positions;
+}
 
 } // namespace quillane

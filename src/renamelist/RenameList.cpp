@@ -204,65 +204,38 @@ void RenameList::invertSelection() {
     m_selectedCount = count() - m_selectedCount;
 }
 
-namespace {
-
-// A stable sort of (key, row) pairs, ties keeping their order in both directions.
-template <typename Key>
-void sortRows(std::vector<std::pair<Key, std::size_t>>& rows, Qt::SortOrder order) {
-    const auto ascending = [](const auto& a, const auto& b) {
-        return a.first < b.first;
-    };
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(rows.begin(), rows.end(), ascending);
-    else
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&](const auto& a, const auto& b) { return ascending(b, a); });
-}
-
-} // namespace
-
 void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
-    std::vector<std::size_t> sortedRows;
-    sortedRows.reserve(m_entries.size());
+    const auto byRow = [](quint32 a, quint32 b) {
+        return a < b;
+    };
+    std::vector<quint32> sorted;
     if (columnLayout(column).sortType == SortType::Natural) {
-        // Rows added from one folder share their directory text, and so share one key.
-        NaturalSortKeys keys;
-        std::size_t characters = 0;
-        for (const RenameEntry& e : m_entries)
-            characters += static_cast<std::size_t>(cellOf(e, column).size());
-        keys.reserve(m_entries.size(), characters);
-        const QString* previous = nullptr;
-        for (const RenameEntry& e : m_entries) {
-            const QString& text = cellOf(e, column);
-            if (previous && text.constData() == previous->constData() &&
-                text.size() == previous->size()) {
-                keys.repeatLast();
-                continue;
-            }
-            keys.append(text);
-            previous = &text;
-        }
-        std::vector<std::pair<std::u32string_view, std::size_t>> rows;
-        rows.reserve(m_entries.size());
-        for (std::size_t row = 0; row < keys.size(); ++row)
-            rows.emplace_back(keys.key(row), row);
-        sortRows(rows, order);
-        for (const auto& [key, row] : rows)
-            sortedRows.push_back(row);
+        const NaturalSortKeys keys(m_entries.size(), [&](std::size_t row) -> const QString& {
+            return cellOf(m_entries[row], column);
+        });
+        sorted = keyOrder(
+            m_entries.size(), [&](std::size_t row) { return keys.key(row); }, order, byRow);
     } else {
-        std::vector<std::pair<QStringView, std::size_t>> rows;
-        rows.reserve(m_entries.size());
-        for (std::size_t row = 0; row < m_entries.size(); ++row)
-            rows.emplace_back(cellOf(m_entries[row], column), row);
-        sortRows(rows, order);
-        for (const auto& [key, row] : rows)
-            sortedRows.push_back(row);
+        sorted = keyOrder(
+            m_entries.size(),
+            [&](std::size_t row) { return plainKey(cellOf(m_entries[row], column)); }, order,
+            byRow);
     }
-    std::vector<RenameEntry> sorted;
-    sorted.reserve(m_entries.size());
-    for (const std::size_t row : sortedRows)
-        sorted.push_back(std::move(m_entries[row]));
-    m_entries.swap(sorted);
+    // In place, cycle by cycle: a second array of a million rows would double the list's memory.
+    std::vector<bool> placed(sorted.size());
+    for (std::size_t start = 0; start < sorted.size(); ++start) {
+        if (placed[start] || sorted[start] == start)
+            continue;
+        RenameEntry held = std::move(m_entries[start]);
+        std::size_t at = start;
+        while (sorted[at] != start) {
+            m_entries[at] = std::move(m_entries[sorted[at]]);
+            placed[at] = true;
+            at = sorted[at];
+        }
+        m_entries[at] = std::move(held);
+        placed[at] = true;
+    }
 }
 
 } // namespace quillane

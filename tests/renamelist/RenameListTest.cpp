@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -246,6 +247,53 @@ TEST(DirectoryCellFormTest, KeepsOnlyARootsSeparator) {
     EXPECT_EQ(directoryCellForm(u"/"_s), u"/"_s);
     EXPECT_EQ(directoryCellForm(u"C:/"_s), u"C:/"_s);
     EXPECT_EQ(directoryCellForm(u"C://"_s), u"C:/"_s);
+}
+
+// Long lists sort on packed heads of the keys, built on every core: the order must be the one a
+// plain stable sort of the whole keys gives, in both directions, narrow names and wide ones alike.
+TEST(RenameListTest, ALongListSortsAsAStableSortOfItsKeys) {
+    const QStringList pieces{u"IMG_"_s,   u"img_"_s,   u"0"_s,      u"7"_s,      u"12"_s,
+                             u" "_s,      u"\u00E9"_s, u"\u0416"_s, u"\u5B57"_s, u"\U00010400"_s,
+                             u"\uFFFD"_s, u"z"_s,      u"Z"_s,      u"(copy)"_s, u".JPG"_s};
+    std::mt19937 random(11);
+    for (const bool wide : {false, true}) {
+        RenameList list;
+        constexpr qint32 Rows = 34'000;
+        for (qint32 row = 0; row < Rows; ++row) {
+            // A long shared start, then a few pieces: many names come out equal.
+            QString name = u"holiday photos "_s;
+            const int count = static_cast<int>(random() % 4);
+            for (int i = 0; i < count; ++i)
+                name += pieces[static_cast<qsizetype>(random() % (wide ? pieces.size() : 6))];
+            list.append(QString::number(row), name);
+            list.setCell(row, ListColumn::Renout, name);
+        }
+        for (const ListColumn column : {ListColumn::Filename, ListColumn::Renout}) {
+            for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+                std::vector<std::pair<std::u32string, QString>> expected;
+                for (qint32 row = 0; row < list.count(); ++row) {
+                    std::u32string key;
+                    if (column == ListColumn::Filename)
+                        appendNaturalSortKey(key, list.at(row).filename);
+                    else
+                        for (const QChar c : list.at(row).renout)
+                            key.push_back(c.unicode());
+                    expected.emplace_back(std::move(key), list.at(row).directory);
+                }
+                std::stable_sort(
+                    expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+                        return order == Qt::AscendingOrder ? a.first < b.first : b.first < a.first;
+                    });
+                list.sortBy(column, order);
+                qint32 wrong = 0;
+                for (qint32 row = 0; row < list.count(); ++row)
+                    wrong +=
+                        list.at(row).directory != expected[static_cast<std::size_t>(row)].second;
+                EXPECT_EQ(wrong, 0) << "wide " << wide << ", column " << static_cast<int>(column)
+                                    << ", order " << order;
+            }
+        }
+    }
 }
 
 } // namespace
