@@ -1,65 +1,284 @@
 #include "bench/BenchSupport.h"
-#include "tools/StandaloneMainWindow.h"
+#include "bench/forms/BenchWindow.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QTableView>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
 
 namespace quillane {
 namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr qint32 Entries = 100'000;
+constexpr qint32 Million = 1'000'000;
+constexpr int Rounds = 3;
+// A round of keys, not one, so a key's figure is not a single timer reading.
+constexpr int KeysPerRound = 10;
 
-// The process's resident memory in megabytes, as the system counts it.
-double residentMegabytes() {
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024;
-    return 0;
-}
-
-// One key typed into the new-name box of a window listing 100,000 files, until the preview on
-// screen shows the new names. Keys alternate between a letter and backspace so the name stays
-// short.
-void BM_MainWindow_KeyToRepaintedPreview(benchmark::State& state) {
-    SilentDialogs dialogs;
-    StandaloneMainWindow standalone(dialogs);
-    quillanemainfrm& window = standalone.window();
-    QCoreApplication::processEvents();
-    const double emptyWindowMegabytes = residentMegabytes();
-    QList<ListedFile> listed;
-    listed.reserve(Entries);
-    for (qint32 i = 0; i < Entries; ++i)
-        listed.append(
-            {u"/home/user/Pictures/Trip"_s, u"DSC_%1 (copy).JPG"_s.arg(i, 6, 10, QChar(u'0'))});
-    window.renameList().appendEntries(listed);
-    listed.clear();
-    window.RefreshRenOutputLst();
-
-    auto* box = window.findChild<QLineEdit*>(u"new_filename_txt"_s);
-    QWidget* preview = window.findChild<QTableView*>(u"grdThis"_s)->viewport();
-    box->setFocus();
-    bool typeLetter = true;
-    for (auto _ : state) {
-        QTest::keyClick(box, typeLetter ? Qt::Key_A : Qt::Key_Backspace);
-        preview->repaint();
-        typeLetter = !typeLetter;
-    }
-    benchmark::DoNotOptimize(window.renameList().list().cell(Entries - 1, ListColumn::Renout));
+void reportMemory(benchmark::State& state, double emptyWindowMegabytes) {
     state.counters["rss_MB"] = residentMegabytes();
+    state.counters["peak_MB"] = peakMegabytes();
     state.counters["rss_empty_window_MB"] = emptyWindowMegabytes;
 }
-// One run only: a second run would find the first one's freed memory still counted as resident.
-BENCHMARK(BM_MainWindow_KeyToRepaintedPreview)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// One folder of camera files numbered in order, as the keystroke figure has always been taken.
+QList<ListedFile> numberedFiles(qint32 count) {
+    QList<ListedFile> listed;
+    listed.reserve(count);
+    const QString folder = u"/home/user/Pictures/Trip"_s;
+    for (qint32 i = 0; i < count; ++i)
+        listed.append({folder, u"DSC_%1 (copy).JPG"_s.arg(i, 6, 10, QChar(u'0'))});
+    return listed;
+}
+
+// Whether the column reads in the order the header shows, as the list compares its cells.
+bool inHeaderOrder(BenchWindow& bench, ListColumn column) {
+    const RenameList& list = bench.list().list();
+    const bool natural = columnLayout(column).sortType == SortType::Natural;
+    const bool descending =
+        bench.grid().horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+    std::u32string previous;
+    std::u32string key;
+    for (qint32 row = 0; row < list.count(); ++row) {
+        key.clear();
+        if (natural) {
+            appendNaturalSortKey(key, list.cell(row, column));
+        } else {
+            for (const QChar c : list.cell(row, column))
+                key.push_back(c.unicode());
+        }
+        if (row > 0 && (descending ? previous < key : key < previous))
+            return false;
+        previous.swap(key);
+    }
+    return true;
+}
+
+// Keys typed into the new-name box until the preview on screen shows the new names. Keys
+// alternate between a letter and backspace so the name stays short.
+void BM_MainWindow_KeyToRepaintedPreview(benchmark::State& state) {
+    restartPeakMemory();
+    const auto entries = static_cast<qint32>(state.range(0));
+    BenchWindow bench;
+    const double emptyWindowMegabytes = residentMegabytes();
+    bench.show(numberedFiles(entries));
+    auto* box = bench.window().findChild<QLineEdit*>(u"new_filename_txt"_s);
+    box->setFocus();
+    const QString lastName = bench.list().list().cell(entries - 1, ListColumn::Renout);
+    QTest::keyClick(box, Qt::Key_A);
+    bench.showNow();
+    const bool typed = bench.list().list().cell(entries - 1, ListColumn::Renout) != lastName;
+    QTest::keyClick(box, Qt::Key_Backspace);
+    bench.showNow();
+    if (!typed || bench.list().list().cell(entries - 1, ListColumn::Renout) != lastName)
+        state.SkipWithError("a key typed did not change the last row's new name and back");
+    RoundTimes rounds;
+    bool typeLetter = true;
+    for (auto _ : state) {
+        const double seconds = secondsOf([&] {
+            for (int key = 0; key < KeysPerRound; ++key) {
+                QTest::keyClick(box, typeLetter ? Qt::Key_A : Qt::Key_Backspace);
+                bench.showNow();
+                typeLetter = !typeLetter;
+            }
+        });
+        state.SetIterationTime(seconds / KeysPerRound);
+        rounds.add(seconds / KeysPerRound);
+    }
+    rounds.report(state);
+    reportMemory(state, emptyWindowMegabytes);
+}
+BENCHMARK(BM_MainWindow_KeyToRepaintedPreview)
+    ->ArgName("entries")
+    ->Arg(100'000)
+    ->Arg(Million)
+    ->UseManualTime()
+    ->Iterations(Rounds)
+    ->Unit(benchmark::kMillisecond);
+
+// A click on a column's header until the list, renumbered in its new order, is on screen. Each
+// round sorts a scattered list; the rounds alternate between ascending and descending.
+void BM_MainWindow_SortClick(benchmark::State& state, ListColumn column) {
+    restartPeakMemory();
+    const auto entries = static_cast<qint32>(state.range(0));
+    BenchWindow bench;
+    const double emptyWindowMegabytes = residentMegabytes();
+    // The refresh after the sort rewrites these two columns, so only the others can be checked.
+    const bool checkable = column == ListColumn::Directory || column == ListColumn::Filename;
+    RoundTimes rounds;
+    for (auto _ : state) {
+        bench.show(shuffledCameraFiles(entries));
+        bool sorted = false;
+        const double seconds = secondsOf([&] {
+            sorted = bench.clickHeader(column);
+            bench.showNow();
+        });
+        if (!sorted || bench.rows() != entries || (checkable && !inHeaderOrder(bench, column))) {
+            state.SkipWithError("the click did not sort the list by its column");
+            break;
+        }
+        state.SetIterationTime(seconds);
+        rounds.add(seconds);
+    }
+    rounds.report(state);
+    reportMemory(state, emptyWindowMegabytes);
+}
+void sortSizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("entries")
+        ->Arg(100'000)
+        ->Arg(Million)
+        ->UseManualTime()
+        ->Iterations(Rounds)
+        ->Unit(benchmark::kMillisecond);
+}
+BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Directory, ListColumn::Directory)->Apply(sortSizes);
+BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Filename, ListColumn::Filename)->Apply(sortSizes);
+BENCHMARK_CAPTURE(BM_MainWindow_SortClick, RenOutput, ListColumn::Renout)->Apply(sortSizes);
+BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Status, ListColumn::Status)->Apply(sortSizes);
+
+// Remove with every other row of a sorted list selected in the grid, until the list left is on
+// screen. select_ms is the selection's own time, handed to the grid in one call.
+void BM_MainWindow_RemoveHalf(benchmark::State& state) {
+    restartPeakMemory();
+    const auto entries = static_cast<qint32>(state.range(0));
+    BenchWindow bench;
+    const double emptyWindowMegabytes = residentMegabytes();
+    RoundTimes rounds;
+    RoundTimes selecting;
+    for (auto _ : state) {
+        bench.show(shuffledCameraFiles(entries));
+        if (!bench.clickHeader(ListColumn::Filename)) {
+            state.SkipWithError("the list could not be sorted");
+            break;
+        }
+        bench.showNow();
+        selecting.add(secondsOf([&] {
+            bench.selectEveryOtherRow();
+            bench.showNow();
+        }));
+        const RenameList& list = bench.list().list();
+        const QString firstKept =
+            list.cell(1, ListColumn::Directory) + list.cell(1, ListColumn::Filename);
+        if (list.selectedCount() != (entries + 1) / 2) {
+            state.SkipWithError("the grid's selection did not reach the list");
+            break;
+        }
+        bool removed = false;
+        const double seconds = secondsOf([&] {
+            removed = bench.trigger(u"RemoveMnu"_s);
+            bench.showNow();
+        });
+        if (!removed || bench.rows() != entries / 2 ||
+            list.cell(0, ListColumn::Directory) + list.cell(0, ListColumn::Filename) != firstKept) {
+            state.SkipWithError("Remove did not take out exactly the selected rows");
+            break;
+        }
+        state.SetIterationTime(seconds);
+        rounds.add(seconds);
+    }
+    rounds.report(state);
+    selecting.report(state, "select_");
+    reportMemory(state, emptyWindowMegabytes);
+}
+BENCHMARK(BM_MainWindow_RemoveHalf)
+    ->ArgName("entries")
+    ->Arg(100'000)
+    ->Arg(Million)
+    ->UseManualTime()
+    ->Iterations(Rounds)
+    ->Unit(benchmark::kMillisecond);
+
+// Add Directory on one folder of files until the list is on screen, each round beside `find DIR
+// -type f` on the same folder, so the two share the machine's state of the moment.
+void BM_MainWindow_AddDirectory(benchmark::State& state) {
+    const auto files = static_cast<qint32>(state.range(0));
+    const QString folder = oneFolderTree(files);
+    state.SetLabel(folder.toStdString());
+    restartPeakMemory();
+    BenchWindow bench;
+    bench.dialogs.folder = folder;
+    const double emptyWindowMegabytes = residentMegabytes();
+    const QByteArray find = "find '" + QFile::encodeName(folder) + "' -type f > /dev/null";
+    RoundTimes adds;
+    RoundTimes finds;
+    for (auto _ : state) {
+        bench.trigger(u"RemoveAllMnu"_s);
+        bench.showNow();
+        bool added = false;
+        const double seconds = secondsOf([&] {
+            added = bench.trigger(u"AddDirMnu"_s);
+            bench.showNow();
+        });
+        if (!added || bench.rows() != files) {
+            state.SkipWithError("Add Directory did not list every file of the folder");
+            break;
+        }
+        state.SetIterationTime(seconds);
+        adds.add(seconds);
+        int found = -1;
+        finds.add(secondsOf([&] { found = std::system(find.constData()); }));
+        if (found != 0) {
+            state.SkipWithError("find failed");
+            break;
+        }
+    }
+    adds.report(state);
+    finds.report(state, "find_");
+    state.counters["to_find_fastest"] = adds.fastest() / finds.fastest();
+    state.counters["to_find_median"] = adds.median() / finds.median();
+    reportMemory(state, emptyWindowMegabytes);
+}
+BENCHMARK(BM_MainWindow_AddDirectory)
+    ->ArgName("files")
+    ->Arg(100'000)
+    ->Arg(Million)
+    ->UseManualTime()
+    ->Iterations(Rounds)
+    ->Unit(benchmark::kMillisecond);
+
+// What a million files need at most: added from one folder, sorted by each column, a letter typed
+// (peak_MB), then half of them removed (peak_after_remove_MB). The time is the whole session's.
+void BM_MainWindow_MillionFilesPeakMemory(benchmark::State& state) {
+    const QString folder = oneFolderTree(Million);
+    restartPeakMemory();
+    BenchWindow bench;
+    bench.dialogs.folder = folder;
+    const double emptyWindowMegabytes = residentMegabytes();
+    auto* box = bench.window().findChild<QLineEdit*>(u"new_filename_txt"_s);
+    for (auto _ : state) {
+        bool done = true;
+        const double seconds = secondsOf([&] {
+            done = bench.trigger(u"AddDirMnu"_s) && bench.rows() == Million;
+            bench.showNow();
+            for (int column = 0; column < ListColumnCount; ++column) {
+                done = bench.clickHeader(static_cast<ListColumn>(column)) && done;
+                bench.showNow();
+            }
+            QTest::keyClick(box, Qt::Key_A);
+            bench.showNow();
+        });
+        state.counters["peak_MB"] = peakMegabytes();
+        state.counters["rss_MB"] = residentMegabytes();
+        bench.selectEveryOtherRow();
+        done = bench.trigger(u"RemoveMnu"_s) && bench.rows() == Million / 2 && done;
+        bench.showNow();
+        if (!done)
+            state.SkipWithError("a step of the session did not do its work");
+        state.SetIterationTime(seconds);
+    }
+    state.counters["peak_after_remove_MB"] = peakMegabytes();
+    state.counters["rss_after_remove_MB"] = residentMegabytes();
+    state.counters["rss_empty_window_MB"] = emptyWindowMegabytes;
+}
+BENCHMARK(BM_MainWindow_MillionFilesPeakMemory)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quillane

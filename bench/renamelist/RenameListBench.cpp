@@ -9,8 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <random>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -21,17 +19,7 @@ constexpr qint32 Entries = 100'000;
 
 // 100 folders of 1,000 camera files each, the names shuffled.
 QList<ListedFile> hundredThousandFiles() {
-    std::mt19937 random(7);
-    QList<ListedFile> entries;
-    entries.reserve(Entries);
-    for (int folder = 0; folder < 100; ++folder) {
-        const QString directory = u"/home/ann/Pictures/2005/Trip %1"_s.arg(folder);
-        for (int file = 0; file < 1000; ++file) {
-            const QString name = u"IMG_%1 (copy).JPG"_s.arg(random() % 100'000, 5, 10, QChar(u'0'));
-            entries.append({directory, name});
-        }
-    }
-    return entries;
+    return cameraFiles(Entries);
 }
 
 // The list anew, with every third row selected.
@@ -40,12 +28,6 @@ void fill(RenameListModel& model, const QList<ListedFile>& entries) {
     model.appendEntries(entries);
     for (qint32 row = 0; row < Entries; row += 3)
         model.setSelected(row, true);
-}
-
-double residentMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 // The files of the shared tree, folder by folder.
@@ -86,7 +68,7 @@ double timeRefreshes(benchmark::State& state, const RenameRuleSet& rules,
         other = !other;
         model.refreshRenOutput(other ? otherRules : rules, DateTimeStamper::system());
     });
-    state.counters["peak_MB"] = residentMegabytes();
+    state.counters["peak_MB"] = peakMegabytes();
     return ms;
 }
 double timeRefreshes(benchmark::State& state, const RenameRuleSet& rules) {

@@ -3,6 +3,7 @@
 #include "forms/widgets/WidgetDialogs.h"
 #include "journal/RunJournal.h"
 #include "platform/ExifFileDates.h"
+#include "platform/FreedMemory.h"
 #include "platform/HostSystemQueries.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QSettingsStore.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         commandLine.process(console);
         return 0;
     }
+    keepFreedMemory();
     QApplication application(argc, argv);
     // Desktops match the windows to the program's menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.kestrova.Quillane"));

@@ -31,10 +31,9 @@ QList<DirectoryEntry> readingOrder(const QList<DirectoryEntry>& entries) {
                                [&](std::size_t index) -> const QString& {
                                    return entries[static_cast<qsizetype>(index)].name;
                                });
-    const std::vector<quint32> order = keyOrder(
-        static_cast<std::size_t>(entries.size()),
-        [&](std::size_t index) { return keys.key(index); }, Qt::AscendingOrder,
-        [&](quint32 a, quint32 b) { return entries[a].name < entries[b].name; });
+    const std::vector<quint32> order =
+        keyOrder(keys, Qt::AscendingOrder,
+                 [&](quint32 a, quint32 b) { return entries[a].name < entries[b].name; });
     QList<DirectoryEntry> sorted;
     sorted.reserve(entries.size());
     for (const quint32 index : order)

@@ -2,6 +2,8 @@
 
 #include "renamelist/RowChunks.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <array>
 #include <mutex>
@@ -58,7 +60,9 @@ void appendNaturalSortKey(std::u32string& key, QStringView text) {
 }
 
 NaturalSortKeys::NaturalSortKeys(std::size_t count,
-                                 const std::function<const QString&(std::size_t)>& textAt) {
+                                 const std::function<const QString&(std::size_t)>& textAt,
+                                 SharedTexts shared)
+    : m_count(count) {
     std::mutex adding;
     forRowChunks(static_cast<qint32>(count), [&](qint32 first, qint32 end) {
         Part part;
@@ -67,9 +71,12 @@ NaturalSortKeys::NaturalSortKeys(std::size_t count,
         std::size_t characters = 0;
         for (std::size_t i = part.first; i < part.end; ++i)
             characters += static_cast<std::size_t>(textAt(i).size());
-        // Digit runs grow by two characters each; half again is room enough for most texts.
+        // Digit runs grow by two characters each; half again is room enough for most texts. Only
+        // what is written takes memory.
         part.keys.reserve(characters + characters / 2);
         part.spans.reserve(part.end - part.first);
+        // Each string seen, with its length, by where its characters are.
+        QHash<const QChar*, std::pair<qsizetype, Span>> seen;
         const QString* previous = nullptr;
         for (std::size_t i = part.first; i < part.end; ++i) {
             const QString& text = textAt(i);
@@ -78,11 +85,21 @@ NaturalSortKeys::NaturalSortKeys(std::size_t count,
                 part.spans.push_back(part.spans.back());
                 continue;
             }
+            previous = &text;
+            if (shared == SharedTexts::Anywhere) {
+                const auto found = seen.constFind(text.constData());
+                if (found != seen.cend() && found->first == text.size()) {
+                    part.spans.push_back(found->second);
+                    continue;
+                }
+            }
             const std::size_t offset = part.keys.size();
             appendNaturalSortKey(part.keys, text);
-            part.spans.emplace_back(static_cast<quint32>(offset),
-                                    static_cast<quint32>(part.keys.size() - offset));
-            previous = &text;
+            part.spans.push_back({static_cast<quint32>(offset),
+                                  static_cast<quint32>(part.keys.size() - offset),
+                                  static_cast<quint32>(i)});
+            if (shared == SharedTexts::Anywhere)
+                seen.insert(text.constData(), {text.size(), part.spans.back()});
         }
         const std::lock_guard lock(adding);
         m_parts.push_back(std::move(part));

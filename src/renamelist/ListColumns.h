@@ -36,42 +36,80 @@ const ColumnLayout& columnLayout(ListColumn column);
 // written as its length without leading zeros followed by those digits, so runs compare by value.
 void appendNaturalSortKey(std::u32string& key, QStringView text);
 
+// Which rows' texts may be the very same string, and so share one key.
+enum class SharedTexts {
+    Consecutive, // only a row and the one before it
+    Anywhere,    // any rows: the rows of one folder share its directory wherever they stand
+};
+
 // The natural sort keys of many texts, built on every core for a long list, each core's share in
-// one buffer so that comparing them stays in the cache. A text that is the very string of the one
-// before (rows added from one folder share their directory) shares its key.
+// one buffer so that comparing them stays in the cache.
 class NaturalSortKeys {
 public:
-    NaturalSortKeys(std::size_t count, const std::function<const QString&(std::size_t)>& textAt);
+    NaturalSortKeys(std::size_t count, const std::function<const QString&(std::size_t)>& textAt,
+                    SharedTexts shared = SharedTexts::Consecutive);
 
+    std::size_t size() const { return m_count; }
     std::u32string_view key(std::size_t index) const {
-        const Part* part = m_parts.data();
-        while (index >= part->end)
-            ++part;
-        const auto [offset, length] = part->spans[index - part->first];
-        return std::u32string_view(part->keys).substr(offset, length);
+        const Part& part = partOf(index);
+        const Span& span = part.spans[index - part.first];
+        return std::u32string_view(part.keys).substr(span.offset, span.length);
+    }
+    // Rows of one id have one key: the first row that has it.
+    std::size_t id(std::size_t index) const {
+        const Part& part = partOf(index);
+        return part.spans[index - part.first].firstRow;
     }
 
 private:
+    struct Span {
+        quint32 offset;
+        quint32 length;
+        quint32 firstRow;
+    };
     struct Part {
         std::size_t first = 0;
         std::size_t end = 0;
         std::u32string keys;
-        std::vector<std::pair<quint32, quint32>> spans; // offset, length
+        std::vector<Span> spans;
     };
+    const Part& partOf(std::size_t index) const {
+        const Part* part = m_parts.data();
+        while (index >= part->end)
+            ++part;
+        return *part;
+    }
+
+    std::size_t m_count;
     std::vector<Part> m_parts;
 };
+
+// Texts as keys of their own, each its own id, for `keyOrder`.
+template <typename KeyAt> struct EachOwnKey {
+    std::size_t count;
+    KeyAt keyAt;
+
+    std::size_t size() const { return count; }
+    auto key(std::size_t index) const { return keyAt(index); }
+    std::size_t id(std::size_t index) const { return index; }
+};
+template <typename KeyAt> EachOwnKey(std::size_t, KeyAt) -> EachOwnKey<KeyAt>;
 
 // A text's UTF-16 code units as a key, compared unit by unit as plain text compares.
 inline std::u16string_view plainKey(QStringView text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-// The positions of `count` keys in the order that sorts them, ascending or descending; equal keys
-// are ordered by `before` in both directions. The sort runs on 64-bit heads of the keys, taken
-// after the start all keys share, so most comparisons touch no key at all.
-template <typename KeyAt, typename Before>
-std::vector<quint32> keyOrder(std::size_t count, const KeyAt& keyAt, Qt::SortOrder order,
-                              const Before& before) {
+// The positions of the keys in the order that sorts them, ascending or descending; equal keys are
+// ordered by `before` in both directions. `keys` gives `size()`, `key(i)` and `id(i)`, equal ids
+// meaning equal keys. The sort runs on 64-bit heads of the keys, taken after the start all keys
+// share, so most comparisons touch no key at all.
+template <typename Keys, typename Before>
+std::vector<quint32> keyOrder(const Keys& keys, Qt::SortOrder order, const Before& before) {
+    const std::size_t count = keys.size();
+    const auto keyAt = [&](std::size_t index) {
+        return keys.key(index);
+    };
     const auto first = count > 0 ? keyAt(0) : decltype(keyAt(0))();
     std::size_t shared = first.size();
     bool allEqual = true;
@@ -95,6 +133,7 @@ std::vector<quint32> keyOrder(std::size_t count, const KeyAt& keyAt, Qt::SortOrd
 
     struct Slot {
         quint64 head;
+        quint32 id;
         quint32 index;
     };
     std::vector<Slot> slots(count);
@@ -113,7 +152,7 @@ std::vector<quint32> keyOrder(std::size_t count, const KeyAt& keyAt, Qt::SortOrd
                     return false;
                 head = head << bits | unit;
             }
-            slots[i] = {head, static_cast<quint32>(i)};
+            slots[i] = {head, static_cast<quint32>(keys.id(i)), static_cast<quint32>(i)};
         }
         return true;
     };
@@ -122,6 +161,8 @@ std::vector<quint32> keyOrder(std::size_t count, const KeyAt& keyAt, Qt::SortOrd
     const auto compare = [&](const Slot& a, const Slot& b) {
         if (a.head != b.head)
             return a.head < b.head ? -1 : 1;
+        if (a.id == b.id)
+            return 0;
         return keyAt(a.index).substr(shared).compare(keyAt(b.index).substr(shared));
     };
     if (order == Qt::AscendingOrder)

@@ -210,16 +210,17 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
     };
     std::vector<quint32> sorted;
     if (columnLayout(column).sortType == SortType::Natural) {
-        const NaturalSortKeys keys(m_entries.size(), [&](std::size_t row) -> const QString& {
-            return cellOf(m_entries[row], column);
-        });
-        sorted = keyOrder(
-            m_entries.size(), [&](std::size_t row) { return keys.key(row); }, order, byRow);
-    } else {
-        sorted = keyOrder(
+        const NaturalSortKeys keys(
             m_entries.size(),
-            [&](std::size_t row) { return plainKey(cellOf(m_entries[row], column)); }, order,
-            byRow);
+            [&](std::size_t row) -> const QString& { return cellOf(m_entries[row], column); },
+            column == ListColumn::Directory ? SharedTexts::Anywhere : SharedTexts::Consecutive);
+        sorted = keyOrder(keys, order, byRow);
+    } else {
+        sorted = keyOrder(EachOwnKey{m_entries.size(),
+                                     [&](std::size_t row) {
+                                         return plainKey(cellOf(m_entries[row], column));
+                                     }},
+                          order, byRow);
     }
     // In place, cycle by cycle: a second array of a million rows would double the list's memory.
     std::vector<bool> placed(sorted.size());

@@ -296,5 +296,38 @@ TEST(RenameListTest, ALongListSortsAsAStableSortOfItsKeys) {
     }
 }
 
+// Rows of one folder share its directory string wherever they stand, and share its key; other
+// strings with the same text, or a part of it, are keys of their own.
+TEST(RenameListTest, ScatteredRowsOfSharedFoldersSortByThem) {
+    const QString folders[] = {u"/p/d10"_s, u"/p/D9"_s, u"/p/d9"_s, u"/p/d"_s, u"/p/d10"_s};
+    const QString longest = u"/p/d10x"_s;
+    std::mt19937 random(5);
+    RenameList list;
+    for (qint32 row = 0; row < 34'000; ++row) {
+        const auto pick = random() % 7;
+        // Strings that start at the same character but end apart.
+        const QString directory = pick == 5   ? QString::fromRawData(longest.constData(), 6)
+                                  : pick == 6 ? longest
+                                              : folders[pick];
+        list.append(directory, QString::number(row));
+    }
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        std::vector<std::pair<std::u32string, QString>> expected;
+        for (qint32 row = 0; row < list.count(); ++row) {
+            std::u32string key;
+            appendNaturalSortKey(key, list.at(row).directory);
+            expected.emplace_back(std::move(key), list.at(row).filename);
+        }
+        std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+            return order == Qt::AscendingOrder ? a.first < b.first : b.first < a.first;
+        });
+        list.sortBy(ListColumn::Directory, order);
+        qint32 wrong = 0;
+        for (qint32 row = 0; row < list.count(); ++row)
+            wrong += list.at(row).filename != expected[static_cast<std::size_t>(row)].second;
+        EXPECT_EQ(wrong, 0) << "order " << order;
+    }
+}
+
 } // namespace
 } // namespace quillane

@@ -21,6 +21,7 @@
 #include "forms/widgets/DialogOwners.h"
 #include "forms/widgets/FormPictures.h"
 #include "icons/LoadOpenFileICO.h"
+#include "platform/FreedMemory.h"
 #include "platform/PathText.h"
 #include "renamelist/ListCommandStates.h"
 #include "renamelist/ListSelectionSync.h"
@@ -159,6 +160,18 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     m_handedPathsRetry->setSingleShot(true);
     m_handedPathsRetry->setInterval(250);
     connect(m_handedPathsRetry, &QTimer::timeout, this, &quillanemainfrm::addHandedPaths);
+    // What a long list's commands free is kept while the user works on it, and given back once
+    // the list has stayed as it is for a while.
+    m_memoryReturn = new QTimer(this);
+    m_memoryReturn->setSingleShot(true);
+    m_memoryReturn->setInterval(2000);
+    connect(m_memoryReturn, &QTimer::timeout, this, [] { returnFreedMemory(); });
+    const auto listChanged = [this] {
+        m_memoryReturn->start();
+    };
+    connect(&m_list, &QAbstractItemModel::dataChanged, this, listChanged);
+    connect(&m_list, &QAbstractItemModel::modelReset, this, listChanged);
+    connect(&m_list, &QAbstractItemModel::rowsInserted, this, listChanged);
     // Only now is there a layout to apply when the form changes size.
     m_form->installEventFilter(this);
 }

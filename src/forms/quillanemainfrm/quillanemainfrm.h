@@ -194,6 +194,7 @@ private:
     bool m_busy = false;
     QStringList m_handedPaths;
     QTimer* m_handedPathsRetry = nullptr;
+    QTimer* m_memoryReturn = nullptr;
 
     SettingsStore m_settings;
     FileFilterStore m_filters;
