@@ -59,6 +59,22 @@ bool inHeaderOrder(BenchWindow& bench, ListColumn column) {
     return true;
 }
 
+// A benchmark at 100,000 and at a million, the rounds timed by the benchmark itself.
+void atBothSizes(benchmark::internal::Benchmark* benchmark, const char* argument) {
+    benchmark->ArgName(argument)
+        ->Arg(100'000)
+        ->Arg(Million)
+        ->UseManualTime()
+        ->Iterations(Rounds)
+        ->Unit(benchmark::kMillisecond);
+}
+void entrySizes(benchmark::internal::Benchmark* benchmark) {
+    atBothSizes(benchmark, "entries");
+}
+void fileSizes(benchmark::internal::Benchmark* benchmark) {
+    atBothSizes(benchmark, "files");
+}
+
 // Keys typed into the new-name box until the preview on screen shows the new names. Keys
 // alternate between a letter and backspace so the name stays short.
 void BM_MainWindow_KeyToRepaintedPreview(benchmark::State& state) {
@@ -93,13 +109,7 @@ void BM_MainWindow_KeyToRepaintedPreview(benchmark::State& state) {
     rounds.report(state);
     reportMemory(state, emptyWindowMegabytes);
 }
-BENCHMARK(BM_MainWindow_KeyToRepaintedPreview)
-    ->ArgName("entries")
-    ->Arg(100'000)
-    ->Arg(Million)
-    ->UseManualTime()
-    ->Iterations(Rounds)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MainWindow_KeyToRepaintedPreview)->Apply(entrySizes);
 
 // A click on a column's header until the list, renumbered in its new order, is on screen. Each
 // round sorts a scattered list; the rounds alternate between ascending and descending.
@@ -128,18 +138,10 @@ void BM_MainWindow_SortClick(benchmark::State& state, ListColumn column) {
     rounds.report(state);
     reportMemory(state, emptyWindowMegabytes);
 }
-void sortSizes(benchmark::internal::Benchmark* benchmark) {
-    benchmark->ArgName("entries")
-        ->Arg(100'000)
-        ->Arg(Million)
-        ->UseManualTime()
-        ->Iterations(Rounds)
-        ->Unit(benchmark::kMillisecond);
-}
-BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Directory, ListColumn::Directory)->Apply(sortSizes);
-BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Filename, ListColumn::Filename)->Apply(sortSizes);
-BENCHMARK_CAPTURE(BM_MainWindow_SortClick, RenOutput, ListColumn::Renout)->Apply(sortSizes);
-BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Status, ListColumn::Status)->Apply(sortSizes);
+BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Directory, ListColumn::Directory)->Apply(entrySizes);
+BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Filename, ListColumn::Filename)->Apply(entrySizes);
+BENCHMARK_CAPTURE(BM_MainWindow_SortClick, RenOutput, ListColumn::Renout)->Apply(entrySizes);
+BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Status, ListColumn::Status)->Apply(entrySizes);
 
 // Remove with every other row of a sorted list selected in the grid, until the list left is on
 // screen. select_ms is the selection's own time, handed to the grid in one call.
@@ -185,13 +187,7 @@ void BM_MainWindow_RemoveHalf(benchmark::State& state) {
     selecting.report(state, "select_");
     reportMemory(state, emptyWindowMegabytes);
 }
-BENCHMARK(BM_MainWindow_RemoveHalf)
-    ->ArgName("entries")
-    ->Arg(100'000)
-    ->Arg(Million)
-    ->UseManualTime()
-    ->Iterations(Rounds)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MainWindow_RemoveHalf)->Apply(entrySizes);
 
 // Add Directory on one folder of files until the list is on screen, each round beside `find DIR
 // -type f` on the same folder, so the two share the machine's state of the moment.
@@ -233,13 +229,7 @@ void BM_MainWindow_AddDirectory(benchmark::State& state) {
     state.counters["to_find_median"] = adds.median() / finds.median();
     reportMemory(state, emptyWindowMegabytes);
 }
-BENCHMARK(BM_MainWindow_AddDirectory)
-    ->ArgName("files")
-    ->Arg(100'000)
-    ->Arg(Million)
-    ->UseManualTime()
-    ->Iterations(Rounds)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MainWindow_AddDirectory)->Apply(fileSizes);
 
 // What a million files need at most: added from one folder, sorted by each column, a letter typed
 // (peak_MB), then half of them removed (peak_after_remove_MB). The time is the whole session's.
