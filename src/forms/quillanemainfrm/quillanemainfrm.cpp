@@ -165,13 +165,11 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     m_memoryReturn = new QTimer(this);
     m_memoryReturn->setSingleShot(true);
     m_memoryReturn->setInterval(2000);
-    connect(m_memoryReturn, &QTimer::timeout, this, [] { returnFreedMemory(); });
-    const auto listChanged = [this] {
-        m_memoryReturn->start();
-    };
-    connect(&m_list, &QAbstractItemModel::dataChanged, this, listChanged);
-    connect(&m_list, &QAbstractItemModel::modelReset, this, listChanged);
-    connect(&m_list, &QAbstractItemModel::rowsInserted, this, listChanged);
+    connect(m_memoryReturn, &QTimer::timeout, this, &returnFreedMemory);
+    const auto restart = qOverload<>(&QTimer::start);
+    connect(&m_list, &QAbstractItemModel::dataChanged, m_memoryReturn, restart);
+    connect(&m_list, &QAbstractItemModel::modelReset, m_memoryReturn, restart);
+    connect(&m_list, &QAbstractItemModel::rowsInserted, m_memoryReturn, restart);
     // Only now is there a layout to apply when the form changes size.
     m_form->installEventFilter(this);
 }
