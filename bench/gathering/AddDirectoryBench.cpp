@@ -32,7 +32,7 @@ void BM_AddDirectory_100k(benchmark::State& state) {
             SilentDialogs dialogs;
             DirectoryScan scan(files, dialogs);
             scan.ScanDirectory({true, root, u"*.*"_s});
-            model.appendEntries(scan.found());
+            model.appendEntries(scan.takeFound());
         });
         if (model.rowCount() != 100'000)
             state.SkipWithError("the tree did not give 100,000 files");

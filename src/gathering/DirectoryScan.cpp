@@ -5,6 +5,7 @@
 #include "renamelist/ListColumns.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -26,7 +27,7 @@ QString shortened(const QString& path) {
 
 // The entries in the order a person reads their names, as the Filename column sorts them; names
 // equal but for case keep one fixed order.
-QList<DirectoryEntry> readingOrder(const QList<DirectoryEntry>& entries) {
+QList<DirectoryEntry> readingOrder(QList<DirectoryEntry>&& entries) {
     const NaturalSortKeys keys(static_cast<std::size_t>(entries.size()),
                                [&](std::size_t index) -> const QString& {
                                    return entries[static_cast<qsizetype>(index)].name;
@@ -37,7 +38,7 @@ QList<DirectoryEntry> readingOrder(const QList<DirectoryEntry>& entries) {
     QList<DirectoryEntry> sorted;
     sorted.reserve(entries.size());
     for (const quint32 index : order)
-        sorted.append(entries[index]);
+        sorted.append(std::move(entries[index]));
     return sorted;
 }
 
@@ -75,10 +76,10 @@ void DirectoryScan::ScanDirectory(DirScanRequest request) {
     if (identity.isEmpty() || m_visited.contains(identity))
         return;
     m_visited.insert(identity);
-    const auto listing = m_files.list(folderText, request.Pattern);
+    auto listing = m_files.list(folderText, request.Pattern);
     if (!listing)
         return;
-    const QList<DirectoryEntry> entries = readingOrder(*listing);
+    QList<DirectoryEntry> entries = readingOrder(std::move(*listing));
     AddDirectoryFiles(folderText, entries);
     if (!request.Recurse)
         return;
@@ -95,14 +96,14 @@ void DirectoryScan::ScanDirectory(DirScanRequest request) {
     }
 }
 
-void DirectoryScan::AddDirectoryFiles(const QString& folderText,
-                                      const QList<DirectoryEntry>& entries) {
+void DirectoryScan::AddDirectoryFiles(const QString& folderText, QList<DirectoryEntry>& entries) {
     // One directory text for the whole folder: its rows share it.
     const QString directory = directoryCellForm(folderText);
-    for (const DirectoryEntry& entry : entries) {
+    m_found.reserve(m_found.size() + entries.size());
+    for (DirectoryEntry& entry : entries) {
         if (entry.isDirectory)
             continue;
-        const QString name = TrimAtNul(entry.name);
+        QString name = TrimAtNul(std::move(entry.name));
         if (entry.pathTooLong) {
             m_tooLong.append(folderText + name);
             continue;
@@ -113,7 +114,7 @@ void DirectoryScan::AddDirectoryFiles(const QString& folderText,
             m_dialogs.showMessage(unrecognisedNameMessage(folderText + name));
             continue;
         }
-        m_found.append({directory, name});
+        m_found.append({directory, std::move(name)});
     }
 }
 

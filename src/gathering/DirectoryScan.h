@@ -27,12 +27,13 @@ public:
     DirectoryScan(FileSystem& files, Dialogs& dialogs);
 
     void ScanDirectory(DirScanRequest request);
-    const QList<ListedFile>& found() const { return m_found; }
+    QList<ListedFile> takeFound() { return std::move(m_found); }
     // Files and folders passed over because their paths are longer than the system allows.
     const QStringList& tooLong() const { return m_tooLong; }
 
 private:
-    void AddDirectoryFiles(const QString& folderText, const QList<DirectoryEntry>& entries);
+    // Takes the names of the files; the folders' stay for the walk.
+    void AddDirectoryFiles(const QString& folderText, QList<DirectoryEntry>& entries);
 
     FileSystem& m_files;
     Dialogs& m_dialogs;

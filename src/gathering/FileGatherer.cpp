@@ -4,15 +4,17 @@
 #include "gathering/GatheringTexts.h"
 #include "platform/PathText.h"
 
+#include <utility>
+
 namespace quillane {
 
 FileGatherer::FileGatherer(RenameListModel& list, FileSystem& files, Dialogs& dialogs,
                            SettingsStore& settings, FileFilterStore& filters)
     : m_list(list), m_files(files), m_dialogs(dialogs), m_settings(settings), m_filters(filters) {}
 
-void FileGatherer::append(const QList<ListedFile>& files) {
+void FileGatherer::append(QList<ListedFile> files) {
     const bool wasEmpty = m_list.rowCount() == 0;
-    m_list.appendEntries(files);
+    m_list.appendEntries(std::move(files));
     if (wasEmpty && m_list.rowCount() > 0)
         m_list.selectRow(0);
 }
@@ -39,7 +41,7 @@ void FileGatherer::AddMnu_Click() {
             directory = folder;
         files.append({directory, fileNameOf(path)});
     }
-    append(files);
+    append(std::move(files));
     // A single pick keeps its folder as it is; a multiple pick ends with a separator.
     const QString pickedFolder = folderOf(picked->paths.front());
     m_settings.setStartupDir(picked->paths.size() > 1 ? AddSlash(pickedFolder) : pickedFolder);
@@ -63,7 +65,7 @@ QList<ListedFile> FileGatherer::scanFolder(const QString& path, QStringList& too
     DirectoryScan scan(m_files, m_dialogs);
     scan.ScanDirectory({m_settings.includeSubfolders(), path, QStringLiteral("*.*")});
     tooLong += scan.tooLong();
-    return scan.found();
+    return scan.takeFound();
 }
 
 QList<MessageRequest> FileGatherer::addPaths(const QStringList& paths) {
@@ -78,7 +80,7 @@ QList<MessageRequest> FileGatherer::addPaths(const QStringList& paths) {
         else
             notFound.append(path);
     }
-    append(files);
+    append(std::move(files));
     QList<MessageRequest> passedOver;
     if (!tooLong.isEmpty())
         passedOver.append(pathsPassedOverMessage(GatheringText::PathsTooLong, tooLong));

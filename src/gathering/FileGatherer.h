@@ -24,7 +24,7 @@ public:
     [[nodiscard]] QList<MessageRequest> addPaths(const QStringList& paths);
 
 private:
-    void append(const QList<ListedFile>& files);
+    void append(QList<ListedFile> files);
     // The files of the folder at `path`, its subfolders' too when they are to be included.
     QList<ListedFile> scanFolder(const QString& path, QStringList& tooLong);
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -69,6 +68,10 @@ struct DirectoryEntry {
     bool pathTooLong = false; // the folder and the name together are longer than a path may be
     friend bool operator==(const DirectoryEntry&, const DirectoryEntry&) = default;
 };
+} // namespace quillane
+// A list of a million entries grows by moving its memory, not by copying every name.
+Q_DECLARE_TYPEINFO(quillane::DirectoryEntry, Q_RELOCATABLE_TYPE);
+namespace quillane {
 
 // Tells whether a folder's entries may have changed since it was last read.
 struct FolderStamp {
@@ -82,7 +85,9 @@ struct FolderNameListing {
     FolderStamp stamp; // taken before the names were read
     // The folder changed so lately that another change could still come with the same stamp.
     bool recentlyChanged = false;
-    QSet<QString> names;
+    // Every name but "." and "..", each ended by a NUL, which no name holds: one text for all of
+    // them, so that a folder of a million files costs no string per file.
+    QString names;
 };
 
 // Told when a move to another file system has made the new file under its own name in the

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <utility>
+
 namespace quillane {
 
 namespace {
@@ -48,8 +50,13 @@ QString folderOf(const QString& path) {
 }
 
 QString TrimAtNul(const QString& text) {
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    return nul < 0 ? text : text.first(nul);
+    return TrimAtNul(QString(text));
+}
+
+QString TrimAtNul(QString&& text) {
+    if (const qsizetype nul = text.indexOf(QChar(u'\0')); nul >= 0)
+        text.truncate(nul);
+    return std::move(text);
 }
 
 } // namespace quillane

@@ -34,5 +34,6 @@ QString folderOf(const QString& path);
 
 // The text up to its first NUL character, or all of it.
 QString TrimAtNul(const QString& text);
+QString TrimAtNul(QString&& text);
 
 } // namespace quillane

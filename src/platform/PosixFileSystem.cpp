@@ -414,11 +414,14 @@ struct DecodedName {
     bool decodes; // encoding the name again gives the same bytes
 };
 
+// Most names are plain ASCII, which decodes as it stands, with no round trip to check.
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 DecodedName decoded(QByteArrayView bytes) {
-    // Most names are plain ASCII, which decodes as it stands, with no round trip to check.
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
+    if (isAscii(bytes))
         return {QString::fromLatin1(bytes), true};
     QString name = QFile::decodeName(bytes.toByteArray());
     const bool decodes = QFile::encodeName(name) == bytes;
@@ -471,8 +474,13 @@ std::optional<FolderNameListing> PosixFileSystem::folderNames(const QString& dir
     listing.recentlyChanged = changedWithinStampResolution(listing.stamp);
     while (const dirent* entry = ::readdir(dir.get())) {
         const QByteArrayView bytes(entry->d_name);
-        if (bytes != "." && bytes != "..")
-            listing.names.insert(decoded(bytes).name);
+        if (bytes == "." || bytes == "..")
+            continue;
+        if (isAscii(bytes))
+            listing.names.append(QLatin1StringView(bytes));
+        else
+            listing.names.append(QFile::decodeName(bytes.toByteArray()));
+        listing.names.append(QChar(u'\0'));
     }
     return listing;
 }

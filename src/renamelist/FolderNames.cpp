@@ -1,13 +1,25 @@
 #include "renamelist/FolderNames.h"
 
+#include <utility>
+
 namespace quillane {
 
-FolderNameTable::FolderNameTable(const QSet<QString>& names)
-    : m_names(names.cbegin(), names.cend()), m_slots(static_cast<std::size_t>(names.size())) {
-    for (qint32 key = 0; key < m_names.size(); ++key) {
-        // A set holds each name once: every name gets a slot of its own.
-        const quint32 hash = hashOf(m_names[key]);
-        m_slots.slotFor(hash, [](qint32) { return false; }) = {hash, key};
+FolderNameTable::FolderNameTable(QString names) : m_names(std::move(names)) {
+    m_starts.push_back(0);
+    for (qsizetype at = m_names.indexOf(QChar(u'\0')); at >= 0;
+         at = m_names.indexOf(QChar(u'\0'), at + 1))
+        m_starts.push_back(at + 1);
+    const std::size_t count = m_starts.size() - 1;
+    std::vector<quint32> hashes(count);
+    for (std::size_t key = 0; key < count; ++key)
+        hashes[key] = hashOf(nameAt(static_cast<qint32>(key)));
+    m_slots = HashSlots(count);
+    for (std::size_t key = 0; key < count; ++key) {
+        if (key + HashSlots::PrefetchAhead < count)
+            m_slots.prefetch(hashes[key + HashSlots::PrefetchAhead]);
+        // A folder holds each name once: every name gets a slot of its own.
+        m_slots.slotFor(hashes[key], [](qint32) { return false; }) = {hashes[key],
+                                                                      static_cast<qint32>(key)};
     }
 }
 
@@ -23,12 +35,12 @@ const FolderNameTable* FolderNames::names(const QString& folder) {
         const bool stillTrue =
             known.names && !known.recentlyChanged && m_files.folderStamp(folder) == known.stamp;
         if (!stillTrue) {
-            const std::optional<FolderNameListing> listing = m_files.folderNames(folder);
+            std::optional<FolderNameListing> listing = m_files.folderNames(folder);
             known.names.reset();
             if (listing) {
                 known.stamp = listing->stamp;
                 known.recentlyChanged = listing->recentlyChanged;
-                known.names.emplace(listing->names);
+                known.names.emplace(std::move(listing->names));
             }
         }
     }

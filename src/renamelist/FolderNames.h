@@ -3,10 +3,10 @@
 #include "platform/FileSystem.h"
 #include "renamelist/HashSlots.h"
 
-#include <QSet>
 #include <QString>
 
 #include <unordered_map>
+#include <vector>
 
 namespace quillane {
 
@@ -14,16 +14,24 @@ namespace quillane {
 // tables works out once.
 class FolderNameTable {
 public:
-    explicit FolderNameTable(const QSet<QString>& names);
+    // `names` as a listing holds them: each ended by a NUL.
+    explicit FolderNameTable(QString names);
 
     static quint32 hashOf(QStringView name) { return static_cast<quint32>(qHash(name)); }
     bool contains(QStringView name, quint32 hash) const {
-        return m_slots.slotFor(hash, [&](qint32 key) { return m_names[key] == name; }).key >= 0;
+        return m_slots.slotFor(hash, [&](qint32 key) { return nameAt(key) == name; }).key >= 0;
     }
     bool contains(QStringView name) const { return contains(name, hashOf(name)); }
 
 private:
-    QStringList m_names;
+    QStringView nameAt(qint32 key) const {
+        const auto at = static_cast<std::size_t>(key);
+        return QStringView(m_names).sliced(m_starts[at], m_starts[at + 1] - m_starts[at] - 1);
+    }
+
+    QString m_names;
+    // Where each name starts, and one past the last name's NUL.
+    std::vector<qsizetype> m_starts;
     HashSlots m_slots;
 };
 

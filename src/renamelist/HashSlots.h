@@ -33,8 +33,9 @@ public:
         return m_slots[indexFor(hash, isKey)];
     }
 
-    // A table far larger than the cache: asking for a slot some keys ahead lets the loads of
-    // several keys overlap.
+    // A table far larger than the cache: asking for the slot of the key `PrefetchAhead` keys on
+    // lets the loads of several keys overlap.
+    static constexpr std::size_t PrefetchAhead = 16;
     void prefetch(quint32 hash) const { __builtin_prefetch(&m_slots[hash & m_mask]); }
 
 private:

@@ -33,6 +33,9 @@ struct ListedFile {
     QString directory; // in directory-cell form
     QString filename;
 };
+} // namespace quillane
+Q_DECLARE_TYPEINFO(quillane::ListedFile, Q_RELOCATABLE_TYPE);
+namespace quillane {
 
 // A folder path in the form the directory cell holds: without a trailing separator, except for a
 // root (the file-system root "/" or a drive root such as C:\), which keeps it.

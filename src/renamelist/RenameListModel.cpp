@@ -3,6 +3,8 @@
 #include "platform/PathText.h"
 #include "renamelist/RefreshRenOutputLst.h"
 
+#include <utility>
+
 namespace quillane {
 
 using namespace Qt::StringLiterals;
@@ -51,14 +53,14 @@ Qt::ItemFlags RenameListModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void RenameListModel::appendEntries(const QList<ListedFile>& entries) {
+void RenameListModel::appendEntries(QList<ListedFile> entries) {
     if (entries.isEmpty())
         return;
     const qint32 first = m_list.count();
     beginInsertRows({}, first, first + static_cast<qint32>(entries.size()) - 1);
     m_list.reserve(first + static_cast<qint32>(entries.size()));
-    for (const ListedFile& entry : entries)
-        m_list.append(entry.directory, entry.filename);
+    for (ListedFile& entry : entries)
+        m_list.append(std::move(entry.directory), std::move(entry.filename));
     endInsertRows();
 }
 

@@ -38,7 +38,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // Rows after the last one, in the given order, unselected and without a new name yet.
-    void appendEntries(const QList<ListedFile>& entries);
+    void appendEntries(QList<ListedFile> entries);
     // New names for every row, and the statuses for them.
     void refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper);
     // Where the next run puts the files; the statuses follow.

@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QHash>
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -55,19 +57,16 @@ private:
     qint32 m_last = -1;
 };
 
+// A path's hash from its folder number and its name's hash in the folder's table, so that a name
+// is hashed once.
+quint32 pathHash(qint32 folder, quint32 nameHash) {
+    return nameHash ^ static_cast<quint32>(static_cast<std::size_t>(folder) * 0x9E3779B97F4A7C15U);
+}
+
 // Rows by their folder number and a name. `KeyOf` gives a row's folder and name.
 template <typename KeyOf> class PathIndex {
 public:
     PathIndex(std::size_t rows, KeyOf keyOf) : m_slots(rows), m_keyOf(keyOf) {}
-
-    // From the name's hash in its folder's table, so that a name is hashed once.
-    static quint32 hashOf(qint32 folder, quint32 nameHash) {
-        return nameHash ^
-               static_cast<quint32>(static_cast<std::size_t>(folder) * 0x9E3779B97F4A7C15U);
-    }
-    static quint32 hashOf(qint32 folder, const QString& name) {
-        return hashOf(folder, FolderNameTable::hashOf(name));
-    }
 
     // The row indexed under the path already, or -1 once `row` is indexed under it.
     qint32 findOrAdd(quint32 hash, qint32 folder, const QString& name, qint32 row) {
@@ -76,9 +75,6 @@ public:
             return slot.key;
         slot = {hash, row};
         return -1;
-    }
-    qint32 findOrAdd(qint32 folder, const QString& name, qint32 row) {
-        return findOrAdd(hashOf(folder, name), folder, name, row);
     }
     qint32 find(quint32 hash, qint32 folder, const QString& name) {
         return slotFor(hash, folder, name).key;
@@ -154,12 +150,6 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         qint32 target = -1;
     };
     std::vector<Place> places(size);
-    std::vector<bool> duplicate(size), candidate(size), there(size), tries(size);
-    const auto targetOf = [&](qint32 row) {
-        return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].target,
-                                                 list.at(row).renout);
-    };
-    PathIndex firstByTarget(size, targetOf);
     for (qint32 row = 0; row < count; ++row) {
         const RenameEntry& e = list.at(row);
         Place& place = places[static_cast<std::size_t>(row)];
@@ -174,10 +164,15 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     // only read, and each row writes its own facts.
     struct Facts {
         quint32 targetHash = 0;
+        quint32 sourceHash = 0;
         bool present = false;
         bool nameless = false; // an invalid or too long new name
         bool unchanged = false;
         bool targetOnDisk = false;
+        bool hides = false; // the new name starts with "." and the old one does not
+        // Any row but the nameless and unchanged may reach its target in the run: a missing file
+        // may be back by then.
+        bool tries() const { return !nameless && !unchanged; }
     };
     std::vector<Facts> facts(size);
     forRowChunks(count, [&](qint32 first, qint32 end) {
@@ -187,8 +182,10 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             Facts& f = facts[static_cast<std::size_t>(row)];
             Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
             const FolderNameTable* sourceNames = ids.names(place.source);
+            const quint32 filenameHash = FolderNameTable::hashOf(e.filename);
+            f.sourceHash = pathHash(place.source, filenameHash);
             // A folder that cannot be read hides nothing: its files count as there.
-            f.present = !sourceNames || sourceNames->contains(e.filename);
+            f.present = !sourceNames || sourceNames->contains(e.filename, filenameHash);
             if (!namesAFile(e.renout))
                 planned.status = EntryStatus::InvalidName;
             else if (tooLong(e.renout))
@@ -200,52 +197,51 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             if (f.nameless)
                 continue;
             f.unchanged = place.target == place.source && e.renout == e.filename;
+            f.hides = e.renout.startsWith(u'.') && !e.filename.startsWith(u'.');
             const quint32 nameHash = FolderNameTable::hashOf(e.renout);
             if (!f.unchanged) {
                 const FolderNameTable* targetNames = ids.names(place.target);
                 f.targetOnDisk = !targetNames || targetNames->contains(e.renout, nameHash);
             }
-            f.targetHash = decltype(firstByTarget)::hashOf(place.target, nameHash);
+            f.targetHash = pathHash(place.target, nameHash);
         }
     });
 
-    bool targetsOnDisk = false;
-    constexpr std::size_t PrefetchAhead = 16;
+    constexpr std::size_t PrefetchAhead = HashSlots::PrefetchAhead;
+    std::vector<quint8> duplicate(size), candidate(size);
+    const auto targetOf = [&](qint32 row) {
+        return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].target,
+                                                 list.at(row).renout);
+    };
+    PathIndex firstByTarget(size, targetOf);
     for (qint32 row = 0; row < count; ++row) {
-        if (const std::size_t ahead = static_cast<std::size_t>(row) + PrefetchAhead; ahead < size)
+        const auto at = static_cast<std::size_t>(row);
+        if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
             firstByTarget.prefetch(facts[ahead].targetHash);
-        const RenameEntry& e = list.at(row);
-        Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
-        const Place& place = places[static_cast<std::size_t>(row)];
-        const Facts& f = facts[static_cast<std::size_t>(row)];
-        there[static_cast<std::size_t>(row)] = f.present;
-        if (f.nameless)
+        const Facts& f = facts[at];
+        Row& planned = plan.m_rows[at];
+        if (f.nameless || planned.status == EntryStatus::Missing)
             continue;
-        // Any row but these may reach its target in the run: a missing file may be back by then.
-        if (!f.unchanged) {
-            tries[static_cast<std::size_t>(row)] = true;
-            targetsOnDisk = targetsOnDisk || f.targetOnDisk;
-        }
-        if (planned.status == EntryStatus::Missing)
-            continue;
-
         if (f.unchanged)
             planned.status = EntryStatus::Unchanged;
-        if (const qint32 first = firstByTarget.findOrAdd(f.targetHash, place.target, e.renout, row);
+        if (const qint32 first =
+                firstByTarget.findOrAdd(f.targetHash, places[at].target, list.at(row).renout, row);
             first >= 0) {
-            duplicate[static_cast<std::size_t>(first)] = true;
-            duplicate[static_cast<std::size_t>(row)] = true;
+            duplicate[static_cast<std::size_t>(first)] = 1;
+            duplicate[at] = 1;
             planned.duplicateOf = first;
             continue;
         }
         if (!f.unchanged)
-            candidate[static_cast<std::size_t>(row)] = true;
+            candidate[at] = 1;
     }
 
     // Which file holds each target that is on disk: a moving one leaves it first; any other keeps
     // it, listed or not, and then the entry wanting it stays too, and so on down the line. A file
     // listed twice is held by its first row.
-    std::vector<bool> taken(size);
+    std::vector<quint8> taken(size);
+    const bool targetsOnDisk =
+        std::any_of(facts.cbegin(), facts.cend(), [](const Facts& f) { return f.targetOnDisk; });
     if (targetsOnDisk) {
         const auto sourceOf = [&](qint32 row) {
             return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].source,
@@ -253,23 +249,25 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         };
         PathIndex bySource(size, sourceOf);
         for (qint32 row = 0; row < count; ++row) {
-            if (there[static_cast<std::size_t>(row)])
-                bySource.findOrAdd(places[static_cast<std::size_t>(row)].source,
-                                   list.at(row).filename, row);
+            const auto at = static_cast<std::size_t>(row);
+            if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
+                bySource.prefetch(facts[ahead].sourceHash);
+            if (facts[at].present)
+                bySource.findOrAdd(facts[at].sourceHash, places[at].source, list.at(row).filename,
+                                   row);
         }
         std::vector<qint32> dependent(size, -1);
         for (qint32 row = 0; row < count; ++row) {
-            if (const std::size_t ahead = static_cast<std::size_t>(row) + PrefetchAhead;
-                ahead < size)
+            const auto at = static_cast<std::size_t>(row);
+            if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
                 bySource.prefetch(facts[ahead].targetHash);
-            if (!tries[static_cast<std::size_t>(row)])
+            if (!facts[at].tries())
                 continue;
-            const Place& place = places[static_cast<std::size_t>(row)];
-            const QString& renout = list.at(row).renout;
-            Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
-            const qint32 holder = bySource.find(facts[static_cast<std::size_t>(row)].targetHash,
-                                                place.target, renout);
-            if (!candidate[static_cast<std::size_t>(row)]) {
+            const Place& place = places[at];
+            Row& planned = plan.m_rows[at];
+            const qint32 holder =
+                bySource.find(facts[at].targetHash, place.target, list.at(row).renout);
+            if (!candidate[at]) {
                 // A later duplicate or a missing file: whoever holds its target now, listed, is
                 // not to be overwritten by it.
                 planned.heldByListed = holder >= 0 && holder != row;
@@ -280,11 +278,10 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 dependent[static_cast<std::size_t>(holder)] = row;
             } else if (holder >= 0) {
                 planned.heldByListed = true;
-                taken[static_cast<std::size_t>(row)] = true;
-            } else if (facts[static_cast<std::size_t>(row)].targetOnDisk &&
-                       ids.names(place.target) != nullptr) {
+                taken[at] = 1;
+            } else if (facts[at].targetOnDisk && ids.names(place.target) != nullptr) {
                 // On disk in a folder that could be read, so not only counted as there.
-                taken[static_cast<std::size_t>(row)] = true;
+                taken[at] = 1;
             }
         }
         for (qint32 row = 0; row < count; ++row) {
@@ -293,27 +290,30 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             for (qint32 next = dependent[static_cast<std::size_t>(row)];
                  next >= 0 && !taken[static_cast<std::size_t>(next)];
                  next = dependent[static_cast<std::size_t>(next)])
-                taken[static_cast<std::size_t>(next)] = true;
+                taken[static_cast<std::size_t>(next)] = 1;
         }
     }
 
-    for (qint32 row = 0; row < count; ++row) {
-        const auto at = static_cast<std::size_t>(row);
-        Row& planned = plan.m_rows[at];
-        planned.moves = candidate[at] && !taken[at];
-        if (planned.status == EntryStatus::Ready || planned.status == EntryStatus::Unchanged) {
-            const RenameEntry& e = list.at(row);
-            if (duplicate[at])
-                planned.status = EntryStatus::Duplicate;
-            else if (taken[at])
-                planned.status = EntryStatus::NameTaken;
-            else if (planned.status == EntryStatus::Ready && e.renout.startsWith(u'.') &&
-                     !e.filename.startsWith(u'.'))
-                planned.status = EntryStatus::BecomesHidden;
+    std::atomic<qint32> toCheck = 0;
+    forRowChunks(count, [&](qint32 first, qint32 end) {
+        qint32 chunkToCheck = 0;
+        for (auto at = static_cast<std::size_t>(first); at < static_cast<std::size_t>(end); ++at) {
+            Row& planned = plan.m_rows[at];
+            planned.moves = candidate[at] && !taken[at];
+            if (planned.status == EntryStatus::Ready || planned.status == EntryStatus::Unchanged) {
+                if (duplicate[at])
+                    planned.status = EntryStatus::Duplicate;
+                else if (taken[at])
+                    planned.status = EntryStatus::NameTaken;
+                else if (planned.status == EntryStatus::Ready && facts[at].hides)
+                    planned.status = EntryStatus::BecomesHidden;
+            }
+            if (needsCheck(planned.status))
+                ++chunkToCheck;
         }
-        if (needsCheck(planned.status))
-            ++plan.m_toCheck;
-    }
+        toCheck += chunkToCheck;
+    });
+    plan.m_toCheck = toCheck;
     return plan;
 }
 

@@ -115,6 +115,61 @@ TEST_F(RenamePlanTest, ALongListGetsTheStatusesItsPartsWouldGet) {
     EXPECT_TRUE(plan.moves(59'999 + mixed.size()));
 }
 
+// Duplicates and holders are found part by part, by their paths' hashes: every pair and every
+// link of a chain is still found, wherever its rows stand.
+TEST_F(RenamePlanTest, ALongListFindsEveryDuplicateAndEveryHolder) {
+    const QString unread = dir.filePath(u"not a folder"_s);
+    const auto add = [&](const QString& from, const QString& to) {
+        entries.append(unread, from);
+        entries.setCell(entries.count() - 1, ListColumn::Renout, to);
+    };
+    constexpr qint32 Pairs = 20'000;
+    constexpr qint32 Chain = 20'000;
+    for (qint32 i = 0; i < Pairs; ++i)
+        add(u"a%1"_s.arg(i), u"n%1"_s.arg(i));
+    // Each file moves onto the next one's name, which leaves first.
+    for (qint32 i = 0; i < Chain; ++i)
+        add(u"c%1"_s.arg(i), u"c%1"_s.arg(i + 1));
+    for (qint32 i = 0; i < Pairs; ++i)
+        add(u"b%1"_s.arg(i), u"n%1"_s.arg(i));
+    // A file that stays, its new name invalid, holds the first link's target, and so every link's.
+    add(u"s"_s, QString());
+    for (qint32 i = 0; i < Chain; ++i)
+        add(u"t%1"_s.arg(i), i == 0 ? u"s"_s : u"t%1"_s.arg(i - 1));
+    const RenamePlan plan = RenamePlan::make(entries, {}, folders);
+
+    qint32 wrong = 0;
+    for (qint32 i = 0; i < Pairs; ++i) {
+        const qint32 second = Pairs + Chain + i;
+        wrong +=
+            plan.status(i) == EntryStatus::Duplicate && plan.duplicateOf(i) == -1 && plan.moves(i)
+                ? 0
+                : 1;
+        wrong += plan.status(second) == EntryStatus::Duplicate && plan.duplicateOf(second) == i &&
+                         !plan.moves(second)
+                     ? 0
+                     : 1;
+    }
+    for (qint32 row = Pairs; row < Pairs + Chain; ++row) {
+        const qint32 holder = row + 1 < Pairs + Chain ? row + 1 : -1;
+        wrong += plan.status(row) == EntryStatus::Ready && plan.holderOfTarget(row) == holder &&
+                         plan.moves(row)
+                     ? 0
+                     : 1;
+    }
+    const qint32 stays = 2 * Pairs + Chain;
+    for (qint32 row = stays + 1; row <= stays + Chain; ++row) {
+        wrong += plan.status(row) == EntryStatus::NameTaken && !plan.moves(row) &&
+                         plan.holderOfTarget(row) == (row == stays + 1 ? -1 : row - 1)
+                     ? 0
+                     : 1;
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_TRUE(plan.heldByListed(stays + 1));
+    EXPECT_EQ(plan.status(stays), EntryStatus::InvalidName);
+    EXPECT_EQ(plan.toCheck(), 2 * Pairs + Chain + 1);
+}
+
 // The plan keeps the names of every folder it met, to look at them again for later rows.
 TEST_F(RenamePlanTest, NamesHandedOutInARoundStayValidWhileMoreFoldersAreMet) {
     const auto folderHolding = [&](const QString& folder, const QString& name) {
@@ -132,19 +187,22 @@ TEST_F(RenamePlanTest, NamesHandedOutInARoundStayValidWhileMoreFoldersAreMet) {
 }
 
 TEST(FolderNameTableTest, FindsEveryNameItHoldsAndNoOther) {
-    QSet<QString> names;
+    QString names;
     for (int i = 0; i < 5000; ++i)
-        names.insert(u"IMG_%1.JPG"_s.arg(i));
+        names += u"IMG_%1.JPG"_s.arg(i) + QChar(u'\0');
     const FolderNameTable table(names);
     int found = 0;
     int foundElse = 0;
     for (int i = 0; i < 10'000; ++i) {
         found += table.contains(u"IMG_%1.JPG"_s.arg(i)) ? 1 : 0;
         foundElse += table.contains(u"IMG_%1.jpg"_s.arg(i)) ? 1 : 0;
+        // Neighbours in the text: a name never runs on into the next one or ends early.
+        foundElse += table.contains(u"IMG_%1.JP"_s.arg(i)) ? 1 : 0;
+        foundElse += table.contains(u"IMG_%1.JPG"_s.arg(i) + QChar(u'\0')) ? 1 : 0;
     }
     EXPECT_EQ(found, 5000);
     EXPECT_EQ(foundElse, 0);
-    EXPECT_FALSE(FolderNameTable({}).contains(QString()));
+    EXPECT_FALSE(FolderNameTable(QString()).contains(QString()));
 }
 
 TEST_F(RenamePlanTest, NameTooLongCountsBytesOfTheFileSystemEncoding) {
