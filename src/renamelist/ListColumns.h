@@ -110,10 +110,17 @@ std::vector<quint32> keyOrder(const Keys& keys, Qt::SortOrder order, const Befor
     const auto keyAt = [&](std::size_t index) {
         return keys.key(index);
     };
+    // Keys of rows sorted before may lie anywhere in memory: a pass asks for a key some rows on.
+    constexpr std::size_t KeysAhead = 8;
+    const auto prefetchAhead = [&](std::size_t index) {
+        if (index + KeysAhead < count)
+            __builtin_prefetch(keyAt(index + KeysAhead).data());
+    };
     const auto first = count > 0 ? keyAt(0) : decltype(keyAt(0))();
     std::size_t shared = first.size();
     bool allEqual = true;
     for (std::size_t i = 1; i < count; ++i) {
+        prefetchAhead(i);
         const auto key = keyAt(i);
         allEqual = allEqual && key.size() == first.size();
         shared = static_cast<std::size_t>(
@@ -143,6 +150,7 @@ std::vector<quint32> keyOrder(const Keys& keys, Qt::SortOrder order, const Befor
     const auto fillHeads = [&](unsigned bits) {
         const quint64 top = (quint64{1} << bits) - 1;
         for (std::size_t i = 0; i < count; ++i) {
+            prefetchAhead(i);
             const auto key = keyAt(i);
             quint64 head = 0;
             for (std::size_t at = shared; at < shared + 64 / bits; ++at) {

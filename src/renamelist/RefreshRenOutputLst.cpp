@@ -13,6 +13,7 @@ void RefreshRenOutputLst(RenameList& list, const RenameRuleSet& rules,
         const RenameRuleSet own = rules.withOwnTexts();
         TextBuffer name;
         for (qint32 row = first; row < end; ++row) {
+            list.prefetchNames(row + RenameList::NamesAhead);
             const RenameEntry& e = list.at(row);
             BuildRenFilename(name, e.filename, row, own, stamper, e.dates);
             list.setRenout(row, name.view());

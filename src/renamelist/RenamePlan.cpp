@@ -37,21 +37,32 @@ public:
         if (m_last >= 0 &&
             (folder.constData() == m_lastFolder.constData() || folder == m_lastFolder))
             return m_last;
-        auto found = m_ids.constFind(folder);
-        if (found == m_ids.cend()) {
-            found = m_ids.insert(folder, static_cast<qint32>(m_names.size()));
-            m_names.push_back(m_folders.names(folder));
+        // The rows of one folder share its text wherever they stand, so its address finds most
+        // without reading it. Every text asked about lives through the plan, so no two of them
+        // share an address.
+        const TextAddress address{folder.constData(), folder.size()};
+        auto known = m_byAddress.constFind(address);
+        if (known == m_byAddress.cend()) {
+            auto found = m_ids.constFind(folder);
+            if (found == m_ids.cend()) {
+                found = m_ids.insert(folder, static_cast<qint32>(m_names.size()));
+                m_names.push_back(m_folders.names(folder));
+            }
+            known = m_byAddress.insert(address, found.value());
         }
         m_lastFolder = folder;
-        m_last = found.value();
+        m_last = known.value();
         return m_last;
     }
     // Nothing when the folder cannot be read.
     const FolderNameTable* names(qint32 id) const { return m_names[static_cast<std::size_t>(id)]; }
 
 private:
+    using TextAddress = std::pair<const QChar*, qsizetype>;
+
     FolderNames& m_folders;
     QHash<QString, qint32> m_ids;
+    QHash<TextAddress, qint32> m_byAddress;
     std::vector<const FolderNameTable*> m_names;
     QString m_lastFolder;
     qint32 m_last = -1;
@@ -140,10 +151,10 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     const auto size = static_cast<std::size_t>(count);
     plan.m_rows.resize(size);
     folders.startRound();
+    const QString outputForm = outputFolderForm(settings.customOutputDir);
     FolderIds ids(folders);
-    const qint32 outputFolder = settings.outputWhereFileIs || !settings.rowTargets.empty()
-                                    ? -1
-                                    : ids.of(outputFolderForm(settings.customOutputDir));
+    const qint32 outputFolder =
+        settings.outputWhereFileIs || !settings.rowTargets.empty() ? -1 : ids.of(outputForm);
 
     struct Place {
         qint32 source = -1;
@@ -177,6 +188,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     std::vector<Facts> facts(size);
     forRowChunks(count, [&](qint32 first, qint32 end) {
         for (qint32 row = first; row < end; ++row) {
+            list.prefetchNames(row + RenameList::NamesAhead);
             const RenameEntry& e = list.at(row);
             const Place& place = places[static_cast<std::size_t>(row)];
             Facts& f = facts[static_cast<std::size_t>(row)];
