@@ -1,9 +1,13 @@
 #pragma once
 
+#include "renamelist/RowChunks.h"
+
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <numeric>
 #include <string>
@@ -32,9 +36,76 @@ struct ColumnLayout {
 
 const ColumnLayout& columnLayout(ListColumn column);
 
-// Appends text whose plain order is the natural order: case folded, and each run of digits
-// written as its length without leading zeros followed by those digits, so runs compare by value.
+// A text's natural sort key, unit by unit, without building it: case folded, and each run of
+// digits given as a digit, its length without leading zeros, then those digits, so that the plain
+// order of the keys is the natural order and runs compare by value.
+class NaturalKeyUnits {
+public:
+    explicit NaturalKeyUnits(QStringView text) : m_text(text) {}
+
+    // The next unit; false at the end of the key.
+    bool next(char32_t& unit) {
+        if (m_runLength >= 0) {
+            unit = static_cast<char32_t>(std::exchange(m_runLength, -1));
+            return true;
+        }
+        if (m_at < m_runEnd) {
+            unit = m_text[m_at++].unicode();
+            return true;
+        }
+        if (m_at == m_text.size())
+            return false;
+        const char16_t c = m_text[m_at].unicode();
+        if (c < u'0' || c > u'9') {
+            char32_t code = c;
+            ++m_at;
+            if (QChar::isHighSurrogate(c) && m_at < m_text.size() && m_text[m_at].isLowSurrogate())
+                code = QChar::surrogateToUcs4(c, m_text[m_at++].unicode());
+            unit = folded(code);
+            return true;
+        }
+        while (m_at < m_text.size() && m_text[m_at] == u'0')
+            ++m_at;
+        m_runEnd = m_at;
+        while (m_runEnd < m_text.size() && m_text[m_runEnd] >= u'0' && m_text[m_runEnd] <= u'9')
+            ++m_runEnd;
+        m_runLength = m_runEnd - m_at;
+        // Any digit stands first, so a run orders against other characters as a digit does.
+        unit = U'0';
+        return true;
+    }
+
+private:
+    static char32_t folded(char32_t c) {
+        if (c < 0x80)
+            return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
+        return QChar::toCaseFolded(c);
+    }
+
+    QStringView m_text;
+    qsizetype m_at = 0;
+    qsizetype m_runEnd = 0;     // the end of the digit run being read
+    qsizetype m_runLength = -1; // that run's length, when it is the next unit
+};
+
+// Appends text's natural sort key.
 void appendNaturalSortKey(std::u32string& key, QStringView text);
+
+// A key of UTF-16 code units, compared unit by unit as plain text compares.
+class PlainKeyUnits {
+public:
+    explicit PlainKeyUnits(QStringView text) : m_text(text) {}
+    bool next(char32_t& unit) {
+        if (m_at == m_text.size())
+            return false;
+        unit = m_text[m_at++].unicode();
+        return true;
+    }
+
+private:
+    QStringView m_text;
+    qsizetype m_at = 0;
+};
 
 // Which rows' texts may be the very same string, and so share one key.
 enum class SharedTexts {
@@ -42,147 +113,218 @@ enum class SharedTexts {
     Anywhere,    // any rows: the rows of one folder share its directory wherever they stand
 };
 
-// The natural sort keys of many texts, built on every core for a long list, each core's share in
-// one buffer so that comparing them stays in the cache.
-class NaturalSortKeys {
+// Texts as keys for `keyOrder`, read from the texts themselves as they are compared. Rows that
+// share one string share one id, the first such row, so that its key is read once.
+template <typename Units> class TextKeys {
 public:
-    NaturalSortKeys(std::size_t count, const std::function<const QString&(std::size_t)>& textAt,
-                    SharedTexts shared = SharedTexts::Consecutive);
+    TextKeys(std::size_t count, std::function<const QString&(std::size_t)> textAt,
+             SharedTexts shared = SharedTexts::Consecutive)
+        : m_textAt(std::move(textAt)), m_ids(count) {
+        // Each string seen, with its length, by where its characters are.
+        QHash<const QChar*, std::pair<qsizetype, quint32>> seen;
+        const QString* previous = nullptr;
+        for (std::size_t i = 0; i < count; ++i) {
+            const QString& text = m_textAt(i);
+            m_ids[i] = static_cast<quint32>(i);
+            if (previous && text.constData() == previous->constData() &&
+                text.size() == previous->size()) {
+                m_ids[i] = m_ids[i - 1];
+                continue;
+            }
+            previous = &text;
+            if (shared == SharedTexts::Anywhere) {
+                const auto found = seen.constFind(text.constData());
+                if (found != seen.cend() && found->first == text.size())
+                    m_ids[i] = found->second;
+                else
+                    seen.insert(text.constData(), {text.size(), m_ids[i]});
+            }
+        }
+    }
 
-    std::size_t size() const { return m_count; }
-    std::u32string_view key(std::size_t index) const {
-        const Part& part = partOf(index);
-        const Span& span = part.spans[index - part.first];
-        return std::u32string_view(part.keys).substr(span.offset, span.length);
-    }
-    // Rows of one id have one key: the first row that has it.
-    std::size_t id(std::size_t index) const {
-        const Part& part = partOf(index);
-        return part.spans[index - part.first].firstRow;
-    }
+    std::size_t size() const { return m_ids.size(); }
+    std::size_t id(std::size_t index) const { return m_ids[index]; }
+    Units units(std::size_t index) const { return Units(m_textAt(index)); }
+    // Asks for the characters, once the string's own row is at hand.
+    void prefetch(std::size_t index) const { __builtin_prefetch(m_textAt(index).constData()); }
+    // Asks for the row that holds the string.
+    void prefetchRow(std::size_t index) const { __builtin_prefetch(&m_textAt(index)); }
 
 private:
-    struct Span {
-        quint32 offset;
-        quint32 length;
-        quint32 firstRow;
-    };
-    struct Part {
-        std::size_t first = 0;
-        std::size_t end = 0;
-        std::u32string keys;
-        std::vector<Span> spans;
-    };
-    const Part& partOf(std::size_t index) const {
-        const Part* part = m_parts.data();
-        while (index >= part->end)
-            ++part;
-        return *part;
+    std::function<const QString&(std::size_t)> m_textAt;
+    std::vector<quint32> m_ids;
+};
+using NaturalSortKeys = TextKeys<NaturalKeyUnits>;
+using PlainSortKeys = TextKeys<PlainKeyUnits>;
+
+// A key's first units packed into one number, for `keyOrder`.
+struct KeySlot {
+    quint64 head;
+    quint32 id;
+    quint32 index;
+};
+
+// A stable sort by head, ascending or descending: slots of equal heads keep their order.
+void sortByHead(std::vector<KeySlot>& slots, Qt::SortOrder order);
+
+// Two keys' order: negative, 0 or positive.
+template <typename Units> int compareUnits(Units a, Units b) {
+    char32_t unitA = 0;
+    char32_t unitB = 0;
+    while (true) {
+        const bool moreA = a.next(unitA);
+        const bool moreB = b.next(unitB);
+        if (!moreA || !moreB)
+            return static_cast<int>(moreA) - static_cast<int>(moreB);
+        if (unitA != unitB)
+            return unitA < unitB ? -1 : 1;
     }
-
-    std::size_t m_count;
-    std::vector<Part> m_parts;
-};
-
-// Texts as keys of their own, each its own id, for `keyOrder`.
-template <typename KeyAt> struct EachOwnKey {
-    std::size_t count;
-    KeyAt keyAt;
-
-    std::size_t size() const { return count; }
-    auto key(std::size_t index) const { return keyAt(index); }
-    std::size_t id(std::size_t index) const { return index; }
-};
-template <typename KeyAt> EachOwnKey(std::size_t, KeyAt) -> EachOwnKey<KeyAt>;
-
-// A text's UTF-16 code units as a key, compared unit by unit as plain text compares.
-inline std::u16string_view plainKey(QStringView text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
 // The positions of the keys in the order that sorts them, ascending or descending; equal keys are
-// ordered by `before` in both directions. `keys` gives `size()`, `key(i)` and `id(i)`, equal ids
-// meaning equal keys. The sort runs on 64-bit heads of the keys, taken after the start all keys
-// share, so most comparisons touch no key at all.
+// ordered by `before` in both directions. `keys` gives `size()`, `id(i)` (equal ids meaning equal
+// keys), `units(i)`, `prefetch(i)` and `prefetchRow(i)`. The sort runs on 64-bit heads of the
+// keys, taken after the start all keys share, so that most rows are placed without comparing keys
+// at all; every pass that reads keys runs on every core.
 template <typename Keys, typename Before>
 std::vector<quint32> keyOrder(const Keys& keys, Qt::SortOrder order, const Before& before) {
     const std::size_t count = keys.size();
-    const auto keyAt = [&](std::size_t index) {
-        return keys.key(index);
+    const auto rows = static_cast<qint32>(count);
+    const auto own = [&](std::size_t index) {
+        return keys.id(index) == index;
     };
-    // Keys of rows sorted before may lie anywhere in memory: a pass asks for a key some rows on.
+    // The texts of rows sorted before may lie anywhere in memory: a pass asks for one some rows on.
     constexpr std::size_t KeysAhead = 8;
-    const auto prefetchAhead = [&](std::size_t index) {
-        if (index + KeysAhead < count)
-            __builtin_prefetch(keyAt(index + KeysAhead).data());
+    const auto prefetchAhead = [&](std::size_t index, std::size_t end) {
+        if (index + KeysAhead < end && own(index + KeysAhead))
+            keys.prefetch(index + KeysAhead);
     };
-    const auto first = count > 0 ? keyAt(0) : decltype(keyAt(0))();
-    std::size_t shared = first.size();
-    bool allEqual = true;
-    for (std::size_t i = 1; i < count; ++i) {
-        prefetchAhead(i);
-        const auto key = keyAt(i);
-        allEqual = allEqual && key.size() == first.size();
-        shared = static_cast<std::size_t>(
-            std::mismatch(first.begin(), first.begin() + static_cast<std::ptrdiff_t>(shared),
-                          key.begin(), key.end())
-                .first -
-            first.begin());
-    }
     std::vector<quint32> positions(count);
     std::iota(positions.begin(), positions.end(), quint32{0});
-    if (allEqual && shared == first.size()) {
-        // One folder's rows all share their directory: nothing to compare but `before`.
+    if (std::all_of(positions.begin(), positions.end(),
+                    [&](quint32 i) { return keys.id(i) == 0; })) {
+        // Every row shares one string, as one folder's rows share their directory: nothing to
+        // compare but `before`.
         if (!std::is_sorted(positions.begin(), positions.end(), before))
             std::sort(positions.begin(), positions.end(), before);
         return positions;
     }
-
-    struct Slot {
-        quint64 head;
-        quint32 id;
-        quint32 index;
+    std::u32string first;
+    if (count > 0) {
+        auto units = keys.units(0);
+        char32_t unit = 0;
+        while (units.next(unit))
+            first.push_back(unit);
+    }
+    const auto sameStart = [&](std::size_t index, std::size_t shared) {
+        auto units = keys.units(index);
+        std::size_t same = 0;
+        for (char32_t unit = 0; same < shared && units.next(unit) && unit == first[same];)
+            ++same;
+        return same;
     };
-    std::vector<Slot> slots(count);
+    // The start all keys share, guessed from a few rows; filling the heads tells whether it holds.
+    constexpr std::size_t Samples = 64;
+    std::size_t shared = first.size();
+    for (std::size_t sample = 1; sample < Samples && sample < count; ++sample)
+        shared = sameStart(sample * count / std::min(count, Samples), shared);
+
+    std::vector<KeySlot> slots(count);
+    enum class Heads { Filled, TooWide, StartNotShared };
     // 0 ends a key, so that a shorter one comes first; wider units share the top value, and the
     // keys themselves tell them apart. Eight 8-bit units where the heads are all that narrow, as
     // most names are, else four of 16 bits.
     const auto fillHeads = [&](unsigned bits) {
         const quint64 top = (quint64{1} << bits) - 1;
-        for (std::size_t i = 0; i < count; ++i) {
-            prefetchAhead(i);
-            const auto key = keyAt(i);
-            quint64 head = 0;
-            for (std::size_t at = shared; at < shared + 64 / bits; ++at) {
-                const quint64 unit =
-                    at < key.size() ? std::min(static_cast<quint64>(key[at]) + 1, top) : 0;
-                if (unit == top && bits == 8)
-                    return false;
-                head = head << bits | unit;
+        std::atomic<Heads> result = Heads::Filled;
+        forRowChunks(rows, [&](qint32 firstRow, qint32 endRow) {
+            const auto end = static_cast<std::size_t>(endRow);
+            for (auto i = static_cast<std::size_t>(firstRow); i < end; ++i) {
+                prefetchAhead(i, end);
+                slots[i] = {0, static_cast<quint32>(keys.id(i)), static_cast<quint32>(i)};
+                if (!own(i))
+                    continue;
+                auto units = keys.units(i);
+                char32_t unit = 0;
+                bool more = true;
+                for (std::size_t at = 0; at < shared; ++at) {
+                    if (!units.next(unit) || unit != first[at]) {
+                        result = Heads::StartNotShared;
+                        return;
+                    }
+                }
+                quint64 head = 0;
+                for (unsigned taken = 0; taken < 64 / bits; ++taken) {
+                    more = more && units.next(unit);
+                    const quint64 packed = more ? std::min(quint64{unit} + 1, top) : 0;
+                    if (packed == top && bits == 8) {
+                        result = Heads::TooWide;
+                        return;
+                    }
+                    head = head << bits | packed;
+                }
+                slots[i].head = head;
             }
-            slots[i] = {head, static_cast<quint32>(keys.id(i)), static_cast<quint32>(i)};
+        });
+        return result.load();
+    };
+    unsigned bits = 8;
+    for (Heads heads = fillHeads(bits); heads != Heads::Filled; heads = fillHeads(bits)) {
+        if (heads == Heads::TooWide) {
+            bits = 16;
+            continue;
         }
-        return true;
+        for (std::size_t i = 1; i < count; ++i) {
+            prefetchAhead(i, count);
+            if (own(i))
+                shared = sameStart(i, shared);
+        }
+    }
+    // A row that shares an earlier row's string shares its head.
+    for (KeySlot& slot : slots)
+        if (slot.id != slot.index)
+            slot.head = slots[slot.id].head;
+
+    sortByHead(slots, order);
+    // Rows whose heads are equal are told apart by their whole keys, then by `before`.
+    const auto less = [&](const KeySlot& a, const KeySlot& b) {
+        int c = 0;
+        if (a.id != b.id)
+            c = order == Qt::AscendingOrder
+                    ? compareUnits(keys.units(a.index), keys.units(b.index))
+                    : compareUnits(keys.units(b.index), keys.units(a.index));
+        return c < 0 || (c == 0 && before(a.index, b.index));
     };
-    if (!fillHeads(8))
-        fillHeads(16);
-    const auto compare = [&](const Slot& a, const Slot& b) {
-        if (a.head != b.head)
-            return a.head < b.head ? -1 : 1;
-        if (a.id == b.id)
-            return 0;
-        return keyAt(a.index).substr(shared).compare(keyAt(b.index).substr(shared));
+    const auto tied = [&](std::size_t at) {
+        return (at > 0 && slots[at - 1].head == slots[at].head) ||
+               (at + 1 < count && slots[at + 1].head == slots[at].head);
     };
-    if (order == Qt::AscendingOrder)
-        std::sort(slots.begin(), slots.end(), [&](const Slot& a, const Slot& b) {
-            const int c = compare(a, b);
-            return c < 0 || (c == 0 && before(a.index, b.index));
-        });
-    else
-        std::sort(slots.begin(), slots.end(), [&](const Slot& a, const Slot& b) {
-            const int c = compare(a, b);
-            return c > 0 || (c == 0 && before(a.index, b.index));
-        });
+    // Each chunk sorts the runs of equal heads that start in it.
+    forRowChunks(rows, [&](qint32 firstRow, qint32 endRow) {
+        auto run = slots.begin() + firstRow;
+        while (run != slots.begin() && run != slots.end() && (run - 1)->head == run->head)
+            ++run;
+        // The rows of tied slots lie anywhere in the list: the row a tie some places on is asked
+        // for, and the text of a nearer one, whose row has come by then.
+        constexpr std::size_t RowsAhead = 32;
+        constexpr std::size_t TextsAhead = 16;
+        auto asked = static_cast<std::size_t>(run - slots.begin());
+        while (run < slots.begin() + endRow) {
+            const quint64 head = run->head;
+            const auto runEnd = std::find_if(
+                run + 1, slots.end(), [&](const KeySlot& slot) { return slot.head != head; });
+            for (const auto end = static_cast<std::size_t>(runEnd - slots.begin()); asked < end;
+                 ++asked) {
+                if (asked + RowsAhead < count && tied(asked + RowsAhead))
+                    keys.prefetchRow(slots[asked + RowsAhead].index);
+                if (asked + TextsAhead < count && tied(asked + TextsAhead))
+                    keys.prefetch(slots[asked + TextsAhead].index);
+            }
+            if (runEnd - run > 1 && !std::is_sorted(run, runEnd, less))
+                std::sort(run, runEnd, less);
+            run = runEnd;
+        }
+    });
     for (std::size_t i = 0; i < count; ++i)
         positions[i] = slots[i].index;
     return positions;

@@ -209,19 +209,17 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
         return a < b;
     };
     std::vector<quint32> sorted;
-    if (columnLayout(column).sortType == SortType::Natural) {
-        const NaturalSortKeys keys(
-            m_entries.size(),
-            [&](std::size_t row) -> const QString& { return cellOf(m_entries[row], column); },
-            column == ListColumn::Directory ? SharedTexts::Anywhere : SharedTexts::Consecutive);
-        sorted = keyOrder(keys, order, byRow);
-    } else {
-        sorted = keyOrder(EachOwnKey{m_entries.size(),
-                                     [&](std::size_t row) {
-                                         return plainKey(cellOf(m_entries[row], column));
-                                     }},
-                          order, byRow);
-    }
+    const auto textAt = [&](std::size_t row) -> const QString& {
+        return cellOf(m_entries[row], column);
+    };
+    // The rows of one folder share its directory, and every row of one status its text.
+    const SharedTexts shared = column == ListColumn::Directory || column == ListColumn::Status
+                                   ? SharedTexts::Anywhere
+                                   : SharedTexts::Consecutive;
+    if (columnLayout(column).sortType == SortType::Natural)
+        sorted = keyOrder(NaturalSortKeys(m_entries.size(), textAt, shared), order, byRow);
+    else
+        sorted = keyOrder(PlainSortKeys(m_entries.size(), textAt, shared), order, byRow);
     // In place, cycle by cycle: a second array of a million rows would double the list's memory.
     // A cycle jumps about the list, so the row a few steps on is asked for early.
     constexpr int StepsAhead = 4;

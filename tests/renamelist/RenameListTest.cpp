@@ -296,6 +296,24 @@ TEST(RenameListTest, ALongListSortsAsAStableSortOfItsKeys) {
     }
 }
 
+// The start every key shares is guessed from a few rows: a row that leaves it early, wherever it
+// stands, must still sort into its place.
+TEST(RenameListTest, ARowLeavingTheSharedStartEarlySortsIntoPlace) {
+    constexpr qint32 Rows = 40'000;
+    for (const qint32 odd : {1, Rows / 2 + 1, Rows - 1}) {
+        RenameList list;
+        for (qint32 row = 0; row < Rows; ++row)
+            list.append(u"/d"_s,
+                        row == odd ? u"holiday aaaaaa9"_s : u"holiday photo %1"_s.arg(row));
+        list.sortBy(ListColumn::Filename, Qt::AscendingOrder);
+        EXPECT_EQ(list.at(0).filename, u"holiday aaaaaa9"_s) << "at " << odd;
+        list.sortBy(ListColumn::Filename, Qt::DescendingOrder);
+        EXPECT_EQ(list.at(Rows - 1).filename, u"holiday aaaaaa9"_s) << "at " << odd;
+        EXPECT_EQ(list.at(0).filename,
+                  u"holiday photo %1"_s.arg(odd == Rows - 1 ? Rows - 2 : Rows - 1));
+    }
+}
+
 // Rows of one folder share its directory string wherever they stand, and share its key; other
 // strings with the same text, or a part of it, are keys of their own.
 TEST(RenameListTest, ScatteredRowsOfSharedFoldersSortByThem) {
