@@ -94,6 +94,11 @@ void RenameList::append(QString directory, QString filename) {
 void RenameList::clear() {
     m_entries.clear();
     m_selectedCount = 0;
+    freeRemovedNames();
+}
+
+void RenameList::freeRemovedNames() {
+    m_removedNames = {};
 }
 
 bool RenameList::removeSelected() {
@@ -102,9 +107,12 @@ bool RenameList::removeSelected() {
     // One compaction pass; `lastRemovedAt` is where the row after the last removed one lands.
     std::size_t kept = 0;
     qint32 lastRemovedAt = 0;
+    m_removedNames.reserve(m_removedNames.size() + 2 * static_cast<std::size_t>(m_selectedCount));
     for (std::size_t row = 0; row < m_entries.size(); ++row) {
         if (m_entries[row].selected) {
             lastRemovedAt = static_cast<qint32>(kept);
+            m_removedNames.push_back(std::move(m_entries[row].filename));
+            m_removedNames.push_back(std::move(m_entries[row].renout));
         } else {
             if (kept != row)
                 m_entries[kept] = std::move(m_entries[row]);

@@ -165,7 +165,10 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     m_memoryReturn = new QTimer(this);
     m_memoryReturn->setSingleShot(true);
     m_memoryReturn->setInterval(2000);
-    connect(m_memoryReturn, &QTimer::timeout, this, &returnFreedMemory);
+    connect(m_memoryReturn, &QTimer::timeout, this, [this] {
+        m_list.freeRemovedNames();
+        returnFreedMemory();
+    });
     const auto restart = qOverload<>(&QTimer::start);
     connect(&m_list, &QAbstractItemModel::dataChanged, m_memoryReturn, restart);
     connect(&m_list, &QAbstractItemModel::modelReset, m_memoryReturn, restart);
