@@ -28,13 +28,15 @@ QString shortened(const QString& path) {
 // The entries in the order a person reads their names, as the Filename column sorts them; names
 // equal but for case keep one fixed order.
 QList<DirectoryEntry> readingOrder(QList<DirectoryEntry>&& entries) {
-    const NaturalSortKeys keys(static_cast<std::size_t>(entries.size()),
-                               [&](std::size_t index) -> const QString& {
-                                   return entries[static_cast<qsizetype>(index)].name;
-                               });
+    // Read on every core: const access only, so that nothing detaches.
+    const QList<DirectoryEntry>& listed = entries;
+    const auto keys = naturalSortKeys(static_cast<std::size_t>(listed.size()),
+                                      [&](std::size_t index) -> const QString& {
+                                          return listed[static_cast<qsizetype>(index)].name;
+                                      });
     const std::vector<quint32> order =
         keyOrder(keys, Qt::AscendingOrder,
-                 [&](quint32 a, quint32 b) { return entries[a].name < entries[b].name; });
+                 [&](quint32 a, quint32 b) { return listed[a].name < listed[b].name; });
     QList<DirectoryEntry> sorted;
     sorted.reserve(entries.size());
     for (const quint32 index : order)

@@ -113,12 +113,12 @@ enum class SharedTexts {
     Anywhere,    // any rows: the rows of one folder share its directory wherever they stand
 };
 
-// Texts as keys for `keyOrder`, read from the texts themselves as they are compared. Rows that
-// share one string share one id, the first such row, so that its key is read once.
-template <typename Units> class TextKeys {
+// Texts as keys for `keyOrder`, read from the texts themselves as they are compared; `textAt(i)`
+// gives row i's text. Rows that share one string share one id, the first such row, so that its key
+// is read once.
+template <typename Units, typename TextAt> class TextKeys {
 public:
-    TextKeys(std::size_t count, std::function<const QString&(std::size_t)> textAt,
-             SharedTexts shared = SharedTexts::Consecutive)
+    TextKeys(std::size_t count, TextAt textAt, SharedTexts shared)
         : m_textAt(std::move(textAt)), m_ids(count) {
         // Each string seen, with its length, by where its characters are.
         QHash<const QChar*, std::pair<qsizetype, quint32>> seen;
@@ -151,11 +151,19 @@ public:
     void prefetchRow(std::size_t index) const { __builtin_prefetch(&m_textAt(index)); }
 
 private:
-    std::function<const QString&(std::size_t)> m_textAt;
+    TextAt m_textAt;
     std::vector<quint32> m_ids;
 };
-using NaturalSortKeys = TextKeys<NaturalKeyUnits>;
-using PlainSortKeys = TextKeys<PlainKeyUnits>;
+template <typename TextAt>
+TextKeys<NaturalKeyUnits, TextAt> naturalSortKeys(std::size_t count, TextAt textAt,
+                                                  SharedTexts shared = SharedTexts::Consecutive) {
+    return {count, std::move(textAt), shared};
+}
+template <typename TextAt>
+TextKeys<PlainKeyUnits, TextAt> plainSortKeys(std::size_t count, TextAt textAt,
+                                              SharedTexts shared = SharedTexts::Consecutive) {
+    return {count, std::move(textAt), shared};
+}
 
 // A key's first units packed into one number, for `keyOrder`.
 struct KeySlot {

@@ -225,9 +225,9 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
                                    ? SharedTexts::Anywhere
                                    : SharedTexts::Consecutive;
     if (columnLayout(column).sortType == SortType::Natural)
-        sorted = keyOrder(NaturalSortKeys(m_entries.size(), textAt, shared), order, byRow);
+        sorted = keyOrder(naturalSortKeys(m_entries.size(), textAt, shared), order, byRow);
     else
-        sorted = keyOrder(PlainSortKeys(m_entries.size(), textAt, shared), order, byRow);
+        sorted = keyOrder(plainSortKeys(m_entries.size(), textAt, shared), order, byRow);
     // In place, cycle by cycle: a second array of a million rows would double the list's memory.
     // A cycle jumps about the list, so the row a few steps on is asked for early.
     constexpr int StepsAhead = 4;
