@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -138,6 +139,29 @@ public:
     // kilobytes is read; anything else under the name fails as a damaged file does.
     virtual TextFileResult readTextFile(const QString& path) = 0;
     virtual FileResult writeTextFile(const QString& path, const QString& text) = 0;
+
+    // A run works in the same few folders again and again: until they are let go, the platform
+    // may keep them open so that a move or a look need not walk their paths each time. Nothing
+    // stays open after, as an open folder keeps its disk from being unmounted.
+    virtual void holdFolders(const QStringList& /*folders*/) {}
+    virtual void letFoldersGo() {}
+    // Whether identity and attributes may be asked from several threads at once; never while
+    // folders are taken or let go.
+    virtual bool readsFromAnyThread() const { return false; }
+};
+
+// Holds folders open for as long as it lives.
+class HeldFolders {
+public:
+    HeldFolders(FileSystem& files, const QStringList& folders) : m_files(files) {
+        m_files.holdFolders(folders);
+    }
+    HeldFolders(const HeldFolders&) = delete;
+    HeldFolders& operator=(const HeldFolders&) = delete;
+    ~HeldFolders() { m_files.letFoldersGo(); }
+
+private:
+    FileSystem& m_files;
 };
 
 } // namespace quillane

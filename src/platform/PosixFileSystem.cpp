@@ -148,20 +148,27 @@ bool syncFolder(const QByteArray& folder) {
     return dir.valid() && (::fsync(dir.get()) == 0 || errno == EINVAL || unsupported(errno));
 }
 
-bool entryExists(const QByteArray& path) {
+using posix::Place;
+
+Place wholePath(const QByteArray& path) {
+    return {AT_FDCWD, path.constData()};
+}
+
+bool entryExists(Place place) {
     struct stat st {};
-    return ::lstat(path.constData(), &st) == 0;
+    return ::fstatat(place.folder, place.name, &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 // The last step of a copy or link: the source goes. A removal reported as failed although the
 // source is gone leaves the target as the only copy, so it stays.
-bool removeSource(const QByteArray& source) {
-    return ::unlink(source.constData()) == 0 || (errno == ENOENT && !entryExists(source));
+bool removeSource(Place source) {
+    return ::unlinkat(source.folder, source.name, 0) == 0 ||
+           (errno == ENOENT && !entryExists(source));
 }
 
 // A move that failed for good: a taken name, a missing source, or the system's words. ENOENT
 // also comes when the target's folder is missing, so the source itself is looked at.
-FileResult failedMove(int error, const QByteArray& source) {
+FileResult failedMove(int error, Place source) {
     if (error == EEXIST)
         return outcome(FileOutcome::TargetExists);
     if (error == ENOENT && !entryExists(source))
@@ -178,20 +185,19 @@ FileResult abandonCopy(const QByteArray& copy, int error) {
 // Gives a file another name on its file system without replacing one, by the narrowest means the
 // file system offers; 0 or the error, EXDEV when the names are on two file systems. On failure
 // both names are as they were.
-int renameWithoutReplacing(const QByteArray& source, const QByteArray& target) {
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
-        0)
+int renameWithoutReplacing(Place source, Place target) {
+    if (::renameat2(source.folder, source.name, target.folder, target.name, RENAME_NOREPLACE) == 0)
         return 0;
     // The kernel reports EXDEV before it looks at the flags, so EINVAL means one file system
     // without the no-replace rename.
     if (const int error = errno; error != EINVAL && !unsupported(error))
         return error;
 
-    if (::link(source.constData(), target.constData()) == 0) {
+    if (::linkat(source.folder, source.name, target.folder, target.name, 0) == 0) {
         if (removeSource(source))
             return 0;
         const int error = errno;
-        ::unlink(target.constData());
+        ::unlinkat(target.folder, target.name, 0);
         return error;
     }
     // FAT and many shares have no hard links; a plain rename after a look is all they allow.
@@ -199,11 +205,11 @@ int renameWithoutReplacing(const QByteArray& source, const QByteArray& target) {
     if (const int error = errno; error != EPERM && error != EMLINK && !unsupported(error))
         return error;
     struct stat st {};
-    if (::lstat(target.constData(), &st) == 0)
+    if (::fstatat(target.folder, target.name, &st, AT_SYMLINK_NOFOLLOW) == 0)
         return EEXIST;
     if (errno != ENOENT)
         return errno;
-    return ::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
+    return ::renameat(source.folder, source.name, target.folder, target.name) == 0 ? 0 : errno;
 }
 
 } // namespace
@@ -225,14 +231,14 @@ FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& targ
         // A link is made whole at once; it needs no name of its own first.
         if (::symlink(linkText.constData(), target.constData()) != 0)
             return errno == EEXIST ? outcome(FileOutcome::TargetExists) : failed(errno);
-        if (!removeSource(source))
+        if (!removeSource(wholePath(source)))
             return abandonCopy(target, errno);
         return FileResult::success();
     }
     if (!S_ISREG(st.st_mode))
         return failed(EXDEV);
     // Seen here, a taken name costs no copy; the naming below still never replaces.
-    if (entryExists(target))
+    if (entryExists(wholePath(target)))
         return outcome(FileOutcome::TargetExists);
 
     Descriptor in(::open(source.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
@@ -256,12 +262,12 @@ FileResult posix::moveByCopying(const QByteArray& source, const QByteArray& targ
         !copyModeAndTimes(out.get(), st) || ::fsync(out.get()) != 0 || out.close() != 0)
         return abandonCopy(copy, errno);
 
-    if (const int error = renameWithoutReplacing(copy, target); error != 0) {
+    if (const int error = renameWithoutReplacing(wholePath(copy), wholePath(target)); error != 0) {
         ::unlink(copy.constData());
         return error == EEXIST ? outcome(FileOutcome::TargetExists) : failed(error);
     }
     // The source goes only once the new name is sure to last.
-    if (!syncFolder(folder) || !removeSource(source))
+    if (!syncFolder(folder) || !removeSource(wholePath(source)))
         return abandonCopy(target, errno);
     return FileResult::success();
 }
@@ -294,15 +300,57 @@ FileIdentity posix::identityOf(const struct stat& st) {
             static_cast<qint64>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
 }
 
+PosixFileSystem::~PosixFileSystem() {
+    letFoldersGo();
+}
+
+void PosixFileSystem::holdFolders(const QStringList& folders) {
+    // Past this many, folders are walked to as before rather than spend the process's descriptors.
+    constexpr std::size_t MostHeld = 64;
+    letFoldersGo();
+    for (const QString& folder : folders) {
+        if (m_held.size() == MostHeld)
+            break;
+        QByteArray path = native(folder);
+        while (path.size() > 1 && path.endsWith('/'))
+            path.chop(1);
+        const int descriptor = ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor >= 0)
+            m_held.push_back({std::move(path), descriptor});
+    }
+    std::sort(m_held.begin(), m_held.end(),
+              [](const HeldFolder& a, const HeldFolder& b) { return a.path < b.path; });
+}
+
+void PosixFileSystem::letFoldersGo() {
+    for (const HeldFolder& folder : m_held)
+        ::close(folder.descriptor);
+    m_held.clear();
+}
+
+Place PosixFileSystem::placeOf(const QByteArray& path) const {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (m_held.empty() || slash < 0)
+        return wholePath(path);
+    const QByteArrayView folder =
+        slash == 0 ? QByteArrayView("/") : QByteArrayView(path).first(slash);
+    const auto held = std::lower_bound(
+        m_held.begin(), m_held.end(), folder,
+        [](const HeldFolder& a, QByteArrayView b) { return QByteArrayView(a.path) < b; });
+    if (held == m_held.end() || QByteArrayView(held->path) != folder)
+        return wholePath(path);
+    return {held->descriptor, path.constData() + slash + 1};
+}
+
 FileResult PosixFileSystem::move(const QString& from, const QString& to, const CopyNotice& notice) {
     const QByteArray source = native(from);
     const QByteArray target = native(to);
-    const int error = renameWithoutReplacing(source, target);
+    const int error = renameWithoutReplacing(placeOf(source), placeOf(target));
     if (error == 0)
         return FileResult::success();
     if (error == EXDEV)
         return posix::moveByCopying(source, target, notice);
-    return failedMove(error, source);
+    return failedMove(error, placeOf(source));
 }
 
 FileResult PosixFileSystem::remove(const QString& path) {
@@ -494,13 +542,16 @@ std::optional<FolderStamp> PosixFileSystem::folderStamp(const QString& directory
 
 std::optional<FileIdentity> PosixFileSystem::identity(const QString& path) {
     struct stat st {};
-    if (::lstat(native(path).constData(), &st) != 0)
+    const QByteArray name = native(path);
+    const Place place = placeOf(name);
+    if (::fstatat(place.folder, place.name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return std::nullopt;
     return posix::identityOf(st);
 }
 
 bool PosixFileSystem::exists(const QString& path) {
-    return entryExists(native(path));
+    const QByteArray name = native(path);
+    return entryExists(placeOf(name));
 }
 
 bool PosixFileSystem::isDirectory(const QString& path) {

@@ -2,6 +2,7 @@
 
 #include "platform/PathText.h"
 #include "renamelist/GroupedNumber.h"
+#include "renamelist/RowChunks.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -115,11 +116,13 @@ RunResult RenameRun::run() {
     m_result = RunResult();
     m_result.kind = m_settings.kind;
     m_result.total = count;
-    FolderNames folders(m_files);
-    m_plan = RenamePlan::make(m_list, m_settings, folders);
+    FolderNames listings(m_files);
+    m_plan = RenamePlan::make(m_list, m_settings, listings);
     m_done.assign(static_cast<std::size_t>(count), false);
     m_filled.clear();
-    if (!prepare()) {
+    const QStringList folders = runFolders();
+    const HeldFolders held(m_files, folders);
+    if (!prepare(folders)) {
         m_result.stopped = true;
         return m_result;
     }
@@ -164,30 +167,33 @@ bool RenameRun::recordingAllowed(const FileResult& recorded) {
     return true;
 }
 
-bool RenameRun::prepare() {
+QStringList RenameRun::runFolders() const {
+    QSet<QString> seen;
+    QStringList folders;
+    // Temporary names are made in the files' folders, copies to other file systems in the target
+    // folders.
+    for (qint32 row = 0; row < m_list.count(); ++row) {
+        const RenameEntry& entry = m_list.at(row);
+        for (const QString& folder : {entry.directory, m_settings.targetDirectory(row, entry)}) {
+            if (!folder.isEmpty() && !seen.contains(folder)) {
+                seen.insert(folder);
+                folders.append(folder);
+            }
+        }
+    }
+    return folders;
+}
+
+bool RenameRun::prepare(const QStringList& folders) {
     const qint32 count = m_list.count();
     m_temporaries.assign(static_cast<std::size_t>(count), QString());
     m_chosen.clear();
     m_plannedAttributes.assign(m_recorder ? static_cast<std::size_t>(count) : 0, -1);
-    if (m_recorder) {
-        QSet<QString> seen;
-        QStringList folders;
-        // Temporary names are made in the files' folders, copies to other file systems in the
-        // target folders.
-        for (qint32 row = 0; row < count; ++row) {
-            const RenameEntry& entry = m_list.at(row);
-            for (const QString& folder :
-                 {entry.directory, m_settings.targetDirectory(row, entry)}) {
-                if (!folder.isEmpty() && !seen.contains(folder)) {
-                    seen.insert(folder);
-                    folders.append(folder);
-                }
-            }
-        }
-        if (!recordingAllowed(m_recorder->starting(folders)))
-            return false;
-    }
+    if (m_recorder && !recordingAllowed(m_recorder->starting(folders)))
+        return false;
     std::vector<PlannedMove> moves(m_recorder ? static_cast<std::size_t>(count) : 0);
+    // Rows whose attributes are read for the record; the others only need the file's identity.
+    std::vector<bool> readAttributes(moves.size(), false);
     for (qint32 row = 0; row < count; ++row) {
         const RenameEntry& entry = m_list.at(row);
         const QString source = pathIn(entry.directory, entry.filename);
@@ -202,18 +208,34 @@ bool RenameRun::prepare() {
         PlannedMove& move = moves[static_cast<std::size_t>(row)];
         move.source = source;
         move.temporary = m_temporaries[static_cast<std::size_t>(row)];
-        if (named)
+        if (named) {
             move.target = pathIn(targetDirectory, entry.renout);
-        // Read once here for the record, and kept for the run itself.
-        if (!named || !attributesMayChange(row, source, move.target)) {
-            move.identity = m_files.identity(source);
-        } else if (const AttributeResult read = m_files.attributes(source); read.result.ok()) {
-            move.identity = read.identity;
-            move.attributes = read.attributes;
-            m_plannedAttributes[static_cast<std::size_t>(row)] = read.attributes;
+            readAttributes[static_cast<std::size_t>(row)] =
+                attributesMayChange(row, source, move.target);
         }
     }
-    return !m_recorder || recordingAllowed(m_recorder->planned(moves));
+    if (!m_recorder)
+        return true;
+    // Read once here for the record, and kept for the run itself. Each row writes only its own.
+    const auto read = [&](qint32 first, qint32 end) {
+        for (auto row = static_cast<std::size_t>(first); row < static_cast<std::size_t>(end);
+             ++row) {
+            PlannedMove& move = moves[row];
+            if (!readAttributes[row]) {
+                move.identity = m_files.identity(move.source);
+            } else if (const AttributeResult found = m_files.attributes(move.source);
+                       found.result.ok()) {
+                move.identity = found.identity;
+                move.attributes = found.attributes;
+                m_plannedAttributes[row] = found.attributes;
+            }
+        }
+    };
+    if (m_files.readsFromAnyThread())
+        forRowChunks(count, read);
+    else
+        read(0, count);
+    return recordingAllowed(m_recorder->planned(moves));
 }
 
 bool RenameRun::attributesMayChange(qint32 row, const QString& from, const QString& target) const {

@@ -74,9 +74,11 @@ private:
         std::optional<int> toRestore() const { return cleared ? savedAttributes : std::nullopt; }
     };
 
+    // The folders the run names files in.
+    QStringList runFolders() const;
     // Every row's temporary name, and the plan on record; false when the user would rather not
     // run without a record.
-    bool prepare();
+    bool prepare(const QStringList& folders);
     // Whether the run goes on after a step of its record: it did, or the user would rather run
     // without a record than not at all.
     bool recordingAllowed(const FileResult& recorded);

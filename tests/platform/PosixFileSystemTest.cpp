@@ -137,7 +137,8 @@ TEST_F(PosixFileSystemTest, MoveNeverReplacesAndSaysWhy) {
 struct MoveWayCase {
     const char* name;
     std::vector<Fault> faults;
-    bool copies; // through moveByCopying; the others must keep the file itself
+    bool copies;       // through moveByCopying; the others must keep the file itself
+    bool held = false; // within a folder the file system holds open
 };
 
 class MoveWayTest : public PosixFileSystemTest, public testing::WithParamInterface<MoveWayCase> {
@@ -153,6 +154,8 @@ TEST_P(MoveWayTest, MovesButNeverReplaces) {
     writeFile(path(u"a.txt"_s), "alpha");
     writeFile(path(u"b.txt"_s), "beta");
     const ino_t file = inode(path(u"a.txt"_s));
+    if (GetParam().held)
+        fs.holdFolders({dir.path()});
     arm(GetParam().faults);
     EXPECT_EQ(move(path(u"a.txt"_s), path(u"b.txt"_s)).outcome, FileOutcome::TargetExists);
     EXPECT_EQ(contents(path(u"a.txt"_s)), "alpha");
@@ -172,6 +175,10 @@ INSTANTIATE_TEST_SUITE_P(
     Ways, MoveWayTest,
     testing::Values(
         MoveWayCase{"NoReplaceRename", {}, false},
+        MoveWayCase{"NoReplaceRenameInAHeldFolder", {}, false, true},
+        MoveWayCase{"LinkInAHeldFolder", {{Call::Renameat2, EINVAL}}, false, true},
+        MoveWayCase{
+            "RenameInAHeldFolder", {{Call::Renameat2, EINVAL}, {Call::Link, EPERM}}, false, true},
         MoveWayCase{"LinkWhereNoReplaceIsUnsupported", {{Call::Renameat2, EINVAL}}, false},
         MoveWayCase{
             "RenameWhereLinksAreRefused", {{Call::Renameat2, EINVAL}, {Call::Link, EPERM}}, false},
@@ -181,6 +188,38 @@ INSTANTIATE_TEST_SUITE_P(
         MoveWayCase{"Copy", {}, true},
         MoveWayCase{"CopyNamedByRename", {{Call::Renameat2, EINVAL}, {Call::Link, EPERM}}, true}),
     CaseName());
+
+int openDescriptors() {
+    return static_cast<int>(QDir(u"/proc/self/fd"_s)
+                                .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                                .size());
+}
+
+TEST_F(PosixFileSystemTest, HeldFoldersServeTheirFilesAndAreClosedWhenLetGo) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"sub"_s));
+    writeFile(path(u"a.txt"_s), "alpha");
+    const int before = openDescriptors();
+    // The way a run names its folders, the root and a missing one among them.
+    fs.holdFolders({dir.path() + u"/"_s, path(u"sub"_s), path(u"gone"_s), u"/"_s});
+    EXPECT_EQ(openDescriptors(), before + 3);
+
+    const std::optional<FileIdentity> found = fs.identity(path(u"a.txt"_s));
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->inode, inode(path(u"a.txt"_s)));
+    EXPECT_FALSE(fs.identity(path(u"sub/none.txt"_s)).has_value());
+    EXPECT_TRUE(fs.exists(path(u"sub"_s)));
+    EXPECT_FALSE(fs.exists(u"/quillane-surely-not-here"_s));
+    EXPECT_TRUE(fs.move(path(u"a.txt"_s), path(u"sub/b.txt"_s)).ok());
+    EXPECT_EQ(fs.move(path(u"sub/b.txt"_s), path(u"gone/b.txt"_s)).outcome, FileOutcome::Failed);
+    EXPECT_EQ(contents(path(u"sub/b.txt"_s)), "alpha");
+
+    // Holding again lets the earlier ones go first.
+    fs.holdFolders({dir.path()});
+    EXPECT_EQ(openDescriptors(), before + 1);
+    fs.letFoldersGo();
+    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_TRUE(fs.move(path(u"sub/b.txt"_s), path(u"c.txt"_s)).ok());
+}
 
 class CrossFileSystemMoveTest : public PosixFileSystemTest {
 protected:
@@ -512,9 +551,12 @@ extern "C" int renameat2(int fromDirectory, const char* from, int toDirectory, c
                : real(fromDirectory, from, toDirectory, to, flags);
 }
 
-extern "C" int link(const char* from, const char* to) noexcept {
-    static const auto real = quillane::next<decltype(&::link)>("link");
-    return quillane::fails(quillane::Call::Link) ? -1 : real(from, to);
+extern "C" int linkat(int fromDirectory, const char* from, int toDirectory, const char* to,
+                      int flags) noexcept {
+    static const auto real = quillane::next<decltype(&::linkat)>("linkat");
+    return quillane::fails(quillane::Call::Link)
+               ? -1
+               : real(fromDirectory, from, toDirectory, to, flags);
 }
 
 extern "C" int chmod(const char* path, mode_t mode) noexcept {

@@ -561,6 +561,20 @@ TEST(RenameRunTest, LinksAreRenamedAsLinks) {
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
+TEST(RenameRunTest, LeavesNoFolderOpenThatWouldKeepADiskFromUnmounting) {
+    RunFolder folder({u"a=1"_s, u"sub/b=2"_s});
+    RenameList list = listOf(folder, {u"a>x"_s, u"sub/b>y"_s});
+    ScriptedDialogs dialogs;
+    PosixFileSystem files;
+    const auto open = [] {
+        return QDir(u"/proc/self/fd"_s).entryList(QDir::AllEntries | QDir::System).size();
+    };
+    const qsizetype before = open();
+    EXPECT_TRUE(RenameRun(list, files, dialogs, {}, {}).run().completed);
+    EXPECT_EQ(open(), before);
+    EXPECT_EQ(folder.contents(), QStringList({u"sub/y=2"_s, u"x=1"_s}));
+}
+
 TEST(RenameRunTest, AttributesAreKeptOrReplaced) {
     RunFolder folder({u"a=1"_s, u"b=2"_s});
     PosixFileSystem files;
