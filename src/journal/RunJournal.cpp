@@ -7,6 +7,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -18,7 +22,9 @@ constexpr int SchemaVersion = 1;
 // Rename runs kept to undo; older ones and their undos are forgotten.
 constexpr int KeptRuns = 20;
 
+// Large pages take a run's record in fewer writes; the size holds only for a journal made anew.
 const char* const Schema = R"(
+PRAGMA page_size=16384;
 PRAGMA journal_mode=WAL;
 PRAGMA synchronous=FULL;
 CREATE TABLE IF NOT EXISTS runs(
@@ -89,6 +95,7 @@ public:
                       [&](JournalMove& move) { move.aside = path; });
     }
     FileResult copying(qint32 row, const QString& copyPath, const FileIdentity& copy) override {
+        const std::lock_guard lock(m_databaseUse);
         QString why;
         SqliteDatabase* db = m_journal.database(why);
         if (db == nullptr)
@@ -113,6 +120,8 @@ public:
     }
 
     FileResult ended(const RunResult& result, const std::vector<QString>& finalPaths) override {
+        planWritten();
+        const std::lock_guard lock(m_databaseUse);
         QString why;
         SqliteDatabase* db = beginWrite(why);
         if (db == nullptr)
@@ -169,6 +178,9 @@ public:
     }
 
 protected:
+    // Waits until the whole plan is on record.
+    virtual void planWritten() {}
+
     // The database inside a transaction that takes the write lock at once; null when it cannot.
     SqliteDatabase* beginWrite(QString& why) {
         SqliteDatabase* db = m_journal.database(why);
@@ -190,10 +202,13 @@ protected:
     std::vector<FinalPlace> m_known;
     // The run's rows as recorded, in the run's order.
     std::vector<JournalMove> m_moves;
+    // Held by whoever uses the database: the run, or the writer of the rest of its plan.
+    std::mutex m_databaseUse;
 
 private:
     template <typename Change>
     FileResult update(const char* sql, qint32 row, const QString& text, Change change) {
+        const std::lock_guard lock(m_databaseUse);
         QString why;
         SqliteDatabase* db = m_journal.database(why);
         if (db == nullptr)
@@ -214,7 +229,13 @@ private:
             ");"
             "DELETE FROM runs WHERE kind=1 AND ended IS NOT NULL AND undoes NOT IN "
             "(SELECT id FROM runs);"
-            "DELETE FROM moves WHERE run NOT IN (SELECT id FROM runs);";
+            // The runs that have moves, found by seeking from one to the next in the key, so
+            // that a long history is not read row by row on every run.
+            "WITH RECURSIVE recorded(run) AS (SELECT min(run) FROM moves UNION ALL "
+            "SELECT (SELECT min(run) FROM moves WHERE run > recorded.run) FROM recorded "
+            "WHERE recorded.run IS NOT NULL) "
+            "DELETE FROM moves WHERE run IN (SELECT run FROM recorded WHERE run IS NOT NULL AND "
+            "run NOT IN (SELECT id FROM runs));";
         db.execute(forget.constData());
     }
 };
@@ -244,7 +265,68 @@ public:
         return FileResult::success();
     }
 
-    FileResult planned(const std::vector<PlannedMove>& moves) override {
+    ~NewRunRecorder() override {
+        m_stopWriting = true;
+        planWritten();
+    }
+
+    FileResult planned(std::vector<PlannedMove> moves) override {
+        m_plan = std::move(moves);
+        m_moves.clear();
+        m_moves.reserve(m_plan.size());
+        for (std::size_t at = 0; at < m_plan.size(); ++at) {
+            const PlannedMove& move = m_plan[at];
+            m_moves.push_back({static_cast<qint32>(at), move.source, move.temporary, move.target,
+                               move.identity, move.attributes});
+        }
+        // A journal that cannot take the plan is told before any file moves.
+        const auto count = static_cast<qint32>(m_plan.size());
+        const qint32 first = std::min(count, RunJournal::RowsRecordedFirst);
+        if (FileResult written = writePlan(0, first); !written.ok())
+            return written;
+        m_lasting = first;
+        if (first < count)
+            m_writer = std::thread([this] { writeRestOfPlan(); });
+        return FileResult::success();
+    }
+
+    FileResult recorded(qint32 row) override {
+        if (row < m_lasting.load(std::memory_order_acquire))
+            return FileResult::success();
+        std::unique_lock lock(m_progress);
+        m_progressed.wait(lock, [&] { return row < m_lasting || !m_writeError.isEmpty(); });
+        return row < m_lasting ? FileResult::success() : failure(m_writeError);
+    }
+
+protected:
+    void planWritten() override {
+        if (m_writer.joinable())
+            m_writer.join();
+    }
+
+private:
+    void writeRestOfPlan() {
+        const auto count = static_cast<qint32>(m_plan.size());
+        for (qint32 from = m_lasting; from < count && !m_stopWriting;) {
+            const qint32 to =
+                from + std::min({from, RunJournal::LargestRecordedPart, count - from});
+            const FileResult written = writePlan(from, to);
+            {
+                const std::lock_guard lock(m_progress);
+                if (written.ok())
+                    m_lasting = to;
+                else
+                    m_writeError = written.message;
+            }
+            m_progressed.notify_all();
+            if (!written.ok())
+                return;
+            from = to;
+        }
+    }
+
+    FileResult writePlan(qint32 first, qint32 end) {
+        const std::lock_guard lock(m_databaseUse);
         QString why;
         SqliteDatabase* db = beginWrite(why);
         if (db == nullptr)
@@ -252,10 +334,8 @@ public:
         SqliteStatement row = db->prepare(
             "INSERT INTO moves(run, row, source, temporary, target, device, inode, size, "
             "modified, attributes) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
-        m_moves.clear();
-        m_moves.reserve(moves.size());
-        for (std::size_t at = 0; at < moves.size(); ++at) {
-            const PlannedMove& move = moves[at];
+        for (qint32 at = first; at < end; ++at) {
+            const PlannedMove& move = m_plan[static_cast<std::size_t>(at)];
             row.bind(1, m_run)
                 .bind(2, static_cast<qint64>(at))
                 .bind(3, move.source)
@@ -269,8 +349,6 @@ public:
                     .bind(9, move.identity->modifiedNs);
             if (!row.run())
                 break;
-            m_moves.push_back({static_cast<qint32>(at), move.source, move.temporary, move.target,
-                               move.identity, move.attributes});
         }
         if (row.failed() || !db->execute("COMMIT")) {
             const QString error = db->error();
@@ -280,10 +358,18 @@ public:
         return FileResult::success();
     }
 
-private:
     RunKind m_kind;
     qint64 m_undoes;
     std::optional<int> m_newAttributes;
+    // Read by the writer only: the run changes its own rows in `m_moves`.
+    std::vector<PlannedMove> m_plan;
+    std::thread m_writer;
+    std::atomic<bool> m_stopWriting = false;
+    // The rows before this one are on record.
+    std::atomic<qint32> m_lasting = 0;
+    std::mutex m_progress;
+    std::condition_variable m_progressed;
+    QString m_writeError;
 };
 
 class ContinuedRunRecorder final : public JournalRecorder {
@@ -298,7 +384,7 @@ public:
 
     FileResult starting(const QStringList& /*folders*/) override { return FileResult::success(); }
 
-    FileResult planned(const std::vector<PlannedMove>& moves) override {
+    FileResult planned(std::vector<PlannedMove> moves) override {
         const std::vector<JournalMove> recorded = m_journal.moves(m_run);
         m_moves.clear();
         m_moves.reserve(m_rows.size());

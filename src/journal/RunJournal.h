@@ -58,6 +58,10 @@ public:
 
     // The user's state folder: $XDG_STATE_HOME, or ~/.local/state, then Kestrova/Quillane.
     static QString defaultPath();
+    // Rows of a run's plan on record before its first file moves; the others follow while those
+    // move, in parts that grow to the largest.
+    static constexpr qint32 RowsRecordedFirst = 1024;
+    static constexpr qint32 LargestRecordedPart = 8192;
     const QString& path() const { return m_path; }
 
     // Records a new run; nothing is written before its plan.

@@ -27,7 +27,14 @@ QString AddSlash(const QString& path) {
 }
 
 QString pathIn(const QString& directory, const QString& name) {
-    return AddSlash(directory) + name;
+    // In one allocation: runs build a path or two for every file.
+    const bool slash = !endsWithSeparator(directory);
+    QString path;
+    path.reserve(directory.size() + (slash ? 1 : 0) + name.size());
+    path.append(directory);
+    if (slash)
+        path.append(u'/');
+    return path.append(name);
 }
 
 QString withoutTrailingSeparators(QString path) {

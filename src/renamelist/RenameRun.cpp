@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator>
 #include <QSet>
+#include <QStringBuilder>
 
 #include <array>
 #include <optional>
@@ -188,6 +189,7 @@ bool RenameRun::prepare(const QStringList& folders) {
     const qint32 count = m_list.count();
     m_temporaries.assign(static_cast<std::size_t>(count), QString());
     m_chosen.clear();
+    m_chosen.reserve(static_cast<std::size_t>(count));
     m_plannedAttributes.assign(m_recorder ? static_cast<std::size_t>(count) : 0, -1);
     if (m_recorder && !recordingAllowed(m_recorder->starting(folders)))
         return false;
@@ -235,7 +237,7 @@ bool RenameRun::prepare(const QStringList& folders) {
         forRowChunks(count, read);
     else
         read(0, count);
-    return recordingAllowed(m_recorder->planned(moves));
+    return recordingAllowed(m_recorder->planned(std::move(moves)));
 }
 
 bool RenameRun::attributesMayChange(qint32 row, const QString& from, const QString& target) const {
@@ -247,18 +249,17 @@ bool RenameRun::attributesMayChange(qint32 row, const QString& from, const QStri
 
 void RenameRun::chooseTemporary(qint32 row) {
     // Only a name: the move to it takes it, and a move that finds it taken is tried with another.
-    // No two rows of the run get the same one.
-    const QString& directory = m_list.at(row).directory;
-    QString name;
+    // No two rows of the run get the same number, so none get the same name.
+    quint32 number = 0;
     do {
-        name = pathIn(directory, TemporaryPrefix +
-                                     QString::number(QRandomGenerator::global()->generate(), 16)
-                                         .rightJustified(8, u'0')
-                                         .toUpper() +
-                                     TemporarySuffix);
-    } while (m_chosen.contains(name));
-    m_chosen.insert(name);
-    m_temporaries[static_cast<std::size_t>(row)] = name;
+        number = QRandomGenerator::global()->generate();
+    } while (!m_chosen.insert(number).second);
+    constexpr int Digits = 8;
+    char16_t digits[Digits];
+    for (int at = Digits - 1; at >= 0; --at, number >>= 4)
+        digits[at] = static_cast<char16_t>(u"0123456789ABCDEF"[number & 0xF]);
+    m_temporaries[static_cast<std::size_t>(row)] = pathIn(
+        m_list.at(row).directory, TemporaryPrefix % QStringView(digits, Digits) % TemporarySuffix);
 }
 
 RenameRun::EntryEnd RenameRun::process(qint32 row) {
@@ -480,6 +481,13 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
         problem(source, filledByTheRun());
         finishEntry(false);
         return std::nullopt;
+    }
+
+    if (m_recorder) {
+        if (const FileResult recorded = m_recorder->recorded(row); !recorded.ok()) {
+            end = notMoved(source, target, recorded);
+            return std::nullopt;
+        }
     }
 
     const RowTarget* own = m_settings.rowTarget(row);

@@ -7,11 +7,11 @@
 #include "renamelist/RunRecorder.h"
 
 #include <QHash>
-#include <QSet>
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 namespace quillane {
@@ -138,8 +138,8 @@ private:
     RenamePlan m_plan;
     // Each row's temporary name, chosen before the plan is recorded.
     std::vector<QString> m_temporaries;
-    // The names chosen in this run, so that no two rows share one.
-    QSet<QString> m_chosen;
+    // The numbers of the temporary names chosen in this run, so that no two rows share one.
+    std::unordered_set<quint32> m_chosen;
     // The attributes read for the record before the run, by row; -1 where none were.
     std::vector<int> m_plannedAttributes;
     std::vector<bool> m_done;

@@ -31,8 +31,11 @@ public:
     // Before the first temporary name is reserved: the folders where the run makes files of its
     // own (temporary names, copies), so that an empty one a crash leaves can be found.
     virtual FileResult starting(const QStringList& folders) = 0;
-    // Before the first file moves; one move per row of the run.
-    virtual FileResult planned(const std::vector<PlannedMove>& moves) = 0;
+    // Before the first file moves; one move per row of the run. The rows may be made lasting
+    // later, in their order, while the first ones move: see `recorded`.
+    virtual FileResult planned(std::vector<PlannedMove> moves) = 0;
+    // Before a row's file is first touched: waits until the row of the plan is lasting.
+    virtual FileResult recorded(qint32 /*row*/) { return FileResult::success(); }
     // Before a row's file moves to another temporary name than the planned one.
     virtual FileResult temporaryChanged(qint32 row, const QString& temporary) = 0;
     // Before a row's file goes to a place the plan does not name (its old name in the output

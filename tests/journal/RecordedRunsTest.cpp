@@ -130,6 +130,10 @@ TEST_F(UndoTest, GoesBackRunByRunAcrossRestartsThroughTheLastTwenty) {
     const std::optional<JournalRun> last = RunJournal(journalPath()).runToUndo();
     ASSERT_TRUE(last.has_value());
     EXPECT_EQ(undoDescription(*last).left(22), u"Undo renaming 1 file o"_s);
+    // The two oldest runs are forgotten with their moves; the next is kept whole.
+    EXPECT_TRUE(journal.moves(last->id - 21).empty());
+    EXPECT_TRUE(journal.moves(last->id - 20).empty());
+    EXPECT_EQ(journal.moves(last->id - 19).size(), 1U);
     int undone = 0;
     while (journal.runToUndo()) {
         ASSERT_EQ(undoLast().renamed, 1) << "undo " << undone + 1;
@@ -179,6 +183,48 @@ TEST_F(UndoTest, ARunThatCannotBeRecordedAsksAndRunsOnlyWhenTheUserSaysSo) {
     dialogs.answerMessage(MessageAnswer::Yes);
     EXPECT_EQ(rename(list).renamed, 1);
     EXPECT_EQ(folder.contents(), QStringList{u"b=1"_s});
+}
+
+// --- the record of the plan
+
+TEST_F(UndoTest, EveryRowOfALongPlanIsOnRecordOnceTheRunAsksForIt) {
+    const qint32 rows = RunJournal::RowsRecordedFirst + 2 * RunJournal::LargestRecordedPart + 7;
+    std::vector<PlannedMove> moves(static_cast<std::size_t>(rows));
+    std::vector<QString> finalPaths;
+    for (qint32 row = 0; row < rows; ++row) {
+        PlannedMove& move = moves[static_cast<std::size_t>(row)];
+        move.source = u"/f/a"_s + QString::number(row);
+        move.temporary = u"/f/ren"_s + QString::number(row) + u".tmp"_s;
+        move.target = u"/f/b"_s + QString::number(row);
+        finalPaths.push_back(move.target);
+    }
+    const std::unique_ptr<RunRecorder> recorder =
+        journal.recordRun(RunKind::Rename, 0, std::nullopt);
+    ASSERT_TRUE(recorder->starting({u"/f"_s}).ok());
+    ASSERT_TRUE(recorder->planned(moves).ok());
+    const auto onRecord = [&] {
+        RunJournal reader(journalPath());
+        const std::optional<JournalRun> open = reader.openRun();
+        return open ? reader.moves(open->id) : std::vector<JournalMove>();
+    };
+    for (const qint32 row : {RunJournal::RowsRecordedFirst, rows - 1}) {
+        ASSERT_TRUE(recorder->recorded(row).ok());
+        EXPECT_GT(onRecord().size(), static_cast<std::size_t>(row));
+    }
+    const std::vector<JournalMove> recorded = onRecord();
+    ASSERT_EQ(recorded.size(), static_cast<std::size_t>(rows));
+    for (qint32 row = 0; row < rows; ++row) {
+        const JournalMove& move = recorded[static_cast<std::size_t>(row)];
+        ASSERT_EQ(move.row, row);
+        ASSERT_EQ(move.source, moves[static_cast<std::size_t>(row)].source);
+        ASSERT_EQ(move.target, moves[static_cast<std::size_t>(row)].target);
+    }
+    RunResult result;
+    result.total = rows;
+    ASSERT_TRUE(recorder->ended(result, finalPaths).ok());
+    const std::optional<JournalRun> done = journal.runToUndo();
+    ASSERT_TRUE(done.has_value());
+    EXPECT_EQ(done->renamed, rows);
 }
 
 // --- recovery

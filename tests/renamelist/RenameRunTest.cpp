@@ -622,6 +622,72 @@ public:
     bool intrude = false;
 };
 
+// Tells which rows were asked to be on record and which files moved, in one list; the rows from
+// `failFrom` on cannot be recorded.
+class RecordingOrder final : public RunRecorder {
+public:
+    RecordingOrder(QStringList& events, qint32 failFrom) : m_events(events), m_failFrom(failFrom) {}
+
+    FileResult starting(const QStringList&) override { return FileResult::success(); }
+    FileResult planned(std::vector<PlannedMove>) override { return FileResult::success(); }
+    FileResult recorded(qint32 row) override {
+        m_events << u"recorded "_s + QString::number(row);
+        if (row < m_failFrom)
+            return FileResult::success();
+        return {FileOutcome::Failed, u"No space left on device"_s, FailureCause::Other};
+    }
+    FileResult temporaryChanged(qint32, const QString&) override { return FileResult::success(); }
+    FileResult setAside(qint32, const QString&) override { return FileResult::success(); }
+    FileResult copying(qint32, const QString&, const FileIdentity&) override {
+        return FileResult::success();
+    }
+    FileResult ended(const RunResult&, const std::vector<QString>&) override {
+        return FileResult::success();
+    }
+
+private:
+    QStringList& m_events;
+    qint32 m_failFrom;
+};
+
+class ToldMoves final : public ForwardingFileSystem {
+public:
+    ToldMoves(FileSystem& real, QStringList& events)
+        : ForwardingFileSystem(real), m_events(events) {}
+
+    using FileSystem::move;
+    FileResult move(const QString& from, const QString& to, const CopyNotice& notice) override {
+        if (!fileNameOf(from).startsWith(u"ren"_s))
+            m_events << u"move "_s + fileNameOf(from);
+        return ForwardingFileSystem::move(from, to, notice);
+    }
+
+private:
+    QStringList& m_events;
+};
+
+TEST(RenameRunTest, AFileMovesOnlyOnceItsRowIsOnRecordAndARowThatCannotBeEndsTheRun) {
+    RunFolder folder({u"a=1"_s, u"b=2"_s, u"c=3"_s, u"d=4"_s, u"x=5"_s, u"z=6"_s});
+    // A shift whose second row moves first, a swap, and a row the record cannot take.
+    RenameList list = listOf(folder, {u"c>d"_s, u"d>e"_s, u"a>b"_s, u"b>a"_s, u"x>y"_s, u"z>w"_s});
+    QStringList events;
+    RecordingOrder recorder(events, 4);
+    ScriptedDialogs dialogs;
+    PosixFileSystem real;
+    ToldMoves files(real, events);
+    const RunResult result = RenameRun(list, files, dialogs, {}, {}, &recorder).run();
+
+    EXPECT_EQ(events, (QStringList{u"recorded 1"_s, u"move d"_s, u"recorded 0"_s, u"move c"_s,
+                                   u"recorded 2"_s, u"move a"_s, u"recorded 3"_s, u"move b"_s,
+                                   u"recorded 4"_s}));
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(result.endedAtRow, 4);
+    ASSERT_EQ(result.problems.size(), 1);
+    EXPECT_TRUE(result.problems[0].why.contains(u"No space left on device"_s));
+    EXPECT_EQ(folder.contents(),
+              (QStringList{u"a=2"_s, u"b=1"_s, u"d=3"_s, u"e=4"_s, u"x=5"_s, u"z=6"_s}));
+}
+
 TEST(RenameRunTest, ATemporaryNameTakenMeanwhileIsLeftToItsFileAndAnotherIsTaken) {
     RunFolder folder({u"a=1"_s});
     RenameList list = listOf(folder, {u"a>b"_s});
