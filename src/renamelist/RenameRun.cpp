@@ -194,49 +194,51 @@ bool RenameRun::prepare(const QStringList& folders) {
     if (m_recorder && !recordingAllowed(m_recorder->starting(folders)))
         return false;
     std::vector<PlannedMove> moves(m_recorder ? static_cast<std::size_t>(count) : 0);
-    // Rows whose attributes are read for the record; the others only need the file's identity.
-    std::vector<bool> readAttributes(moves.size(), false);
-    for (qint32 row = 0; row < count; ++row) {
-        const RenameEntry& entry = m_list.at(row);
-        const QString source = pathIn(entry.directory, entry.filename);
-        const QString& targetDirectory = m_settings.targetDirectory(row, entry);
-        const bool named = namesAFile(entry.renout) && !targetDirectory.isEmpty();
-        if (m_settings.parked(row))
-            m_temporaries[static_cast<std::size_t>(row)] = source;
-        else if (named)
-            chooseTemporary(row);
-        if (!m_recorder)
-            continue;
-        PlannedMove& move = moves[static_cast<std::size_t>(row)];
-        move.source = source;
-        move.temporary = m_temporaries[static_cast<std::size_t>(row)];
-        if (named) {
-            move.target = pathIn(targetDirectory, entry.renout);
-            readAttributes[static_cast<std::size_t>(row)] =
-                attributesMayChange(row, source, move.target);
-        }
-    }
-    if (!m_recorder)
-        return true;
-    // Read once here for the record, and kept for the run itself. Each row writes only its own.
-    const auto read = [&](qint32 first, qint32 end) {
-        for (auto row = static_cast<std::size_t>(first); row < static_cast<std::size_t>(end);
-             ++row) {
-            PlannedMove& move = moves[row];
-            if (!readAttributes[row]) {
+    // Drawn here, as only one thread can keep them apart; a row that needs none leaves its
+    // number unused.
+    std::vector<quint32> numbers(static_cast<std::size_t>(count));
+    for (quint32& number : numbers)
+        number = newTemporaryNumber();
+    // Each row writes only its own; the file system is asked from several threads only where it
+    // says it may be. What is read for the record is kept for the run itself.
+    const auto plan = [&](qint32 first, qint32 end) {
+        for (qint32 row = first; row < end; ++row) {
+            const auto at = static_cast<std::size_t>(row);
+            const RenameEntry& entry = m_list.at(row);
+            QString source = pathIn(entry.directory, entry.filename);
+            const QString& targetDirectory = m_settings.targetDirectory(row, entry);
+            const bool named = namesAFile(entry.renout) && !targetDirectory.isEmpty();
+            if (m_settings.parked(row))
+                m_temporaries[at] = source;
+            else if (named)
+                m_temporaries[at] = temporaryName(entry.directory, numbers[at]);
+            if (!m_recorder)
+                continue;
+            PlannedMove& move = moves[at];
+            move.temporary = m_temporaries[at];
+            // Attributes only where the run may write them; elsewhere the identity is enough.
+            bool readAttributes = false;
+            if (named) {
+                move.target = pathIn(targetDirectory, entry.renout);
+                readAttributes = attributesMayChange(row, source, move.target);
+            }
+            move.source = std::move(source);
+            if (!readAttributes) {
                 move.identity = m_files.identity(move.source);
             } else if (const AttributeResult found = m_files.attributes(move.source);
                        found.result.ok()) {
                 move.identity = found.identity;
                 move.attributes = found.attributes;
-                m_plannedAttributes[row] = found.attributes;
+                m_plannedAttributes[at] = found.attributes;
             }
         }
     };
     if (m_files.readsFromAnyThread())
-        forRowChunks(count, read);
+        forRowChunks(count, plan);
     else
-        read(0, count);
+        plan(0, count);
+    if (!m_recorder)
+        return true;
     return recordingAllowed(m_recorder->planned(std::move(moves)));
 }
 
@@ -247,19 +249,27 @@ bool RenameRun::attributesMayChange(qint32 row, const QString& from, const QStri
            !m_files.renameKeepsAttributes(from, target);
 }
 
-void RenameRun::chooseTemporary(qint32 row) {
-    // Only a name: the move to it takes it, and a move that finds it taken is tried with another.
+quint32 RenameRun::newTemporaryNumber() {
     // No two rows of the run get the same number, so none get the same name.
     quint32 number = 0;
     do {
         number = QRandomGenerator::global()->generate();
     } while (!m_chosen.insert(number).second);
+    return number;
+}
+
+QString RenameRun::temporaryName(const QString& directory, quint32 number) {
     constexpr int Digits = 8;
     char16_t digits[Digits];
     for (int at = Digits - 1; at >= 0; --at, number >>= 4)
         digits[at] = static_cast<char16_t>(u"0123456789ABCDEF"[number & 0xF]);
-    m_temporaries[static_cast<std::size_t>(row)] = pathIn(
-        m_list.at(row).directory, TemporaryPrefix % QStringView(digits, Digits) % TemporarySuffix);
+    return pathIn(directory, TemporaryPrefix % QStringView(digits, Digits) % TemporarySuffix);
+}
+
+void RenameRun::chooseTemporary(qint32 row) {
+    // Only a name: the move to it takes it, and a move that finds it taken is tried with another.
+    m_temporaries[static_cast<std::size_t>(row)] =
+        temporaryName(m_list.at(row).directory, newTemporaryNumber());
 }
 
 RenameRun::EntryEnd RenameRun::process(qint32 row) {

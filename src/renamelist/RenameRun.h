@@ -82,6 +82,8 @@ private:
     // Whether the run goes on after a step of its record: it did, or the user would rather run
     // without a record than not at all.
     bool recordingAllowed(const FileResult& recorded);
+    quint32 newTemporaryNumber();
+    static QString temporaryName(const QString& directory, quint32 number);
     void chooseTemporary(qint32 row);
     // Whether the run may write the file's attributes at its target: only then are they read.
     bool attributesMayChange(qint32 row, const QString& from, const QString& target) const;

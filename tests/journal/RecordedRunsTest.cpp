@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -225,6 +226,41 @@ TEST_F(UndoTest, EveryRowOfALongPlanIsOnRecordOnceTheRunAsksForIt) {
     const std::optional<JournalRun> done = journal.runToUndo();
     ASSERT_TRUE(done.has_value());
     EXPECT_EQ(done->renamed, rows);
+}
+
+// Long enough for the plan to be made on every core and recorded in several parts.
+TEST_F(UndoTest, ALongRunRecordsEachFileAsItWasFoundWithATemporaryNameOfItsOwn) {
+    constexpr qint32 Files = 33'000;
+    QStringList names;
+    QStringList renames;
+    for (qint32 i = 0; i < Files; ++i) {
+        names << u"f%1=x"_s.arg(i);
+        renames << u"f%1>g%1"_s.arg(i);
+    }
+    RunFolder folder(names);
+    std::vector<quint64> inodes(Files);
+    for (qint32 i = 0; i < Files; ++i)
+        inodes[static_cast<std::size_t>(i)] =
+            files.identity(folder.dir.filePath(u"f%1"_s.arg(i)))->inode;
+    RenameList list = listOf(folder, renames);
+    ASSERT_EQ(rename(list).renamed, Files);
+
+    const std::optional<JournalRun> done = journal.runToUndo();
+    ASSERT_TRUE(done.has_value());
+    const std::vector<JournalMove> recorded = journal.moves(done->id);
+    ASSERT_EQ(recorded.size(), static_cast<std::size_t>(Files));
+    QSet<QString> temporaries;
+    for (qint32 i = 0; i < Files; ++i) {
+        const JournalMove& move = recorded[static_cast<std::size_t>(i)];
+        ASSERT_EQ(move.source, folder.dir.filePath(u"f%1"_s.arg(i)));
+        ASSERT_EQ(move.target, folder.dir.filePath(u"g%1"_s.arg(i)));
+        ASSERT_TRUE(move.identity.has_value()) << i;
+        ASSERT_EQ(move.identity->inode, inodes[static_cast<std::size_t>(i)]) << i;
+        ASSERT_EQ(folderOf(move.temporary), folder.path());
+        ASSERT_TRUE(fileNameOf(move.temporary).startsWith(u"ren"_s));
+        temporaries.insert(move.temporary);
+    }
+    EXPECT_EQ(temporaries.size(), Files);
 }
 
 // --- recovery
