@@ -2,6 +2,7 @@
 
 #include "renamelist/ListColumns.h"
 #include "renamelist/RenamePlan.h"
+#include "renamelist/RowChunks.h"
 
 #include <algorithm>
 #include <string>
@@ -73,8 +74,10 @@ void RenameList::setRenout(qint32 row, QStringView name) {
 }
 
 void RenameList::setStatuses(const RenamePlan& plan) {
-    for (qint32 row = 0; row < count(); ++row)
-        entry(row).status = plan.status(row);
+    forRowChunks(count(), [&](qint32 first, qint32 end) {
+        for (qint32 row = first; row < end; ++row)
+            entry(row).status = plan.status(row);
+    });
 }
 
 void RenameList::setSelected(qint32 row, bool selected) {

@@ -81,23 +81,24 @@ public:
 
     // The row indexed under the path already, or -1 once `row` is indexed under it.
     qint32 findOrAdd(quint32 hash, qint32 folder, const QString& name, qint32 row) {
-        HashSlots::Slot& slot = slotFor(hash, folder, name);
+        HashSlots::Slot& slot = m_slots.slotFor(hash, matching(folder, name));
         if (slot.key >= 0)
             return slot.key;
         slot = {hash, row};
         return -1;
     }
-    qint32 find(quint32 hash, qint32 folder, const QString& name) {
-        return slotFor(hash, folder, name).key;
+    // Safe from several threads at once once the index is built.
+    qint32 find(quint32 hash, qint32 folder, const QString& name) const {
+        return m_slots.slotFor(hash, matching(folder, name)).key;
     }
     void prefetch(quint32 hash) const { m_slots.prefetch(hash); }
 
 private:
-    HashSlots::Slot& slotFor(quint32 hash, qint32 folder, const QString& name) {
-        return m_slots.slotFor(hash, [&](qint32 row) {
+    auto matching(qint32 folder, const QString& name) const {
+        return [this, folder, &name](qint32 row) {
             const auto [rowFolder, rowName] = m_keyOf(row);
             return rowFolder == folder && rowName == name;
-        });
+        };
     }
 
     HashSlots m_slots;
@@ -269,33 +270,38 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                                    row);
         }
         std::vector<qint32> dependent(size, -1);
-        for (qint32 row = 0; row < count; ++row) {
-            const auto at = static_cast<std::size_t>(row);
-            if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
-                bySource.prefetch(facts[ahead].targetHash);
-            if (!facts[at].tries())
-                continue;
-            const Place& place = places[at];
-            Row& planned = plan.m_rows[at];
-            const qint32 holder =
-                bySource.find(facts[at].targetHash, place.target, list.at(row).renout);
-            if (!candidate[at]) {
-                // A later duplicate or a missing file: whoever holds its target now, listed, is
-                // not to be overwritten by it.
-                planned.heldByListed = holder >= 0 && holder != row;
-                continue;
+        // Only reads the index; candidates want targets no other candidate wants, so each holder
+        // has one dependent at most and no two rows write the same place.
+        forRowChunks(count, [&](qint32 first, qint32 end) {
+            for (qint32 row = first; row < end; ++row) {
+                const auto at = static_cast<std::size_t>(row);
+                if (const std::size_t ahead = at + PrefetchAhead;
+                    ahead < static_cast<std::size_t>(end))
+                    bySource.prefetch(facts[ahead].targetHash);
+                if (!facts[at].tries())
+                    continue;
+                const Place& place = places[at];
+                Row& planned = plan.m_rows[at];
+                const qint32 holder =
+                    bySource.find(facts[at].targetHash, place.target, list.at(row).renout);
+                if (!candidate[at]) {
+                    // A later duplicate or a missing file: whoever holds its target now, listed,
+                    // is not to be overwritten by it.
+                    planned.heldByListed = holder >= 0 && holder != row;
+                    continue;
+                }
+                if (holder >= 0 && candidate[static_cast<std::size_t>(holder)]) {
+                    planned.holder = holder;
+                    dependent[static_cast<std::size_t>(holder)] = row;
+                } else if (holder >= 0) {
+                    planned.heldByListed = true;
+                    taken[at] = 1;
+                } else if (facts[at].targetOnDisk && ids.names(place.target) != nullptr) {
+                    // On disk in a folder that could be read, so not only counted as there.
+                    taken[at] = 1;
+                }
             }
-            if (holder >= 0 && candidate[static_cast<std::size_t>(holder)]) {
-                planned.holder = holder;
-                dependent[static_cast<std::size_t>(holder)] = row;
-            } else if (holder >= 0) {
-                planned.heldByListed = true;
-                taken[at] = 1;
-            } else if (facts[at].targetOnDisk && ids.names(place.target) != nullptr) {
-                // On disk in a folder that could be read, so not only counted as there.
-                taken[at] = 1;
-            }
-        }
+        });
         for (qint32 row = 0; row < count; ++row) {
             if (!taken[static_cast<std::size_t>(row)])
                 continue;

@@ -26,19 +26,25 @@ quint64 runningNumber(quint64 start, quint64 step, quint64 index) {
 
 } // namespace
 
-QString AffixValue(const AffixRule& rule, qint32 ListIndex) {
+void appendAffixValue(TextBuffer& name, const AffixRule& rule, qint32 ListIndex) {
     const int width = paddingWidth(rule.Padding);
     if (rule.Page == AffixPage::Numeric && rule.Ascending) {
         const quint64 number =
             runningNumber(leadingNumber(rule.Text), leadingNumber(rule.Increment),
                           static_cast<quint64>(std::max<qint32>(ListIndex, 0)));
-        return zeroPadded(number, width);
+        name.appendDigits(number, width);
+        return;
     }
     // A fixed digit string is padded as text so that no digit is ever lost to a number type;
     // any other fixed text stays exactly as typed.
-    if (width > 0 && isDigitString(rule.Text))
-        return zeroPadded(rule.Text, width);
-    return rule.Text;
+    if (width > 0 && isDigitString(rule.Text)) {
+        QStringView digits = rule.Text;
+        while (!digits.isEmpty() && digits.front() == u'0')
+            digits = digits.sliced(1);
+        name.appendPadded(digits, width);
+        return;
+    }
+    name << rule.Text;
 }
 
 } // namespace quillane

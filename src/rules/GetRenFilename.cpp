@@ -63,7 +63,9 @@ void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIn
     name.clear();
     if (rules.StampAsPrefix)
         name << stamp;
-    name << AffixValue(rules.Prefix, ListIndex) << base << AffixValue(rules.Suffix, ListIndex);
+    appendAffixValue(name, rules.Prefix, ListIndex);
+    name << base;
+    appendAffixValue(name, rules.Suffix, ListIndex);
     if (!rules.StampAsPrefix)
         name << stamp;
     if (!extension.isEmpty())

@@ -1,8 +1,5 @@
 #include "rules/NumberText.h"
 
-#include "rules/DecimalDigits.h"
-
-#include <algorithm>
 #include <limits>
 
 namespace quillane {
@@ -26,12 +23,6 @@ qsizetype skipDigits(QStringView text, qsizetype from) {
     while (from < text.size() && isDigit(text[from]))
         ++from;
     return from;
-}
-
-QString padWithZeros(QStringView digits, int width) {
-    QString padded(std::max<qsizetype>(width, digits.size()), u'0');
-    std::copy(digits.begin(), digits.end(), padded.end() - digits.size());
-    return padded;
 }
 
 } // namespace
@@ -65,17 +56,6 @@ bool readsAsNumber(QStringView text) {
 
 bool isDigitString(QStringView text) {
     return !text.isEmpty() && skipDigits(text, 0) == text.size();
-}
-
-QString zeroPadded(QStringView digits, int width) {
-    qsizetype firstSignificant = 0;
-    while (firstSignificant < digits.size() && digits[firstSignificant] == u'0')
-        ++firstSignificant;
-    return padWithZeros(digits.sliced(firstSignificant), width);
-}
-
-QString zeroPadded(quint64 number, int width) {
-    return padWithZeros(DecimalDigits(number).view(), width);
 }
 
 } // namespace quillane

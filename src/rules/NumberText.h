@@ -16,11 +16,4 @@ bool readsAsNumber(QStringView text);
 // True for a non-empty text made only of the digits 0 to 9.
 bool isDigitString(QStringView text);
 
-// The digits of a digit string padded with zeros in front to at least `width` digits,
-// after dropping the zeros it already had in front.
-QString zeroPadded(QStringView digits, int width);
-
-// A number in decimal digits, padded with zeros in front to at least `width` digits.
-QString zeroPadded(quint64 number, int width);
-
 } // namespace quillane

@@ -5,10 +5,13 @@
 namespace quillane {
 
 TextBuffer& TextBuffer::appendDigits(quint64 number, int width) {
-    const DecimalDigits digits(number);
-    for (qsizetype pad = digits.view().size(); pad < width; ++pad)
+    return appendPadded(DecimalDigits(number).view(), width);
+}
+
+TextBuffer& TextBuffer::appendPadded(QStringView digits, int width) {
+    for (qsizetype pad = digits.size(); pad < width; ++pad)
         m_chars.append(u'0');
-    return *this << digits.view();
+    return *this << digits;
 }
 
 } // namespace quillane

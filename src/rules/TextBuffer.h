@@ -20,6 +20,8 @@ public:
     }
     // A number in decimal digits, with zeros in front up to `width` digits.
     TextBuffer& appendDigits(quint64 number, int width);
+    // Digits with zeros in front up to `width` of them; never cut.
+    TextBuffer& appendPadded(QStringView digits, int width);
 
     QStringView view() const { return {m_chars.constData(), m_chars.size()}; }
     QString toString() const { return view().toString(); }

@@ -115,8 +115,8 @@ TEST_F(RenamePlanTest, ALongListGetsTheStatusesItsPartsWouldGet) {
     EXPECT_TRUE(plan.moves(59'999 + mixed.size()));
 }
 
-// Duplicates and holders are found part by part, by their paths' hashes: every pair and every
-// link of a chain is still found, wherever its rows stand.
+// Holders are looked up on every core: every pair and every link of a chain is still found,
+// wherever its rows stand.
 TEST_F(RenamePlanTest, ALongListFindsEveryDuplicateAndEveryHolder) {
     const QString unread = dir.filePath(u"not a folder"_s);
     const auto add = [&](const QString& from, const QString& to) {

@@ -32,7 +32,10 @@ TEST_P(AffixValueTest, GivesTheExpectedText) {
     rule.Ascending = c.ascending;
     rule.Padding = c.padding;
     rule.Increment = c.increment;
-    EXPECT_EQ(AffixValue(rule, c.listIndex), c.expected);
+    TextBuffer name;
+    name << u"x"_s;
+    appendAffixValue(name, rule, c.listIndex);
+    EXPECT_EQ(name.view(), u"x"_s + c.expected);
 }
 
 constexpr auto Num = AffixPage::Numeric;
