@@ -193,32 +193,22 @@ TEST_P(StampSourceTest, StampsTheMomentItsSourceGives) {
 const qint32 August2nd2025 = FileDates::minutesOf({QDate(2025, 8, 2), QTime(18, 45, 59)});
 const qint32 January1st1969 = FileDates::minutesOf({QDate(1969, 1, 1), QTime(0, 30)});
 
-INSTANTIATE_TEST_SUITE_P(Sources, StampSourceTest,
-                         testing::Values(SourceCase{"NowIgnoresTheFile",
-                                                    StampMoment::Now,
-                                                    {August2nd2025, January1st1969},
-                                                    u"a2005-06-14 03:07 PM.jpg"_s},
-                                         SourceCase{"FileModified",
-                                                    StampMoment::FileModified,
-                                                    {August2nd2025, January1st1969},
-                                                    u"a2025-08-02 06:45 PM.jpg"_s},
-                                         SourceCase{"PhotoTakenBefore1970",
-                                                    StampMoment::PhotoTaken,
-                                                    {August2nd2025, January1st1969},
-                                                    u"a1969-01-01 12:30 AM.jpg"_s},
-                                         SourceCase{"NoMomentTakenFallsBackToModified",
-                                                    StampMoment::PhotoTaken,
-                                                    {August2nd2025, FileDates::None},
-                                                    u"a2025-08-02 06:45 PM.jpg"_s},
-                                         SourceCase{"NotReadYetStampsNothing",
-                                                    StampMoment::PhotoTaken,
-                                                    {August2nd2025, FileDates::NotRead},
-                                                    u"a.jpg"_s},
-                                         SourceCase{"AFileWithNoDateStampsNothing",
-                                                    StampMoment::FileModified,
-                                                    {FileDates::None, FileDates::None},
-                                                    u"a.jpg"_s}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Sources, StampSourceTest,
+    testing::Values(
+        SourceCase{"NowIgnoresTheFile", StampMoment::Now, FileDates{August2nd2025, January1st1969},
+                   u"a2005-06-14 03:07 PM.jpg"_s},
+        SourceCase{"FileModified", StampMoment::FileModified,
+                   FileDates{August2nd2025, January1st1969}, u"a2025-08-02 06:45 PM.jpg"_s},
+        SourceCase{"PhotoTakenBefore1970", StampMoment::PhotoTaken,
+                   FileDates{August2nd2025, January1st1969}, u"a1969-01-01 12:30 AM.jpg"_s},
+        SourceCase{"NoMomentTakenFallsBackToModified", StampMoment::PhotoTaken,
+                   FileDates{August2nd2025, FileDates::None}, u"a2025-08-02 06:45 PM.jpg"_s},
+        SourceCase{"NotReadYetStampsNothing", StampMoment::PhotoTaken,
+                   FileDates{August2nd2025, FileDates::NotRead}, u"a.jpg"_s},
+        SourceCase{"AFileWithNoDateStampsNothing", StampMoment::FileModified,
+                   FileDates{FileDates::None, FileDates::None}, u"a.jpg"_s}),
+    CaseName());
 
 TEST(FileDatesTest, MinutesHoldEveryMomentTheStampCanShow) {
     for (const LocalDateTime& moment : {LocalDateTime{QDate(1970, 1, 1), QTime(0, 0)},
