@@ -70,6 +70,10 @@ TEST_P(GetRenFilenameCases, BuildsTheName) {
 
 const auto Unchanged = [](RenameRuleSet&) {
 };
+const auto EmptyNewName = [](RenameRuleSet& r) {
+    r.NewFilenameOn = true;
+    r.NewFilename.clear();
+};
 const auto ReplaceGroupOn = [](RenameRuleSet& r) {
     r.ReplaceOn = true;
     r.SpaceToUnderscore = true;
@@ -95,18 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                              },
                              u"a.b.c.txt"_s, u"a_b_c.txt"_s},
                     NameCase{"ExtensionNeverReplaced", ReplaceGroupOn, u"a b.t t"_s, u"a_b.t t"_s},
-                    NameCase{"EmptyNewNameKeepsExtension",
-                             [](RenameRuleSet& r) {
-                                 r.NewFilenameOn = true;
-                                 r.NewFilename.clear();
-                             },
-                             u"photo.jpg"_s, u".jpg"_s},
-                    NameCase{"EmptyNewNameWithoutExtension",
-                             [](RenameRuleSet& r) {
-                                 r.NewFilenameOn = true;
-                                 r.NewFilename.clear();
-                             },
-                             u"README"_s, u""_s},
+                    NameCase{"EmptyNewNameKeepsExtension", EmptyNewName, u"photo.jpg"_s, u".jpg"_s},
+                    NameCase{"EmptyNewNameWithoutExtension", EmptyNewName, u"README"_s, u""_s},
                     NameCase{"EmptyNewExtension", [](RenameRuleSet& r) { r.NewExtensionOn = true; },
                              u"photo.jpg"_s, u"photo"_s},
                     NameCase{"NewExtensionWithItsOwnDot",
