@@ -8,10 +8,8 @@
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -175,11 +173,7 @@ TEST(RenameRunTest, AMissingFileBackAtItsQuestionLeavesAListedFileAlone) {
     RenameList list = listOf(folder, {u"a>d"_s, u"d>d"_s});
     ScriptedDialogs dialogs;
     dialogs.answerMessage(MessageAnswer::No);
-    dialogs.whenAsked([&](const MessageRequest&) {
-        QFile back(folder.dir.filePath(u"a"_s));
-        EXPECT_TRUE(back.open(QIODevice::WriteOnly));
-        back.write("2");
-    });
+    dialogs.whenAsked([&](const MessageRequest&) { folder.write(u"a"_s, "2"); });
     PosixFileSystem files;
     const RunResult result = RenameRun(list, files, dialogs, {}, {}).run();
 
@@ -327,12 +321,7 @@ TEST(RenameRunFaultTest, AFailureInACycleEndsTheRunWithTheParkedFileTold) {
 }
 
 TEST(RenameRunFaultTest, OldNameTakenInTheCustomFolderIsToldWithTheTemporaryName) {
-    RunFolder folder({u"a=1"_s});
-    QDir(folder.path()).mkpath(u"out"_s);
-    for (const char* name : {"out/x", "out/a"}) {
-        QFile taken(folder.dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-    }
+    RunFolder folder({u"a=1"_s, u"out/x="_s, u"out/a="_s});
     RenameList list = listOf(folder, {u"a>x"_s});
     ScriptedDialogs dialogs;
     dialogs.answerMessage(MessageAnswer::No);
