@@ -29,14 +29,16 @@ INSTANTIATE_TEST_SUITE_P(
     Files, ChooseIconEntryTest,
     testing::Values(
         ChoiceCase{"LaterTrueColour32Wins",
-                   {{16, 8}, {24, 8}, {32, 8}, {48, 8}, {16, 32}, {24, 32}, {32, 32}, {48, 32}},
-                   1,
-                   6},
-        ChoiceCase{"First32WithoutALaterTrueColourOne", {{16, 8}, {32, 8}, {48, 32}}, 1, 1},
-        ChoiceCase{"First16WhenNo32", {{48, 8}, {16, 8}, {16, 32}}, 1, 1},
-        ChoiceCase{"Single32", {{32, 4}}, 1, 0}, ChoiceCase{"Single48", {{48, 32}}, 1, -1},
-        ChoiceCase{"Cursor", {{32, 32}}, 2, -1},
-        ChoiceCase{"FirstEntryOfNoSize", {{256, 32}, {32, 32}}, 1, -1}),
+                   QList<ImageShape>{
+                       {16, 8}, {24, 8}, {32, 8}, {48, 8}, {16, 32}, {24, 32}, {32, 32}, {48, 32}},
+                   1, 6},
+        ChoiceCase{"First32WithoutALaterTrueColourOne",
+                   QList<ImageShape>{{16, 8}, {32, 8}, {48, 32}}, 1, 1},
+        ChoiceCase{"First16WhenNo32", QList<ImageShape>{{48, 8}, {16, 8}, {16, 32}}, 1, 1},
+        ChoiceCase{"Single32", QList<ImageShape>{{32, 4}}, 1, 0},
+        ChoiceCase{"Single48", QList<ImageShape>{{48, 32}}, 1, -1},
+        ChoiceCase{"Cursor", QList<ImageShape>{{32, 32}}, 2, -1},
+        ChoiceCase{"FirstEntryOfNoSize", QList<ImageShape>{{256, 32}, {32, 32}}, 1, -1}),
     CaseName());
 
 class DecodeIconTest : public testing::TestWithParam<int> {};

@@ -173,18 +173,8 @@ TEST_F(InstalledProgramTest, TheWindowsFindTheTipsTheIconsAndTheManualInstalled)
     const DateTimeStamper stamper{clock, TimeNotation{}};
     const ExifFileDates fileDates;
     HostSystemQueries system(state.filePath(u"quillane.lock"_s));
-    agreefrm startup({system,
-                      dialogs,
-                      shell,
-                      files,
-                      journal,
-                      store.registry(),
-                      stamper,
-                      fileDates,
-                      usr(u"bin"_s),
-                      96,
-                      nullptr,
-                      {}});
+    agreefrm startup({system, dialogs, shell, files, journal, store.registry(), stamper, fileDates,
+                      usr(u"bin"_s), 96, nullptr, QStringList()});
 
     ASSERT_TRUE(startup.load());
     EXPECT_EQ(startup.AppDir(), usr(u"bin"_s));

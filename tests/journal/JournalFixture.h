@@ -29,8 +29,9 @@ protected:
                          recorder.get())
             .run();
     }
-    RunResult run(RecordedRunSetup& setup) {
-        return RenameRun(setup.list, files, dialogs, setup.settings, {}, setup.recorder.get())
+    RunResult run(RecordedRunSetup& setup, RunProgress progress = {}) {
+        return RenameRun(setup.list, files, dialogs, setup.settings, std::move(progress),
+                         setup.recorder.get())
             .run();
     }
     RunResult undoLast() {

@@ -20,12 +20,13 @@ class UndoTest : public JournalFixture {};
 
 // Each case renames, changes the disk as the user might, undoes, and sees every file back
 // where it was unless something stood in its way.
+// Space-separated words; `meanwhile` holds "from>to" moves on disk and "+name=content" new files.
 struct UndoCase {
     const char* name;
-    QStringList files;
-    QStringList renames;
-    QStringList meanwhile; // "from>to" moves on disk, "+name=content" new files
-    QStringList afterUndo;
+    const char* files;
+    const char* renames;
+    const char* meanwhile;
+    const char* afterUndo;
     qint32 undone;
     qint32 leftWhereTheyAre;
 };
@@ -34,11 +35,11 @@ class UndoCaseTest : public UndoTest, public testing::WithParamInterface<UndoCas
 
 TEST_P(UndoCaseTest, PutsBackEveryFileItCanAndOverwritesNothing) {
     const UndoCase& c = GetParam();
-    RunFolder folder(c.files);
-    RenameList list = listOf(folder, c.renames);
+    RunFolder folder(words(c.files));
+    RenameList list = listOf(folder, words(c.renames));
     const RunResult renamed = rename(list);
-    ASSERT_EQ(renamed.renamed, c.renames.size());
-    for (const QString& change : c.meanwhile) {
+    ASSERT_EQ(renamed.renamed, list.count());
+    for (const QString& change : words(c.meanwhile)) {
         if (change.startsWith(u'+')) {
             const QStringList parts = change.mid(1).split(u'=');
             folder.write(parts[0], parts[1].toUtf8());
@@ -53,7 +54,7 @@ TEST_P(UndoCaseTest, PutsBackEveryFileItCanAndOverwritesNothing) {
     EXPECT_EQ(undone.kind, RunKind::Undo);
     EXPECT_EQ(undone.renamed, c.undone);
     EXPECT_EQ(undone.problems.size(), c.leftWhereTheyAre);
-    EXPECT_EQ(folder.contents(), c.afterUndo);
+    EXPECT_EQ(folder.contents(), words(c.afterUndo));
     EXPECT_TRUE(dialogs.requests().isEmpty()) << "an undo never asks";
     EXPECT_FALSE(journal.runToUndo().has_value());
 }
@@ -61,38 +62,13 @@ TEST_P(UndoCaseTest, PutsBackEveryFileItCanAndOverwritesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, UndoCaseTest,
     testing::Values(
-        UndoCase{
-            "Plain", {u"a=1"_s, u"c=3"_s}, {u"a>b"_s, u"c>d"_s}, {}, {u"a=1"_s, u"c=3"_s}, 2, 0},
-        UndoCase{
-            "Swap", {u"a=1"_s, u"b=2"_s}, {u"a>b"_s, u"b>a"_s}, {}, {u"a=1"_s, u"b=2"_s}, 2, 0},
-        UndoCase{"Cycle",
-                 {u"a=1"_s, u"b=2"_s, u"c=3"_s},
-                 {u"a>b"_s, u"b>c"_s, u"c>a"_s},
-                 {},
-                 {u"a=1"_s, u"b=2"_s, u"c=3"_s},
-                 3,
-                 0},
-        UndoCase{"FileMovedAwaySince",
-                 {u"a=1"_s, u"c=3"_s},
-                 {u"a>b"_s, u"c>d"_s},
-                 {u"b>moved"_s},
-                 {u"c=3"_s, u"moved=1"_s},
-                 1,
-                 1},
-        UndoCase{"OtherFileUnderTheNewNameSince",
-                 {u"a=1"_s, u"c=3"_s},
-                 {u"a>b"_s, u"c>d"_s},
-                 {u"b>moved"_s, u"+b=other"_s},
-                 {u"b=other"_s, u"c=3"_s, u"moved=1"_s},
-                 1,
-                 1},
-        UndoCase{"OldNameTakenSince",
-                 {u"a=1"_s, u"c=3"_s},
-                 {u"a>b"_s, u"c>d"_s},
-                 {u"+a=new"_s},
-                 {u"a=new"_s, u"b=1"_s, u"c=3"_s},
-                 1,
-                 1}),
+        UndoCase{"Plain", "a=1 c=3", "a>b c>d", "", "a=1 c=3", 2, 0},
+        UndoCase{"Swap", "a=1 b=2", "a>b b>a", "", "a=1 b=2", 2, 0},
+        UndoCase{"Cycle", "a=1 b=2 c=3", "a>b b>c c>a", "", "a=1 b=2 c=3", 3, 0},
+        UndoCase{"FileMovedAwaySince", "a=1 c=3", "a>b c>d", "b>moved", "c=3 moved=1", 1, 1},
+        UndoCase{"OtherFileUnderTheNewNameSince", "a=1 c=3", "a>b c>d", "b>moved +b=other",
+                 "b=other c=3 moved=1", 1, 1},
+        UndoCase{"OldNameTakenSince", "a=1 c=3", "a>b c>d", "+a=new", "a=new b=1 c=3", 1, 1}),
     CaseName());
 
 TEST_F(UndoTest, TakesBackARunIntoTheOutputFolderToEachFilesOwnFolder) {
@@ -151,15 +127,9 @@ TEST_F(UndoTest, AStoppedUndoLeavesTheRunToUndoAndPassesOverWhatIsBack) {
     ASSERT_EQ(rename(list).renamed, 2);
     RecordedRunSetup setup = setUpUndo(journal, files, *journal.runToUndo());
     int asked = 0;
-    const RunResult stopped = RenameRun(setup.list, files, dialogs, setup.settings,
-                                        {.start = {},
-                                         .value = {},
-                                         .stopAsked =
-                                             [&] {
-                                                 return ++asked > 1;
-                                             }},
-                                        setup.recorder.get())
-                                  .run();
+    const RunResult stopped = run(setup, {.start = {}, .value = {}, .stopAsked = [&] {
+                                              return ++asked > 1;
+                                          }});
     ASSERT_TRUE(stopped.stopped);
     ASSERT_EQ(stopped.renamed, 1);
     const RunResult rest = undoLast();
@@ -332,10 +302,7 @@ TEST_P(CrashSweepTest, AfterACrashAtAnyStepEveryFileEndsUnderItsOldOrNewName) {
         } else {
             EXPECT_TRUE(recovery->blocked().isEmpty());
             RecordedRunSetup setup = recovery->setUp(GetParam().way);
-            const RunResult result =
-                RenameRun(setup.list, files, dialogs, setup.settings, {}, setup.recorder.get())
-                    .run();
-            EXPECT_TRUE(result.problems.isEmpty());
+            EXPECT_TRUE(run(setup).problems.isEmpty());
         }
         EXPECT_FALSE(crashed.openRun().has_value());
         expectEveryFileUnderOneOfItsNames(
@@ -429,15 +396,9 @@ TEST_F(RecoveryTest, ARecoveryStoppedWithAFileUnderATemporaryNameIsOfferedAgain)
     RunFolder folder({u"a=A"_s, u"c=C"_s});
     crash(folder, {u"a>b"_s, u"c>d"_s}, FirstFileParked);
     RecordedRunSetup setup = RunRecovery::find(journal, files)->setUp(RunKind::Finish);
-    const RunResult stopped = RenameRun(setup.list, files, dialogs, setup.settings,
-                                        {.start = {},
-                                         .value = {},
-                                         .stopAsked =
-                                             [] {
-                                                 return true;
-                                             }},
-                                        setup.recorder.get())
-                                  .run();
+    const RunResult stopped = run(setup, {.start = {}, .value = {}, .stopAsked = [] {
+                                              return true;
+                                          }});
     ASSERT_TRUE(stopped.stopped);
     std::optional<RunRecovery> again = RunRecovery::find(journal, files);
     ASSERT_TRUE(again.has_value());

@@ -103,16 +103,16 @@ TEST_P(ExifMomentTest, ReadsTheExifFormOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ExifMomentTest,
-    testing::Values(
-        MomentCase{"Plain", u"2005:06:14 15:07:42"_s, {QDate(2005, 6, 14), QTime(15, 7, 42)}},
-        MomentCase{
-            "PaddedWithSpaces", u" 2005:06:14 15:07:42 "_s, {QDate(2005, 6, 14), QTime(15, 7, 42)}},
-        MomentCase{"ClockNeverSet", u"0000:00:00 00:00:00"_s, {}},
-        MomentCase{"NoSuchDay", u"2005:02:30 10:00:00"_s, {}},
-        MomentCase{"NoSuchHour", u"2005:06:14 24:00:00"_s, {}},
-        MomentCase{"DashesInsteadOfColons", u"2005-06-14 15:07:42"_s, {}},
-        MomentCase{"TrailingText", u"2005:06:14 15:07:42x"_s, {}},
-        MomentCase{"Empty", QString(), {}}),
+    testing::Values(MomentCase{"Plain", u"2005:06:14 15:07:42"_s,
+                               QDateTime{QDate(2005, 6, 14), QTime(15, 7, 42)}},
+                    MomentCase{"PaddedWithSpaces", u" 2005:06:14 15:07:42 "_s,
+                               QDateTime{QDate(2005, 6, 14), QTime(15, 7, 42)}},
+                    MomentCase{"ClockNeverSet", u"0000:00:00 00:00:00"_s, {}},
+                    MomentCase{"NoSuchDay", u"2005:02:30 10:00:00"_s, {}},
+                    MomentCase{"NoSuchHour", u"2005:06:14 24:00:00"_s, {}},
+                    MomentCase{"DashesInsteadOfColons", u"2005-06-14 15:07:42"_s, {}},
+                    MomentCase{"TrailingText", u"2005:06:14 15:07:42x"_s, {}},
+                    MomentCase{"Empty", QString(), {}}),
     CaseName());
 
 } // namespace

@@ -42,11 +42,8 @@ TEST(PathHandOverTest, MessagesAreReadWholeOrNotAtAll) {
         {"length unfinished", whole.first(3), State::Incomplete, {}, 0},
         {"body unfinished", whole.chopped(1), State::Incomplete, {}, 0},
         {"last path without its end", lengthThen(2, "/a"), State::Malformed, {}, 0},
-        {"empty paths passed over",
-         lengthThen(5, QByteArray("/a\0\0\0", 5)),
-         State::Whole,
-         {u"/a"_s},
-         9},
+        {"empty paths passed over", lengthThen(5, QByteArray("/a\0\0\0", 5)), State::Whole,
+         QStringList{u"/a"_s}, 9},
         {"longer than any command line", lengthThen(0xFFFFFFFF, "/a"), State::Malformed, {}, 0},
     };
     for (const auto& c : cases) {

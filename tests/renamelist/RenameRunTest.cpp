@@ -8,10 +8,8 @@
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -34,14 +32,16 @@ QStringList shift(int first, int last, int by) {
     return renames;
 }
 
+// Space-separated words: "name=content" files, "old>new" rows, and the questions asked, "x?"
+// whether to overwrite x and "x!" whether to skip the missing x.
 struct RunCase {
     const char* name;
-    QStringList files;
-    QStringList renames;
-    QList<MessageAnswer> answers;
-    QStringList after;
-    QStringList questions; // texts, "D" standing for the folder
-    QString customDir;     // below the folder; empty: where each file is
+    const char* files;
+    const char* renames;
+    const char* answers; // Yes, No, YesToAll, NoToAll
+    const char* after;
+    const char* questions;
+    const char* customDir; // below the folder; empty: where each file is
 };
 
 // A failing case names itself rather than dumping its bytes.
@@ -49,32 +49,50 @@ void PrintTo(const RunCase& c, std::ostream* out) {
     *out << c.name;
 }
 
+MessageAnswer answerNamed(const QString& name) {
+    if (name == u"Yes"_s)
+        return MessageAnswer::Yes;
+    if (name == u"No"_s)
+        return MessageAnswer::No;
+    if (name == u"YesToAll"_s)
+        return MessageAnswer::YesToAll;
+    EXPECT_EQ(name, u"NoToAll"_s);
+    return MessageAnswer::NoToAll;
+}
+
 class RenameRunTest : public testing::TestWithParam<RunCase> {};
 
 TEST_P(RenameRunTest, LeavesEveryFileWhereTheAnswersSay) {
     const RunCase& c = GetParam();
-    RunFolder folder(c.files);
-    RenameList list = listOf(folder, c.renames);
+    RunFolder folder(words(c.files));
+    RenameList list = listOf(folder, words(c.renames));
     ScriptedDialogs dialogs;
-    for (const MessageAnswer answer : c.answers)
-        dialogs.answerMessage(answer);
+    for (const QString& answer : words(c.answers))
+        dialogs.answerMessage(answerNamed(answer));
     PosixFileSystem files;
     RunSettings settings;
-    if (!c.customDir.isEmpty()) {
+    if (*c.customDir != '\0') {
         settings.outputWhereFileIs = false;
-        settings.customOutputDir = folder.dir.filePath(c.customDir);
-        QDir(folder.path()).mkpath(c.customDir);
+        settings.customOutputDir = folder.dir.filePath(QString::fromUtf8(c.customDir));
+        QDir(folder.path()).mkpath(QString::fromUtf8(c.customDir));
     }
     QList<bool> existed;
     for (qint32 row = 0; row < list.count(); ++row)
         existed.append(QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)));
     RenameRun(list, files, dialogs, settings, {}).run();
 
-    EXPECT_EQ(folder.contents(), c.after);
+    EXPECT_EQ(folder.contents(), words(c.after));
+    QStringList expected;
+    for (const QString& question : words(c.questions)) {
+        const QString path = folder.dir.filePath(question.chopped(1));
+        expected.append(question.endsWith(u'?')
+                            ? u"'"_s + path + u"' already exists. Overwrite?"_s
+                            : u"'"_s + path + u"' cannot be found!\r\nSkip this file?"_s);
+    }
     QStringList asked;
     for (const MessageRequest& box : dialogs.messages())
-        asked.append(QString(box.text).replace(folder.path(), u"D"_s));
-    EXPECT_EQ(asked, c.questions);
+        asked.append(box.text);
+    EXPECT_EQ(asked, expected);
     EXPECT_TRUE(dialogs.allAnswered());
     // Every row whose file was there names it where it lies now.
     for (qint32 row = 0; row < list.count(); ++row)
@@ -83,212 +101,60 @@ TEST_P(RenameRunTest, LeavesEveryFileWhereTheAnswersSay) {
             << list.at(row).filename.toStdString();
 }
 
-const auto Yes = MessageAnswer::Yes;
-const auto No = MessageAnswer::No;
-const auto YesToAll = MessageAnswer::YesToAll;
-const auto NoToAll = MessageAnswer::NoToAll;
-
 INSTANTIATE_TEST_SUITE_P(
     Lists, RenameRunTest,
     testing::Values(
-        RunCase{"SameNames", {u"a=1"_s}, {u"a>a"_s}, {}, {u"a=1"_s}, {}, {}},
-        RunCase{"CaseOnly", {u"a.txt=1"_s}, {u"a.txt>A.txt"_s}, {}, {u"A.txt=1"_s}, {}, {}},
-        RunCase{"Renames",
-                {u"a=1"_s, u"b=2"_s},
-                {u"a>x"_s, u"b>y"_s},
-                {},
-                {u"x=1"_s, u"y=2"_s},
-                {},
-                {}},
-        RunCase{
-            "Swap", {u"a=1"_s, u"b=2"_s}, {u"a>b"_s, u"b>a"_s}, {}, {u"a=2"_s, u"b=1"_s}, {}, {}},
-        RunCase{"ThreeCycle",
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
-                {u"a>b"_s, u"b>c"_s, u"c>a"_s},
-                {},
-                {u"a=3"_s, u"b=1"_s, u"c=2"_s},
-                {},
-                {}},
-        RunCase{"CycleBesideOtherRenames",
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s, u"d=4"_s},
-                {u"d>x"_s, u"c>a"_s, u"a>b"_s, u"b>c"_s},
-                {},
-                {u"a=3"_s, u"b=1"_s, u"c=2"_s, u"x=4"_s},
-                {},
-                {}},
-        RunCase{"CycleInTheCustomFolder",
-                {u"out/a=1"_s, u"out/b=2"_s, u"c=3"_s},
-                {u"out/a>b"_s, u"out/b>a"_s, u"c>c"_s},
-                {},
-                {u"out/a=2"_s, u"out/b=1"_s, u"out/c=3"_s},
-                {},
-                u"out"_s},
-        RunCase{"ShiftIntoTheCustomFolder",
-                {u"x=1"_s, u"out/y=2"_s},
-                {u"x>y"_s, u"out/y>z"_s},
-                {},
-                {u"out/y=1"_s, u"out/z=2"_s},
-                {},
-                u"out"_s},
-        RunCase{"DuplicateOverwritten",
-                {u"a=1"_s, u"b=2"_s},
-                {u"a>x"_s, u"b>x"_s},
-                {Yes},
-                {u"x=2"_s},
-                {u"'D/x' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"DuplicateKept",
-                {u"a=1"_s, u"b=2"_s},
-                {u"a>x"_s, u"b>x"_s},
-                {No},
-                {u"b=2"_s, u"x=1"_s},
-                {u"'D/x' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"OutsideFilesOverwrittenOneByOne",
-                {u"a=1"_s, u"b=2"_s, u"x=old"_s, u"y=old"_s},
-                {u"a>x"_s, u"b>y"_s},
-                {Yes, Yes},
-                {u"x=1"_s, u"y=2"_s},
-                {u"'D/x' already exists. Overwrite?"_s, u"'D/y' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"OutsideFilesKeptOneByOne",
-                {u"a=1"_s, u"b=2"_s, u"x=old"_s, u"y=old"_s},
-                {u"a>x"_s, u"b>y"_s},
-                {No, No},
-                {u"a=1"_s, u"b=2"_s, u"x=old"_s, u"y=old"_s},
-                {u"'D/x' already exists. Overwrite?"_s, u"'D/y' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"OutsideFilesAllOverwritten",
-                {u"a=1"_s, u"b=2"_s, u"x=old"_s, u"y=old"_s},
-                {u"a>x"_s, u"b>y"_s},
-                {YesToAll},
-                {u"x=1"_s, u"y=2"_s},
-                {u"'D/x' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"OutsideFilesAllKept",
-                {u"a=1"_s, u"b=2"_s, u"x=old"_s, u"y=old"_s},
-                {u"a>x"_s, u"b>y"_s},
-                {NoToAll},
-                {u"a=1"_s, u"b=2"_s, u"x=old"_s, u"y=old"_s},
-                {u"'D/x' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"SwapBlockedByAnOutsideFileAsksOnlyAboutIt",
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
-                {u"a>b"_s, u"b>c"_s},
-                {No},
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
-                {u"'D/c' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"NamesThatNameNoFile",
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s, u"d=4"_s},
-                {u"a>"_s, u"b>.."_s, u"c>sub/x"_s, u"d>ok"_s},
-                {},
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s, u"ok=4"_s},
-                {},
-                {}},
+        RunCase{"SameNames", "a=1", "a>a", "", "a=1", "", ""},
+        RunCase{"CaseOnly", "a.txt=1", "a.txt>A.txt", "", "A.txt=1", "", ""},
+        RunCase{"Renames", "a=1 b=2", "a>x b>y", "", "x=1 y=2", "", ""},
+        RunCase{"Swap", "a=1 b=2", "a>b b>a", "", "a=2 b=1", "", ""},
+        RunCase{"ThreeCycle", "a=1 b=2 c=3", "a>b b>c c>a", "", "a=3 b=1 c=2", "", ""},
+        RunCase{"CycleBesideOtherRenames", "a=1 b=2 c=3 d=4", "d>x c>a a>b b>c", "",
+                "a=3 b=1 c=2 x=4", "", ""},
+        RunCase{"CycleInTheCustomFolder", "out/a=1 out/b=2 c=3", "out/a>b out/b>a c>c", "",
+                "out/a=2 out/b=1 out/c=3", "", "out"},
+        RunCase{"ShiftIntoTheCustomFolder", "x=1 out/y=2", "x>y out/y>z", "", "out/y=1 out/z=2", "",
+                "out"},
+        RunCase{"DuplicateOverwritten", "a=1 b=2", "a>x b>x", "Yes", "x=2", "x?", ""},
+        RunCase{"DuplicateKept", "a=1 b=2", "a>x b>x", "No", "b=2 x=1", "x?", ""},
+        RunCase{"OutsideFilesOverwrittenOneByOne", "a=1 b=2 x=old y=old", "a>x b>y", "Yes Yes",
+                "x=1 y=2", "x? y?", ""},
+        RunCase{"OutsideFilesKeptOneByOne", "a=1 b=2 x=old y=old", "a>x b>y", "No No",
+                "a=1 b=2 x=old y=old", "x? y?", ""},
+        RunCase{"OutsideFilesAllOverwritten", "a=1 b=2 x=old y=old", "a>x b>y", "YesToAll",
+                "x=1 y=2", "x?", ""},
+        RunCase{"OutsideFilesAllKept", "a=1 b=2 x=old y=old", "a>x b>y", "NoToAll",
+                "a=1 b=2 x=old y=old", "x?", ""},
+        RunCase{"SwapBlockedByAnOutsideFileAsksOnlyAboutIt", "a=1 b=2 c=3", "a>b b>c", "No",
+                "a=1 b=2 c=3", "c?", ""},
+        RunCase{"NamesThatNameNoFile", "a=1 b=2 c=3 d=4", "a> b>.. c>sub/x d>ok", "",
+                "a=1 b=2 c=3 ok=4", "", ""},
         // The run never moves or overwrites a file it put under a name itself, nor a listed
         // file that stays.
-        RunCase{"MissingRowWhoseNameTheRunFilled",
-                {u"b=2"_s},
-                {u"b>a"_s, u"a>x"_s},
-                {},
-                {u"a=2"_s},
-                {},
-                {}},
-        RunCase{"MissingRowBetweenTwoRenames",
-                {u"f=1"_s, u"g=2"_s},
-                {u"f>a"_s, u"a>g"_s, u"g>h"_s},
-                {},
-                {u"a=1"_s, u"h=2"_s},
-                {},
-                {}},
-        RunCase{"ListedFileThatStaysIsNotOverwritten",
-                {u"g=1"_s, u"d=2"_s, u"c=3"_s},
-                {u"g>n"_s, u"c>d"_s, u"d>n"_s},
-                {No},
-                {u"c=3"_s, u"d=2"_s, u"n=1"_s},
-                {u"'D/n' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"OldNameGivenBackInTheCustomFolderIsNotOverwritten",
-                {u"a=1"_s, u"c=3"_s, u"out/x=old"_s},
-                {u"a>x"_s, u"c>a"_s},
-                {No},
-                {u"c=3"_s, u"out/a=1"_s, u"out/x=old"_s},
-                {u"'D/out/x' already exists. Overwrite?"_s},
-                u"out"_s},
-        RunCase{"OldNameGivenBackInTheCustomFolderIsNotMoved",
-                {u"b=2"_s, u"out/x=old"_s},
-                {u"b>x"_s, u"out/b>y"_s},
-                {No},
-                {u"out/b=2"_s, u"out/x=old"_s},
-                {u"'D/out/x' already exists. Overwrite?"_s},
-                u"out"_s},
-        RunCase{"LaterDuplicateDoesNotOverwriteAListedFile",
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
-                {u"a>c"_s, u"b>c"_s, u"c>c"_s},
-                {},
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
-                {},
-                {}},
-        RunCase{"ThreeWantingOneNameAreAllAsked",
-                {u"a=1"_s, u"b=2"_s, u"c=3"_s},
-                {u"a>n"_s, u"b>n"_s, u"c>n"_s},
-                {YesToAll},
-                {u"n=3"_s},
-                {u"'D/n' already exists. Overwrite?"_s},
-                {}},
-        RunCase{"OutputFolderWrittenWithADot",
-                {u"b=2"_s, u"out/x=old"_s},
-                {u"b>x"_s, u"out/b>y"_s},
-                {No},
-                {u"out/b=2"_s, u"out/x=old"_s},
-                {u"'D/out/x' already exists. Overwrite?"_s},
-                u"out/."_s},
-        RunCase{"FileListedTwice",
-                {u"a=1"_s, u"b=2"_s},
-                {u"a>b"_s, u"b>a"_s, u"a>c"_s},
-                {},
-                {u"a=2"_s, u"b=1"_s},
-                {},
-                {}},
-        RunCase{"OutputFolderWrittenWithASeparator",
-                {u"a=1"_s, u"out/b=2"_s},
-                {u"a>b"_s, u"out/b>c"_s},
-                {},
-                {u"out/b=1"_s, u"out/c=2"_s},
-                {},
-                u"out/"_s},
-        RunCase{"MissingFileSkipped",
-                {u"a=1"_s},
-                {u"gone>x"_s, u"a>y"_s},
-                {Yes},
-                {u"y=1"_s},
-                {u"'D/x' cannot be found!\r\nSkip this file?"_s},
-                {}},
-        RunCase{"MissingFilesAllSkipped",
-                {u"a=1"_s},
-                {u"gone>x"_s, u"lost>z"_s, u"a>y"_s},
-                {YesToAll},
-                {u"y=1"_s},
-                {u"'D/x' cannot be found!\r\nSkip this file?"_s},
-                {}},
-        RunCase{"MissingFilesRetriedOnceThenAskedAgain",
-                {u"a=1"_s},
-                {u"gone>x"_s, u"lost>z"_s},
-                {NoToAll, Yes, Yes},
-                {u"a=1"_s},
-                {u"'D/x' cannot be found!\r\nSkip this file?"_s,
-                 u"'D/x' cannot be found!\r\nSkip this file?"_s,
-                 u"'D/z' cannot be found!\r\nSkip this file?"_s},
-                {}},
-        RunCase{"IntoTheCustomFolder", {u"a=1"_s}, {u"a>a"_s}, {}, {u"out/a=1"_s}, {}, u"out"_s},
-        RunCase{"RefusedInTheCustomFolder",
-                {u"a=1"_s, u"out/x=old"_s},
-                {u"a>x"_s},
-                {No},
-                {u"out/a=1"_s, u"out/x=old"_s},
-                {u"'D/out/x' already exists. Overwrite?"_s},
-                u"out"_s}),
+        RunCase{"MissingRowWhoseNameTheRunFilled", "b=2", "b>a a>x", "", "a=2", "", ""},
+        RunCase{"MissingRowBetweenTwoRenames", "f=1 g=2", "f>a a>g g>h", "", "a=1 h=2", "", ""},
+        RunCase{"ListedFileThatStaysIsNotOverwritten", "g=1 d=2 c=3", "g>n c>d d>n", "No",
+                "c=3 d=2 n=1", "n?", ""},
+        RunCase{"OldNameGivenBackInTheCustomFolderIsNotOverwritten", "a=1 c=3 out/x=old", "a>x c>a",
+                "No", "c=3 out/a=1 out/x=old", "out/x?", "out"},
+        RunCase{"OldNameGivenBackInTheCustomFolderIsNotMoved", "b=2 out/x=old", "b>x out/b>y", "No",
+                "out/b=2 out/x=old", "out/x?", "out"},
+        RunCase{"LaterDuplicateDoesNotOverwriteAListedFile", "a=1 b=2 c=3", "a>c b>c c>c", "",
+                "a=1 b=2 c=3", "", ""},
+        RunCase{"ThreeWantingOneNameAreAllAsked", "a=1 b=2 c=3", "a>n b>n c>n", "YesToAll", "n=3",
+                "n?", ""},
+        RunCase{"OutputFolderWrittenWithADot", "b=2 out/x=old", "b>x out/b>y", "No",
+                "out/b=2 out/x=old", "out/x?", "out/."},
+        RunCase{"FileListedTwice", "a=1 b=2", "a>b b>a a>c", "", "a=2 b=1", "", ""},
+        RunCase{"OutputFolderWrittenWithASeparator", "a=1 out/b=2", "a>b out/b>c", "",
+                "out/b=1 out/c=2", "", "out/"},
+        RunCase{"MissingFileSkipped", "a=1", "gone>x a>y", "Yes", "y=1", "x!", ""},
+        RunCase{"MissingFilesAllSkipped", "a=1", "gone>x lost>z a>y", "YesToAll", "y=1", "x!", ""},
+        RunCase{"MissingFilesRetriedOnceThenAskedAgain", "a=1", "gone>x lost>z", "NoToAll Yes Yes",
+                "a=1", "x! x! z!", ""},
+        RunCase{"IntoTheCustomFolder", "a=1", "a>a", "", "out/a=1", "", "out"},
+        RunCase{"RefusedInTheCustomFolder", "a=1 out/x=old", "a>x", "No", "out/a=1 out/x=old",
+                "out/x?", "out"}),
     CaseName());
 
 QString toldOf(const ScriptedDialogs& dialogs, const RunResult& result) {
@@ -307,11 +173,7 @@ TEST(RenameRunTest, AMissingFileBackAtItsQuestionLeavesAListedFileAlone) {
     RenameList list = listOf(folder, {u"a>d"_s, u"d>d"_s});
     ScriptedDialogs dialogs;
     dialogs.answerMessage(MessageAnswer::No);
-    dialogs.whenAsked([&](const MessageRequest&) {
-        QFile back(folder.dir.filePath(u"a"_s));
-        EXPECT_TRUE(back.open(QIODevice::WriteOnly));
-        back.write("2");
-    });
+    dialogs.whenAsked([&](const MessageRequest&) { folder.write(u"a"_s, "2"); });
     PosixFileSystem files;
     const RunResult result = RenameRun(list, files, dialogs, {}, {}).run();
 
@@ -459,12 +321,7 @@ TEST(RenameRunFaultTest, AFailureInACycleEndsTheRunWithTheParkedFileTold) {
 }
 
 TEST(RenameRunFaultTest, OldNameTakenInTheCustomFolderIsToldWithTheTemporaryName) {
-    RunFolder folder({u"a=1"_s});
-    QDir(folder.path()).mkpath(u"out"_s);
-    for (const char* name : {"out/x", "out/a"}) {
-        QFile taken(folder.dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-    }
+    RunFolder folder({u"a=1"_s, u"out/x="_s, u"out/a="_s});
     RenameList list = listOf(folder, {u"a>x"_s});
     ScriptedDialogs dialogs;
     dialogs.answerMessage(MessageAnswer::No);
@@ -573,22 +430,6 @@ TEST(RenameRunTest, LeavesNoFolderOpenThatWouldKeepADiskFromUnmounting) {
     EXPECT_TRUE(RenameRun(list, files, dialogs, {}, {}).run().completed);
     EXPECT_EQ(open(), before);
     EXPECT_EQ(folder.contents(), QStringList({u"sub/y=2"_s, u"x=1"_s}));
-}
-
-TEST(RenameRunTest, AttributesAreKeptOrReplaced) {
-    RunFolder folder({u"a=1"_s, u"b=2"_s});
-    PosixFileSystem files;
-    ASSERT_TRUE(files.setAttributes(folder.dir.filePath(u"a"_s), Attribute::ReadOnly).ok());
-    ASSERT_TRUE(files.setAttributes(folder.dir.filePath(u"b"_s), Attribute::ReadOnly).ok());
-    ScriptedDialogs dialogs;
-
-    RenameList kept = listOf(folder, {u"a>x"_s});
-    RenameRun(kept, files, dialogs, {}, {}).run();
-    EXPECT_EQ(files.attributes(folder.dir.filePath(u"x"_s)).attributes, Attribute::ReadOnly);
-
-    RenameList replaced = listOf(folder, {u"b>y"_s});
-    RenameRun(replaced, files, dialogs, {true, {}, true, 0}, {}).run();
-    EXPECT_EQ(files.attributes(folder.dir.filePath(u"y"_s)).attributes, 0);
 }
 
 // Counts the attribute reads and writes; before the first move to a temporary name, another program

@@ -54,6 +54,11 @@ public:
     QTemporaryDir dir;
 };
 
+// The words of a table's cell, separated by spaces.
+inline QStringList words(const char* text) {
+    return QString::fromUtf8(text).split(u' ', Qt::SkipEmptyParts);
+}
+
 // "old>new" rows, "sub/old>new" for a file in a subfolder.
 inline RenameList listOf(const RunFolder& folder, const QStringList& renames) {
     RenameList list;

@@ -15,36 +15,22 @@ AffixEditor numericPrefix() {
     return prefix;
 }
 
-TEST(AffixEditorTest, StartsAsTheWindowLoadsIt) {
+TEST(AffixEditorTest, OnlyTheSuffixStartsNumbering) {
     const AffixEditor prefix(AffixEditor::Kind::Prefix);
-    EXPECT_EQ(prefix.rule().Page, AffixPage::Alphabetic);
-    EXPECT_EQ(prefix.rule().Text, u""_s);
-    EXPECT_FALSE(prefix.rule().Ascending);
-    EXPECT_EQ(prefix.rule().Padding, u"None"_s);
-    EXPECT_EQ(prefix.rule().Increment, u"1"_s);
-    EXPECT_FALSE(prefix.paddingEnabled());
-    EXPECT_FALSE(prefix.ascendingEnabled());
-    EXPECT_FALSE(prefix.incrementEnabled());
-    EXPECT_EQ(prefix.textLimit(), (TextEntryLimit{false, 255}));
-    EXPECT_EQ(prefix.incrementLimit(), (TextEntryLimit{true, 4}));
-
     const AffixEditor suffix(AffixEditor::Kind::Suffix);
+    EXPECT_EQ(prefix.rule().Page, AffixPage::Alphabetic);
     EXPECT_EQ(suffix.rule().Page, AffixPage::Numeric);
-    EXPECT_EQ(suffix.rule().Text, u"1"_s);
-    EXPECT_TRUE(suffix.rule().Ascending);
-    EXPECT_EQ(suffix.rule().Padding, u"None"_s);
-    EXPECT_EQ(suffix.rule().Increment, u"1"_s);
-    EXPECT_TRUE(suffix.paddingEnabled());
-    EXPECT_TRUE(suffix.ascendingEnabled());
-    EXPECT_TRUE(suffix.incrementEnabled());
-    EXPECT_EQ(suffix.textLimit(), (TextEntryLimit{true, 8}));
-    EXPECT_EQ(suffix.paddingLimit(), (TextEntryLimit{true, 4}));
-    EXPECT_EQ(suffix.incrementLimit(), (TextEntryLimit{true, 3}));
-
     for (const AffixEditor* editor : {&prefix, &suffix}) {
+        const bool numbering = editor == &suffix;
+        EXPECT_EQ(editor->paddingEnabled(), numbering);
+        EXPECT_EQ(editor->ascendingEnabled(), numbering);
+        EXPECT_EQ(editor->incrementEnabled(), numbering);
         EXPECT_EQ(editor->paddingScrollValue(), 8);
         EXPECT_EQ(editor->incrementScrollValue(), 255);
     }
+    EXPECT_EQ(prefix.incrementLimit(), (TextEntryLimit{true, 4}));
+    EXPECT_EQ(suffix.incrementLimit(), (TextEntryLimit{true, 3}));
+    EXPECT_EQ(suffix.paddingLimit(), (TextEntryLimit{true, 4}));
 }
 
 TEST(AffixEditorTest, EachPageKeepsItsOwnText) {

@@ -13,33 +13,12 @@ namespace {
 
 const LocalDateTime June14th2005At1507{QDate(2005, 6, 14), QTime(15, 7, 42)};
 
-TEST(StampTextTest, EveryFormatOnTheExampleAfternoon) {
-    const QStringList expected{u"140605"_s,
-                               u"14062005"_s,
-                               u"050614"_s,
-                               u"20050614"_s,
-                               u"1406"_s,
-                               u"0614"_s,
-                               u"14-06-05"_s,
-                               u"14-06-2005"_s,
-                               u"05-06-14"_s,
-                               u"2005-06-14"_s,
-                               u"14-06"_s,
-                               u"06-14"_s,
-                               u"03:07 PM"_s,
-                               u"140605 03:07 PM"_s,
-                               u"14062005 03:07 PM"_s,
-                               u"050614 03:07 PM"_s,
-                               u"20050614 03:07 PM"_s,
-                               u"1406 03:07 PM"_s,
-                               u"0614 03:07 PM"_s,
-                               u"14-06-05 03:07 PM"_s,
-                               u"14-06-2005 03:07 PM"_s,
-                               u"05-06-14 03:07 PM"_s,
-                               u"2005-06-14 03:07 PM"_s,
-                               u"14-06 03:07 PM"_s,
-                               u"06-14 03:07 PM"_s};
-    ASSERT_EQ(expected.size(), stampFormatEntries().size());
+// The formats from 13 on add the time to these; a test below holds them to that.
+TEST(StampTextTest, EveryDateFormatAndTheTimeOnTheExampleAfternoon) {
+    const QStringList expected{u"140605"_s,   u"14062005"_s,   u"050614"_s,   u"20050614"_s,
+                               u"1406"_s,     u"0614"_s,       u"14-06-05"_s, u"14-06-2005"_s,
+                               u"05-06-14"_s, u"2005-06-14"_s, u"14-06"_s,    u"06-14"_s,
+                               u"03:07 PM"_s};
     for (int format = 0; format < expected.size(); ++format) {
         EXPECT_EQ(StampText(format, June14th2005At1507, TimeNotation{}), expected[format])
             << stampFormatEntries()[format].toStdString();
@@ -112,16 +91,19 @@ TEST_P(TimeNotationTest, ReadsTheShortTimeFormat) {
     EXPECT_EQ(notation.afterNoon, c.expected.afterNoon);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, TimeNotationTest,
-    testing::Values(
-        NotationCase{"Colon", u"h:mm AP"_s, u"AM"_s, u"PM"_s, {u":"_s, u"AM"_s, u"PM"_s}},
-        NotationCase{"Dot", u"H.mm"_s, u"ap."_s, u"ip."_s, {u"."_s, u"ap."_s, u"ip."_s}},
-        NotationCase{
-            "QuotedLetter", u"HH 'h' mm"_s, u"a.m."_s, u"p.m."_s, {u" h "_s, u"a.m."_s, u"p.m."_s}},
-        NotationCase{"NoDesignators", u"HH:mm"_s, u""_s, u""_s, {u":"_s, u"AM"_s, u"PM"_s}},
-        NotationCase{"NoHours", u"mm"_s, u"AM"_s, u"PM"_s, {u":"_s, u"AM"_s, u"PM"_s}}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Formats, TimeNotationTest,
+                         testing::Values(NotationCase{"Colon", u"h:mm AP"_s, u"AM"_s, u"PM"_s,
+                                                      TimeNotation{u":"_s, u"AM"_s, u"PM"_s}},
+                                         NotationCase{"Dot", u"H.mm"_s, u"ap."_s, u"ip."_s,
+                                                      TimeNotation{u"."_s, u"ap."_s, u"ip."_s}},
+                                         NotationCase{"QuotedLetter", u"HH 'h' mm"_s, u"a.m."_s,
+                                                      u"p.m."_s,
+                                                      TimeNotation{u" h "_s, u"a.m."_s, u"p.m."_s}},
+                                         NotationCase{"NoDesignators", u"HH:mm"_s, u""_s, u""_s,
+                                                      TimeNotation{u":"_s, u"AM"_s, u"PM"_s}},
+                                         NotationCase{"NoHours", u"mm"_s, u"AM"_s, u"PM"_s,
+                                                      TimeNotation{u":"_s, u"AM"_s, u"PM"_s}}),
+                         CaseName());
 
 TEST(TimeNotationTest, FollowsTheLocale) {
     const QLocale finnish(QLocale::Finnish, QLocale::Finland);

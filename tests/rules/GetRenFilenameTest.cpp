@@ -70,6 +70,10 @@ TEST_P(GetRenFilenameCases, BuildsTheName) {
 
 const auto Unchanged = [](RenameRuleSet&) {
 };
+const auto EmptyNewName = [](RenameRuleSet& r) {
+    r.NewFilenameOn = true;
+    r.NewFilename.clear();
+};
 const auto ReplaceGroupOn = [](RenameRuleSet& r) {
     r.ReplaceOn = true;
     r.SpaceToUnderscore = true;
@@ -95,18 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                              },
                              u"a.b.c.txt"_s, u"a_b_c.txt"_s},
                     NameCase{"ExtensionNeverReplaced", ReplaceGroupOn, u"a b.t t"_s, u"a_b.t t"_s},
-                    NameCase{"EmptyNewNameKeepsExtension",
-                             [](RenameRuleSet& r) {
-                                 r.NewFilenameOn = true;
-                                 r.NewFilename.clear();
-                             },
-                             u"photo.jpg"_s, u".jpg"_s},
-                    NameCase{"EmptyNewNameWithoutExtension",
-                             [](RenameRuleSet& r) {
-                                 r.NewFilenameOn = true;
-                                 r.NewFilename.clear();
-                             },
-                             u"README"_s, u""_s},
+                    NameCase{"EmptyNewNameKeepsExtension", EmptyNewName, u"photo.jpg"_s, u".jpg"_s},
+                    NameCase{"EmptyNewNameWithoutExtension", EmptyNewName, u"README"_s, u""_s},
                     NameCase{"EmptyNewExtension", [](RenameRuleSet& r) { r.NewExtensionOn = true; },
                              u"photo.jpg"_s, u"photo"_s},
                     NameCase{"NewExtensionWithItsOwnDot",
@@ -193,32 +187,22 @@ TEST_P(StampSourceTest, StampsTheMomentItsSourceGives) {
 const qint32 August2nd2025 = FileDates::minutesOf({QDate(2025, 8, 2), QTime(18, 45, 59)});
 const qint32 January1st1969 = FileDates::minutesOf({QDate(1969, 1, 1), QTime(0, 30)});
 
-INSTANTIATE_TEST_SUITE_P(Sources, StampSourceTest,
-                         testing::Values(SourceCase{"NowIgnoresTheFile",
-                                                    StampMoment::Now,
-                                                    {August2nd2025, January1st1969},
-                                                    u"a2005-06-14 03:07 PM.jpg"_s},
-                                         SourceCase{"FileModified",
-                                                    StampMoment::FileModified,
-                                                    {August2nd2025, January1st1969},
-                                                    u"a2025-08-02 06:45 PM.jpg"_s},
-                                         SourceCase{"PhotoTakenBefore1970",
-                                                    StampMoment::PhotoTaken,
-                                                    {August2nd2025, January1st1969},
-                                                    u"a1969-01-01 12:30 AM.jpg"_s},
-                                         SourceCase{"NoMomentTakenFallsBackToModified",
-                                                    StampMoment::PhotoTaken,
-                                                    {August2nd2025, FileDates::None},
-                                                    u"a2025-08-02 06:45 PM.jpg"_s},
-                                         SourceCase{"NotReadYetStampsNothing",
-                                                    StampMoment::PhotoTaken,
-                                                    {August2nd2025, FileDates::NotRead},
-                                                    u"a.jpg"_s},
-                                         SourceCase{"AFileWithNoDateStampsNothing",
-                                                    StampMoment::FileModified,
-                                                    {FileDates::None, FileDates::None},
-                                                    u"a.jpg"_s}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Sources, StampSourceTest,
+    testing::Values(
+        SourceCase{"NowIgnoresTheFile", StampMoment::Now, FileDates{August2nd2025, January1st1969},
+                   u"a2005-06-14 03:07 PM.jpg"_s},
+        SourceCase{"FileModified", StampMoment::FileModified,
+                   FileDates{August2nd2025, January1st1969}, u"a2025-08-02 06:45 PM.jpg"_s},
+        SourceCase{"PhotoTakenBefore1970", StampMoment::PhotoTaken,
+                   FileDates{August2nd2025, January1st1969}, u"a1969-01-01 12:30 AM.jpg"_s},
+        SourceCase{"NoMomentTakenFallsBackToModified", StampMoment::PhotoTaken,
+                   FileDates{August2nd2025, FileDates::None}, u"a2025-08-02 06:45 PM.jpg"_s},
+        SourceCase{"NotReadYetStampsNothing", StampMoment::PhotoTaken,
+                   FileDates{August2nd2025, FileDates::NotRead}, u"a.jpg"_s},
+        SourceCase{"AFileWithNoDateStampsNothing", StampMoment::FileModified,
+                   FileDates{FileDates::None, FileDates::None}, u"a.jpg"_s}),
+    CaseName());
 
 TEST(FileDatesTest, MinutesHoldEveryMomentTheStampCanShow) {
     for (const LocalDateTime& moment : {LocalDateTime{QDate(1970, 1, 1), QTime(0, 0)},

@@ -29,82 +29,60 @@ TEST_P(ReplaceChainTest, TransformsTheStem) {
     EXPECT_EQ(ApplyReplaceChain(c.stem, rules), c.expected);
 }
 
+// The search taken as plain text, case counting unless ignored.
+ChainCase search(const char* name, const QString& what, const QString& with, const QString& stem,
+                 const QString& expected, bool ignoreCase = false) {
+    return {name,
+            [=](RenameRuleSet& r) {
+                r.ReplaceIgnoreCase = ignoreCase;
+                r.ReplaceWhat = what;
+                r.ReplaceWith = with;
+            },
+            stem, expected};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Steps, ReplaceChainTest,
-    testing::Values(ChainCase{"NothingCheckedChangesNothing", [](RenameRuleSet&) {},
-                              u"a b_c-d[1]%41"_s, u"a b_c-d[1]%41"_s},
-                    ChainCase{"InsertedTextNotSearchedAgain",
-                              [](RenameRuleSet& r) {
-                                  r.ReplaceWhat = u"a"_s;
-                                  r.ReplaceWith = u"aa"_s;
-                              },
-                              u"banana"_s, u"baanaanaa"_s},
-                    ChainCase{"SearchIsCaseSensitive",
-                              [](RenameRuleSet& r) {
-                                  r.ReplaceWhat = u"A"_s;
-                                  r.ReplaceWith = u"x"_s;
-                              },
-                              u"banana"_s, u"banana"_s},
-                    ChainCase{"MatchesDoNotOverlap",
-                              [](RenameRuleSet& r) {
-                                  r.ReplaceWhat = u"aa"_s;
-                                  r.ReplaceWith = u"b"_s;
-                              },
-                              u"aaa"_s, u"ba"_s},
-                    ChainCase{"EmptySearchWithReplacementChangesNothing",
-                              [](RenameRuleSet& r) { r.ReplaceWith = u"x"_s; }, u"abc"_s, u"abc"_s},
-                    ChainCase{"SpaceAndUnderscoreBothEndAsSpace",
-                              [](RenameRuleSet& r) {
-                                  r.SpaceToUnderscore = true;
-                                  r.UnderscoreToSpace = true;
-                              },
-                              u"a b_c"_s, u"a b c"_s},
-                    ChainCase{"UnderscoreToSpaceLeavesNoneForHyphen",
-                              [](RenameRuleSet& r) {
-                                  r.UnderscoreToSpace = true;
-                                  r.UnderscoreToHyphen = true;
-                              },
-                              u"a_b"_s, u"a b"_s},
-                    ChainCase{"Removals",
-                              [](RenameRuleSet& r) {
-                                  r.RemoveSpaces = true;
-                                  r.RemoveUnderscores = true;
-                                  r.RemoveHyphens = true;
-                              },
-                              u"a b_c-d"_s, u"abcd"_s},
-                    ChainCase{"ReplacedCharactersAreThenRemoved",
-                              [](RenameRuleSet& r) {
-                                  r.SpaceToUnderscore = true;
-                                  r.UnderscoreToHyphen = true;
-                                  r.RemoveHyphens = true;
-                              },
-                              u"a b_c-d"_s, u"abcd"_s},
-                    ChainCase{"DecodedSpaceIsNotRemoved",
-                              [](RenameRuleSet& r) {
-                                  r.RemoveSpaces = true;
-                                  r.DecodeUrlEscapes = true;
-                              },
-                              u"my file%20name"_s, u"myfile name"_s},
-                    ChainCase{"BothBracketKinds",
-                              [](RenameRuleSet& r) {
-                                  r.RemoveSquareNumbers = true;
-                                  r.RemoveRoundNumbers = true;
-                              },
-                              u"x[1](2)"_s, u"x"_s}),
+    testing::Values(
+        ChainCase{"NothingCheckedChangesNothing", [](RenameRuleSet&) {}, u"a b_c-d[1]%41"_s,
+                  u"a b_c-d[1]%41"_s},
+        search("InsertedTextNotSearchedAgain", u"a"_s, u"aa"_s, u"banana"_s, u"baanaanaa"_s),
+        search("SearchIsCaseSensitive", u"A"_s, u"x"_s, u"banana"_s, u"banana"_s),
+        search("MatchesDoNotOverlap", u"aa"_s, u"b"_s, u"aaa"_s, u"ba"_s),
+        search("EmptySearchWithReplacementChangesNothing", u""_s, u"x"_s, u"abc"_s, u"abc"_s),
+        ChainCase{"SpaceAndUnderscoreBothEndAsSpace",
+                  [](RenameRuleSet& r) { r.SpaceToUnderscore = r.UnderscoreToSpace = true; },
+                  u"a b_c"_s, u"a b c"_s},
+        ChainCase{"UnderscoreToSpaceLeavesNoneForHyphen",
+                  [](RenameRuleSet& r) { r.UnderscoreToSpace = r.UnderscoreToHyphen = true; },
+                  u"a_b"_s, u"a b"_s},
+        ChainCase{
+            "Removals",
+            [](RenameRuleSet& r) { r.RemoveSpaces = r.RemoveUnderscores = r.RemoveHyphens = true; },
+            u"a b_c-d"_s, u"abcd"_s},
+        ChainCase{"ReplacedCharactersAreThenRemoved",
+                  [](RenameRuleSet& r) {
+                      r.SpaceToUnderscore = r.UnderscoreToHyphen = r.RemoveHyphens = true;
+                  },
+                  u"a b_c-d"_s, u"abcd"_s},
+        ChainCase{"DecodedSpaceIsNotRemoved",
+                  [](RenameRuleSet& r) { r.RemoveSpaces = r.DecodeUrlEscapes = true; },
+                  u"my file%20name"_s, u"myfile name"_s},
+        ChainCase{"BothBracketKinds",
+                  [](RenameRuleSet& r) { r.RemoveSquareNumbers = r.RemoveRoundNumbers = true; },
+                  u"x[1](2)"_s, u"x"_s}),
     CaseName());
 
 // The search read as a pattern, and the spaces trimmed: off unless asked, like every rule.
 ChainCase pattern(const char* name, const QString& what, const QString& with, const QString& stem,
                   const QString& expected, bool ignoreCase = false) {
-    return {name,
-            [=](RenameRuleSet& r) {
-                r.ReplaceRegex = true;
-                r.ReplaceIgnoreCase = ignoreCase;
-                r.ReplaceWhat = what;
-                r.ReplaceWith = with;
-                r.prepareReplacePattern();
-            },
-            stem, expected};
+    ChainCase c = search(name, what, with, stem, expected, ignoreCase);
+    c.set = [plain = c.set](RenameRuleSet& r) {
+        plain(r);
+        r.ReplaceRegex = true;
+        r.prepareReplacePattern();
+    };
+    return c;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -130,13 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
         pattern("AnInvalidPatternLeavesTheName", u"(unclosed"_s, u"x"_s, u"(unclosed"_s,
                 u"(unclosed"_s),
         pattern("ADotIsAnyCharacter", u"."_s, u"x"_s, u"a.b"_s, u"xxx"_s),
-        ChainCase{"PlainSearchIgnoringCase",
-                  [](RenameRuleSet& r) {
-                      r.ReplaceWhat = u"ÉTÉ"_s;
-                      r.ReplaceWith = u"summer"_s;
-                      r.ReplaceIgnoreCase = true;
-                  },
-                  u"été Été"_s, u"summer summer"_s},
+        search("PlainSearchIgnoringCase", u"ÉTÉ"_s, u"summer"_s, u"été Été"_s, u"summer summer"_s,
+               true),
         ChainCase{"AnUnpreparedPatternStillApplies",
                   [](RenameRuleSet& r) {
                       r.ReplaceRegex = true;

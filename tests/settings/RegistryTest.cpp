@@ -1,7 +1,6 @@
 #include "settings/Registry.h"
 
 #include "tests/CaseName.h"
-#include "tests/settings/IniStore.h"
 #include "tests/settings/MemoryStore.h"
 
 #include <gtest/gtest.h>
@@ -59,12 +58,6 @@ TEST(RegistryTest, OtherRootsAreEmptyAndTakeNoWrites) {
         EXPECT_FALSE(registry.removeKey(root, Key + u"\\Filter"_s));
     }
     EXPECT_EQ(store.values.size(), 1);
-}
-
-TEST(RegistryTest, HandEditedListReadsAsTheDefault) {
-    IniStore ini("[General]\nStartupDir=a, b\n");
-    EXPECT_EQ(ini.registry().GetString(RegistryRoot::CurrentUser, Key, u"StartupDir"_s, u"-"_s),
-              u"-"_s);
 }
 
 } // namespace

@@ -16,9 +16,9 @@ namespace {
 struct ProfileCase {
     const char* name;
     DisplaySettings settings;
-    bool manifestWrites;
-    DisplayProfile expected;
+    bool manifestWrites; // whether writing the manifest, if asked, succeeds
     bool manifestAsked;
+    DisplayProfile expected;
 };
 
 class DisplayProfileTest : public testing::TestWithParam<ProfileCase> {};
@@ -49,122 +49,72 @@ DisplaySettings xp(const QString& themeActive, const QString& sizeName, const QS
 INSTANTIATE_TEST_SUITE_P(
     Displays, DisplayProfileTest,
     testing::Values(
-        ProfileCase{.name = "NotNtFamily",
-                    .settings = dpi(u""_s, 96, NotNt),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
-                    .manifestAsked = false},
-        ProfileCase{.name = "OtherNtVersion",
-                    .settings = dpi(u"120"_s, 96, Nt6),
-                    .manifestWrites = true,
-                    .expected = {.WidthExtra = 100, .HeightExtra = -140},
-                    .manifestAsked = false},
-        ProfileCase{.name = "DpiFromLogPixelsWhenNoText",
-                    .settings = dpi(u""_s, 97, NotNt),
-                    .manifestWrites = true,
-                    .expected = {.WidthExtra = 100, .HeightExtra = -50},
-                    .manifestAsked = false},
-        ProfileCase{.name = "DpiWithAFraction",
-                    .settings = dpi(u"96.5"_s, 0, NotNt),
-                    .manifestWrites = true,
-                    .expected = {.WidthExtra = 100, .HeightExtra = -50},
-                    .manifestAsked = false},
-        ProfileCase{.name = "DpiWithASign",
-                    .settings = dpi(u" +120"_s, 0, NotNt),
-                    .manifestWrites = true,
-                    .expected = {.WidthExtra = 100, .HeightExtra = -50},
-                    .manifestAsked = false},
-        ProfileCase{.name = "NoDpiAtAll",
-                    .settings = dpi(u""_s, 0, NotNt),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50},
-                    .manifestAsked = false},
-        ProfileCase{.name = "ClassicStandard",
-                    .settings = xp(u"0"_s, {}, u"Windows Standard"_s),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true, .IsWindowsXP = true, .HeightExtra = -50},
-                    .manifestAsked = false},
-        ProfileCase{.name = "ClassicLarge",
-                    .settings = xp({}, {}, u"Windows Standard (large)"_s),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true,
-                                 .IsWindowsXP = true,
-                                 .WidthExtra = 850,
-                                 .ClearButtonShift = 10},
-                    .manifestAsked = false},
-        ProfileCase{.name = "ClassicLargeCaseMatters",
-                    .settings = xp({}, {}, u"Windows Standard (Large)"_s),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true, .IsWindowsXP = true},
-                    .manifestAsked = false},
-        ProfileCase{.name = "ClassicExtraLarge",
-                    .settings = xp({}, {}, u"Windows Standard (extra large)"_s),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true,
-                                 .IsWindowsXP = true,
-                                 .WidthExtra = 2250,
-                                 .HeightExtra = 90},
-                    .manifestAsked = false},
-        ProfileCase{.name = "StylesNormal",
-                    .settings = xp(u"1"_s, u"NormalSize"_s, {}),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true,
-                                 .IsWindowsXP = true,
-                                 .ManifestWritten = true,
-                                 .ListButtonsShift = 40,
-                                 .ListButtonsRaise = 50,
-                                 .ClearButtonShift = 10,
-                                 .ThemedButtonShift = 10},
-                    .manifestAsked = true},
-        ProfileCase{.name = "StylesNormalNoManifest",
-                    .settings = xp(u"1"_s, u"NormalSize"_s, {}),
-                    .manifestWrites = false,
-                    .expected = {.NormalDpi = true, .IsWindowsXP = true},
-                    .manifestAsked = true},
-        ProfileCase{.name = "StylesLarge",
-                    .settings = xp(u"1"_s, u"LargeFonts"_s, {}),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true,
-                                 .IsWindowsXP = true,
-                                 .ManifestWritten = true,
-                                 .WidthExtra = 850,
-                                 .HeightExtra = 60,
-                                 .ListButtonsShift = 40,
-                                 .ListButtonsRaise = 50,
-                                 .ThemedButtonShift = 10},
-                    .manifestAsked = true},
-        ProfileCase{.name = "StylesLargeNoManifest",
-                    .settings = xp(u"1"_s, u"LargeFonts"_s, {}),
-                    .manifestWrites = false,
-                    .expected = {.NormalDpi = true,
-                                 .IsWindowsXP = true,
-                                 .WidthExtra = 850,
-                                 .HeightExtra = 60,
-                                 .ListButtonsShift = -5},
-                    .manifestAsked = true},
-        ProfileCase{.name = "StylesExtraLarge",
-                    .settings = xp(u"1"_s, u"ExtraLargeFonts"_s, {}),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true,
-                                 .IsWindowsXP = true,
-                                 .ManifestWritten = true,
-                                 .WidthExtra = 2250,
-                                 .HeightExtra = 200,
-                                 .ListButtonsShift = 40,
-                                 .ListButtonsRaise = 50,
-                                 .ThemedButtonShift = 10},
-                    .manifestAsked = true},
-        ProfileCase{.name = "StylesOtherSize",
-                    .settings = xp(u"1"_s, u"Huge"_s, {}),
-                    .manifestWrites = true,
-                    .expected = {.NormalDpi = true,
-                                 .IsWindowsXP = true,
-                                 .ManifestWritten = true,
-                                 .ThemedButtonShift = 10},
-                    .manifestAsked = true}),
+        ProfileCase{"NotNtFamily", dpi(u""_s, 96, NotNt), true, false,
+                    DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50}},
+        ProfileCase{"OtherNtVersion", dpi(u"120"_s, 96, Nt6), true, false,
+                    DisplayProfile{.WidthExtra = 100, .HeightExtra = -140}},
+        ProfileCase{"DpiFromLogPixelsWhenNoText", dpi(u""_s, 97, NotNt), true, false,
+                    DisplayProfile{.WidthExtra = 100, .HeightExtra = -50}},
+        ProfileCase{"DpiWithAFraction", dpi(u"96.5"_s, 0, NotNt), true, false,
+                    DisplayProfile{.WidthExtra = 100, .HeightExtra = -50}},
+        ProfileCase{"DpiWithASign", dpi(u" +120"_s, 0, NotNt), true, false,
+                    DisplayProfile{.WidthExtra = 100, .HeightExtra = -50}},
+        ProfileCase{"NoDpiAtAll", dpi(u""_s, 0, NotNt), true, false,
+                    DisplayProfile{.NormalDpi = true, .WidthExtra = 100, .HeightExtra = -50}},
+        ProfileCase{"ClassicStandard", xp(u"0"_s, {}, u"Windows Standard"_s), true, false,
+                    DisplayProfile{.NormalDpi = true, .IsWindowsXP = true, .HeightExtra = -50}},
+        ProfileCase{
+            "ClassicLarge", xp({}, {}, u"Windows Standard (large)"_s), true, false,
+            DisplayProfile{
+                .NormalDpi = true, .IsWindowsXP = true, .WidthExtra = 850, .ClearButtonShift = 10}},
+        ProfileCase{"ClassicLargeCaseMatters", xp({}, {}, u"Windows Standard (Large)"_s), true,
+                    false, DisplayProfile{.NormalDpi = true, .IsWindowsXP = true}},
+        ProfileCase{
+            "ClassicExtraLarge", xp({}, {}, u"Windows Standard (extra large)"_s), true, false,
+            DisplayProfile{
+                .NormalDpi = true, .IsWindowsXP = true, .WidthExtra = 2250, .HeightExtra = 90}},
+        ProfileCase{"StylesNormal", xp(u"1"_s, u"NormalSize"_s, {}), true, true,
+                    DisplayProfile{.NormalDpi = true,
+                                   .IsWindowsXP = true,
+                                   .ManifestWritten = true,
+                                   .ListButtonsShift = 40,
+                                   .ListButtonsRaise = 50,
+                                   .ClearButtonShift = 10,
+                                   .ThemedButtonShift = 10}},
+        ProfileCase{"StylesNormalNoManifest", xp(u"1"_s, u"NormalSize"_s, {}), false, true,
+                    DisplayProfile{.NormalDpi = true, .IsWindowsXP = true}},
+        ProfileCase{"StylesLarge", xp(u"1"_s, u"LargeFonts"_s, {}), true, true,
+                    DisplayProfile{.NormalDpi = true,
+                                   .IsWindowsXP = true,
+                                   .ManifestWritten = true,
+                                   .WidthExtra = 850,
+                                   .HeightExtra = 60,
+                                   .ListButtonsShift = 40,
+                                   .ListButtonsRaise = 50,
+                                   .ThemedButtonShift = 10}},
+        ProfileCase{"StylesLargeNoManifest", xp(u"1"_s, u"LargeFonts"_s, {}), false, true,
+                    DisplayProfile{.NormalDpi = true,
+                                   .IsWindowsXP = true,
+                                   .WidthExtra = 850,
+                                   .HeightExtra = 60,
+                                   .ListButtonsShift = -5}},
+        ProfileCase{"StylesExtraLarge", xp(u"1"_s, u"ExtraLargeFonts"_s, {}), true, true,
+                    DisplayProfile{.NormalDpi = true,
+                                   .IsWindowsXP = true,
+                                   .ManifestWritten = true,
+                                   .WidthExtra = 2250,
+                                   .HeightExtra = 200,
+                                   .ListButtonsShift = 40,
+                                   .ListButtonsRaise = 50,
+                                   .ThemedButtonShift = 10}},
+        ProfileCase{"StylesOtherSize", xp(u"1"_s, u"Huge"_s, {}), true, true,
+                    DisplayProfile{.NormalDpi = true,
+                                   .IsWindowsXP = true,
+                                   .ManifestWritten = true,
+                                   .ThemedButtonShift = 10}}),
     CaseName());
 
-TEST(ManifestTest, IsWrittenByteForByteAndReplacesAReadOnlyCopy) {
+TEST(ManifestTest, IsWrittenWithItsLineEndsAndReplacesAReadOnlyCopy) {
     const QTemporaryDir dir;
     PosixFileSystem files;
     const QString path = dir.filePath(u"Quillane.exe.manifest"_s);
@@ -177,39 +127,16 @@ TEST(ManifestTest, IsWrittenByteForByteAndReplacesAReadOnlyCopy) {
     ASSERT_TRUE(SaveManifest(dir.path(), files));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray expected =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n"
-        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
-        "    <assemblyIdentity \r\n"
-        "        version=\"1.0.0.0\" \r\n"
-        "        processorArchitecture=\"X86\" \r\n"
-        "        name=\"Kestrova Brellow\" \r\n"
-        "        type=\"win32\" />\r\n"
-        "    <description>Tornvale Brellow Des</description>\r\n"
-        "    <dependency>\r\n"
-        "        <dependentAssembly>\r\n"
-        "            <assemblyIdentity \r\n"
-        "                type=\"win32\" \r\n"
-        "                name=\"Microsoft.Windows.Common-Controls\" \r\n"
-        "                version=\"6.0.0.0\" \r\n"
-        "                processorArchitecture=\"X86\" \r\n"
-        "                publicKeyToken=\"6595b64144ccf1df\" \r\n"
-        "                language=\"*\" />\r\n"
-        "        </dependentAssembly>\r\n"
-        "    </dependency>\r\n"
-        "</assembly>\r\n";
-    EXPECT_EQ(written.readAll(), expected);
+    // Every line ends in a carriage return and a line feed, the last one too.
+    const QByteArray bytes = written.readAll();
+    EXPECT_EQ(bytes, (manifestLines().join(u"\r\n"_s) + u"\r\n"_s).toUtf8());
+    EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
+    EXPECT_TRUE(bytes.contains("name=\"Microsoft.Windows.Common-Controls\" \r\n"
+                               "                version=\"6.0.0.0\" \r\n"));
     // The manifest that replaced the read-only copy is a normal file.
     EXPECT_EQ(files.attributes(path).attributes, 0);
 
     EXPECT_FALSE(SaveManifest(dir.filePath(u"missing"_s), files));
-}
-
-TEST(ManifestTest, AppDirKeepsOnlyTheRootsSeparator) {
-    EXPECT_EQ(appDirFrom(u"/opt/quillane/"_s), u"/opt/quillane"_s);
-    EXPECT_EQ(appDirFrom(u"/opt/quillane"_s), u"/opt/quillane"_s);
-    EXPECT_EQ(appDirFrom(u"/"_s), u"/"_s);
-    EXPECT_EQ(appDirFrom(u"/opt/quillane//"_s), u"/opt/quillane"_s);
 }
 
 } // namespace

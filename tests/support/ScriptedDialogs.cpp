@@ -18,10 +18,6 @@ template <typename Answer> Answer takeFirst(std::deque<Answer>& answers, Answer 
     return fallback;
 }
 
-} // namespace
-
-namespace {
-
 template <typename Kind> QList<Kind> requestsOf(const QList<ScriptedDialogs::Request>& requests) {
     QList<Kind> found;
     for (const ScriptedDialogs::Request& request : requests) {

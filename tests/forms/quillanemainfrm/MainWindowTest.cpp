@@ -126,25 +126,26 @@ TEST_P(EnablingTest, SwitchEnablesItsDependentsAndTheyKeepTheirValues) {
 INSTANTIATE_TEST_SUITE_P(
     Switches, EnablingTest,
     testing::Values(
-        EnablingCase{"NewFilename", u"new_filename_chk"_s, {u"new_filename_txt"_s}, true},
-        EnablingCase{"NewExtension", u"new_ext_chk"_s, {u"new_ext_txt"_s}, false},
-        EnablingCase{"Replace",
-                     u"Replace_chk"_s,
-                     {u"ReplaceWhat_txt"_s, u"ReplaceWith_txt"_s, u"with_lbl"_s,
-                      u"Replace_Space___chk"_s, u"Replace___Space_chk"_s, u"Replace___Hyphen_chk"_s,
-                      u"Remove_Space_chk"_s, u"Remove_UnderScore_chk"_s, u"Remove_Hyphen_chk"_s,
-                      u"Remove_Brackets_chk"_s, u"Remove_Brackets2_chk"_s, u"Remove_URL_Enc_chk"_s,
-                      u"ReplaceRegex_chk"_s, u"ReplaceIgnoreCase_chk"_s, u"Trim_Spaces_chk"_s},
+        EnablingCase{"NewFilename", u"new_filename_chk"_s, QStringList{u"new_filename_txt"_s},
+                     true},
+        EnablingCase{"NewExtension", u"new_ext_chk"_s, QStringList{u"new_ext_txt"_s}, false},
+        EnablingCase{"Replace", u"Replace_chk"_s,
+                     QStringList{u"ReplaceWhat_txt"_s, u"ReplaceWith_txt"_s, u"with_lbl"_s,
+                                 u"Replace_Space___chk"_s, u"Replace___Space_chk"_s,
+                                 u"Replace___Hyphen_chk"_s, u"Remove_Space_chk"_s,
+                                 u"Remove_UnderScore_chk"_s, u"Remove_Hyphen_chk"_s,
+                                 u"Remove_Brackets_chk"_s, u"Remove_Brackets2_chk"_s,
+                                 u"Remove_URL_Enc_chk"_s, u"ReplaceRegex_chk"_s,
+                                 u"ReplaceIgnoreCase_chk"_s, u"Trim_Spaces_chk"_s},
                      false},
-        EnablingCase{"DateTime",
-                     u"DateTime_chk"_s,
-                     {u"datetime_cmb"_s, u"datetime_source_cmb"_s, u"DateAsSuPrefix_Opt(0)"_s,
-                      u"DateAsSuPrefix_Opt(1)"_s},
+        EnablingCase{"DateTime", u"DateTime_chk"_s,
+                     QStringList{u"datetime_cmb"_s, u"datetime_source_cmb"_s,
+                                 u"DateAsSuPrefix_Opt(0)"_s, u"DateAsSuPrefix_Opt(1)"_s},
                      false},
-        EnablingCase{"NewAttributes",
-                     u"new_attr_chk"_s,
-                     {u"ReadOnly_chk"_s, u"Hidden_chk"_s, u"System_chk"_s, u"Archive_chk"_s},
-                     false}),
+        EnablingCase{
+            "NewAttributes", u"new_attr_chk"_s,
+            QStringList{u"ReadOnly_chk"_s, u"Hidden_chk"_s, u"System_chk"_s, u"Archive_chk"_s},
+            false}),
     CaseName());
 
 TEST_F(MainWindowTest, RuleChangesRefreshThePreviewButAttributesDoNot) {
@@ -326,12 +327,6 @@ TEST_F(MainWindowTest, SettingsCommandsWriteTheStoreAndSetTheirChecks) {
     EXPECT_FALSE(action(u"IncSubdirMnu"_s)->isChecked());
     EXPECT_TRUE(action(u"ExcSubdirMnu"_s)->isChecked());
     EXPECT_THAT(store.dump().toStdString(), testing::HasSubstr("RecurseDir=RecurseN"));
-
-    EXPECT_TRUE(child<RenameGrid>(u"grdThis"_s)->gridLines());
-    action(u"ShowGridMnu"_s)->trigger();
-    EXPECT_FALSE(action(u"ShowGridMnu"_s)->isChecked());
-    EXPECT_FALSE(child<RenameGrid>(u"grdThis"_s)->gridLines());
-    EXPECT_THAT(store.dump().toStdString(), testing::HasSubstr("grid=0"));
 
     dialogs.answerFolder(folder.path());
     action(u"OutputCustomDirMnu"_s)->trigger();
