@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    .ThemedButtonShift = 10}}),
     CaseName());
 
-TEST(ManifestTest, IsWrittenWithItsLineEndsAndReplacesAReadOnlyCopy) {
+TEST(ManifestTest, IsWrittenByteForByteAndReplacesAReadOnlyCopy) {
     const QTemporaryDir dir;
     PosixFileSystem files;
     const QString path = dir.filePath(u"Quillane.exe.manifest"_s);
@@ -127,12 +127,28 @@ TEST(ManifestTest, IsWrittenWithItsLineEndsAndReplacesAReadOnlyCopy) {
     ASSERT_TRUE(SaveManifest(dir.path(), files));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    // Every line ends in a carriage return and a line feed, the last one too.
-    const QByteArray bytes = written.readAll();
-    EXPECT_EQ(bytes, (manifestLines().join(u"\r\n"_s) + u"\r\n"_s).toUtf8());
-    EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
-    EXPECT_TRUE(bytes.contains("name=\"Microsoft.Windows.Common-Controls\" \r\n"
-                               "                version=\"6.0.0.0\" \r\n"));
+    const QByteArray expected =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\r\n"
+        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
+        "    <assemblyIdentity \r\n"
+        "        version=\"1.0.0.0\" \r\n"
+        "        processorArchitecture=\"X86\" \r\n"
+        "        name=\"Kestrova Brellow\" \r\n"
+        "        type=\"win32\" />\r\n"
+        "    <description>Tornvale Brellow Des</description>\r\n"
+        "    <dependency>\r\n"
+        "        <dependentAssembly>\r\n"
+        "            <assemblyIdentity \r\n"
+        "                type=\"win32\" \r\n"
+        "                name=\"Microsoft.Windows.Common-Controls\" \r\n"
+        "                version=\"6.0.0.0\" \r\n"
+        "                processorArchitecture=\"X86\" \r\n"
+        "                publicKeyToken=\"6595b64144ccf1df\" \r\n"
+        "                language=\"*\" />\r\n"
+        "        </dependentAssembly>\r\n"
+        "    </dependency>\r\n"
+        "</assembly>\r\n";
+    EXPECT_EQ(written.readAll(), expected);
     // The manifest that replaced the read-only copy is a normal file.
     EXPECT_EQ(files.attributes(path).attributes, 0);
 
