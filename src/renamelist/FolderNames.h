@@ -19,8 +19,8 @@ public:
     // `names` as a listing holds them: each ended by a NUL.
     explicit FolderNameTable(QString names);
 
-    // Not qHash: its keyed hash, there to resist chosen keys, takes a third of a plan's time over a
-    // million names, and a folder's names are not chosen against the table.
+    // Not qHash: its keyed hash resists chosen keys at several times the cost, and a folder's own
+    // names are not chosen against this table.
     static quint32 hashOf(QStringView name) {
         return static_cast<quint32>(
             std::hash<std::u16string_view>{}(std::u16string_view(name.utf16(), name.size())));
