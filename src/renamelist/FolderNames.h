@@ -29,6 +29,7 @@ public:
         return m_slots.slotFor(hash, [&](qint32 key) { return nameAt(key) == name; }).key >= 0;
     }
     bool contains(QStringView name) const { return contains(name, hashOf(name)); }
+    void prefetch(quint32 hash) const { m_slots.prefetch(hash); }
 
 private:
     QStringView nameAt(qint32 key) const {

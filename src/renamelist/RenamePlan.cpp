@@ -188,35 +188,55 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     };
     std::vector<Facts> facts(size);
     forRowChunks(count, [&](qint32 first, qint32 end) {
-        for (qint32 row = first; row < end; ++row) {
-            list.prefetchNames(row + RenameList::NamesAhead);
-            const RenameEntry& e = list.at(row);
-            const Place& place = places[static_cast<std::size_t>(row)];
-            Facts& f = facts[static_cast<std::size_t>(row)];
-            Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
-            const FolderNameTable* sourceNames = ids.names(place.source);
-            const quint32 filenameHash = FolderNameTable::hashOf(e.filename);
-            f.sourceHash = pathHash(place.source, filenameHash);
-            // A folder that cannot be read hides nothing: its files count as there.
-            f.present = !sourceNames || sourceNames->contains(e.filename, filenameHash);
-            if (!namesAFile(e.renout))
-                planned.status = EntryStatus::InvalidName;
-            else if (tooLong(e.renout))
-                planned.status = EntryStatus::NameTooLong;
-            else if (!f.present)
-                planned.status = EntryStatus::Missing;
-            f.nameless = planned.status == EntryStatus::InvalidName ||
-                         planned.status == EntryStatus::NameTooLong;
-            if (f.nameless)
-                continue;
-            f.unchanged = place.target == place.source && e.renout == e.filename;
-            f.hides = e.renout.startsWith(u'.') && !e.filename.startsWith(u'.');
-            const quint32 nameHash = FolderNameTable::hashOf(e.renout);
-            if (!f.unchanged) {
-                const FolderNameTable* targetNames = ids.names(place.target);
-                f.targetOnDisk = !targetNames || targetNames->contains(e.renout, nameHash);
+        // The table of a folder of many files is far larger than the cache: a block of rows asks
+        // for its slots before any row reads one, so that their loads overlap.
+        constexpr qint32 Block = 16;
+        std::array<quint32, Block> filenameHashes{};
+        std::array<quint32, Block> renoutHashes{};
+        for (qint32 start = first; start < end; start += Block) {
+            const qint32 stop = std::min(end, start + Block);
+            for (qint32 row = start; row < stop; ++row) {
+                list.prefetchNames(row + RenameList::NamesAhead);
+                const RenameEntry& e = list.at(row);
+                const Place& place = places[static_cast<std::size_t>(row)];
+                const auto inBlock = static_cast<std::size_t>(row - start);
+                filenameHashes[inBlock] = FolderNameTable::hashOf(e.filename);
+                renoutHashes[inBlock] = FolderNameTable::hashOf(e.renout);
+                if (const FolderNameTable* sourceNames = ids.names(place.source))
+                    sourceNames->prefetch(filenameHashes[inBlock]);
+                if (const FolderNameTable* targetNames = ids.names(place.target))
+                    targetNames->prefetch(renoutHashes[inBlock]);
             }
-            f.targetHash = pathHash(place.target, nameHash);
+            for (qint32 row = start; row < stop; ++row) {
+                const RenameEntry& e = list.at(row);
+                const Place& place = places[static_cast<std::size_t>(row)];
+                Facts& f = facts[static_cast<std::size_t>(row)];
+                Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
+                const auto inBlock = static_cast<std::size_t>(row - start);
+                const FolderNameTable* sourceNames = ids.names(place.source);
+                f.sourceHash = pathHash(place.source, filenameHashes[inBlock]);
+                // A folder that cannot be read hides nothing: its files count as there.
+                f.present =
+                    !sourceNames || sourceNames->contains(e.filename, filenameHashes[inBlock]);
+                if (!namesAFile(e.renout))
+                    planned.status = EntryStatus::InvalidName;
+                else if (tooLong(e.renout))
+                    planned.status = EntryStatus::NameTooLong;
+                else if (!f.present)
+                    planned.status = EntryStatus::Missing;
+                f.nameless = planned.status == EntryStatus::InvalidName ||
+                             planned.status == EntryStatus::NameTooLong;
+                if (f.nameless)
+                    continue;
+                f.unchanged = place.target == place.source && e.renout == e.filename;
+                f.hides = e.renout.startsWith(u'.') && !e.filename.startsWith(u'.');
+                if (!f.unchanged) {
+                    const FolderNameTable* targetNames = ids.names(place.target);
+                    f.targetOnDisk =
+                        !targetNames || targetNames->contains(e.renout, renoutHashes[inBlock]);
+                }
+                f.targetHash = pathHash(place.target, renoutHashes[inBlock]);
+            }
         }
     });
 

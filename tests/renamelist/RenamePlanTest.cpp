@@ -85,8 +85,9 @@ TEST_F(RenamePlanTest, GivesEveryEntryTheStatusOfWhatTheRunWouldMeet) {
     EXPECT_FALSE(plan.moves(0));
 }
 
-// A long list is planned on several cores; the statuses are those of the rows' own plan, the
-// moving files' holders found across the whole list.
+// A long list is planned on several cores, in blocks of rows; the statuses are those of the
+// rows' own plan, the moving files' holders found across the whole list. The mixed rows stand
+// across the end of a block.
 TEST_F(RenamePlanTest, ALongListGetsTheStatusesItsPartsWouldGet) {
     for (const char* name : {"a", "b", "c", "d", "x", "l", "k", "m", "n", "z"})
         make(QString::fromLatin1(name));
@@ -98,21 +99,22 @@ TEST_F(RenamePlanTest, ALongListGetsTheStatusesItsPartsWouldGet) {
     entries.clear();
     // Rows in a folder that cannot be read count as there, so the filler is ready to go.
     const QString unread = dir.filePath(u"not a folder/sub"_s);
-    const auto filler = [&](int from) {
-        for (int i = from; i < from + 30'000; ++i) {
+    const auto filler = [&](int from, int count) {
+        for (int i = from; i < from + count; ++i) {
             entries.append(unread, u"f%1"_s.arg(i));
             entries.setCell(entries.count() - 1, ListColumn::Renout, u"g%1"_s.arg(i));
         }
     };
-    filler(0);
+    constexpr int Before = 30'007;
+    filler(0, Before);
     list(mixed);
-    filler(30'000);
+    filler(Before, 30'000);
     const RenamePlan plan = RenamePlan::make(entries, {}, folders);
     const QStringList all = statuses(plan);
-    EXPECT_EQ(all.mid(30'000, mixed.size()), alone);
-    EXPECT_EQ(all.count(QString()), 60'000 + alone.count(QString()));
-    EXPECT_EQ(plan.holderOfTarget(30'006), 30'007);
-    EXPECT_TRUE(plan.moves(59'999 + mixed.size()));
+    EXPECT_EQ(all.mid(Before, mixed.size()), alone);
+    EXPECT_EQ(all.count(QString()), Before + 30'000 + alone.count(QString()));
+    EXPECT_EQ(plan.holderOfTarget(Before + 6), Before + 7);
+    EXPECT_TRUE(plan.moves(Before + 29'999 + mixed.size()));
 }
 
 // Holders are looked up on every core: every pair and every link of a chain is still found,
