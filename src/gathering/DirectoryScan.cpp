@@ -81,7 +81,8 @@ void DirectoryScan::ScanDirectory(DirScanRequest request) {
     auto listing = m_files.list(folderText, request.Pattern);
     if (!listing)
         return;
-    QList<DirectoryEntry> entries = readingOrder(std::move(*listing));
+    m_read.push_back({directoryCellForm(folderText), std::move(listing->names)});
+    QList<DirectoryEntry> entries = readingOrder(std::move(listing->entries));
     AddDirectoryFiles(folderText, entries);
     if (!request.Recurse)
         return;

@@ -2,12 +2,15 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "renamelist/FolderNames.h"
 #include "renamelist/RenameEntry.h"
 
 #include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace quillane {
 
@@ -28,6 +31,8 @@ public:
 
     void ScanDirectory(DirScanRequest request);
     QList<ListedFile> takeFound() { return std::move(m_found); }
+    // Every name of each folder the walk read, as it read them.
+    std::vector<ReadFolder> takeReadFolders() { return std::move(m_read); }
     // Files and folders passed over because their paths are longer than the system allows.
     const QStringList& tooLong() const { return m_tooLong; }
 
@@ -39,6 +44,7 @@ private:
     Dialogs& m_dialogs;
     QSet<QString> m_visited;
     QList<ListedFile> m_found;
+    std::vector<ReadFolder> m_read;
     QStringList m_tooLong;
 };
 

@@ -65,6 +65,7 @@ QList<ListedFile> FileGatherer::scanFolder(const QString& path, QStringList& too
     DirectoryScan scan(m_files, m_dialogs);
     scan.ScanDirectory({m_settings.includeSubfolders(), path, QStringLiteral("*.*")});
     tooLong += scan.tooLong();
+    m_list.keepReadFolders(scan.takeReadFolders());
     return scan.takeFound();
 }
 

@@ -139,8 +139,10 @@ void RunRecovery::removeStrayReservations() {
     const qint64 startedNs = (m_run.started.toMSecsSinceEpoch() - 1000) * 1'000'000;
     for (const QString& folder : m_run.folders) {
         QList<DirectoryEntry> found;
-        for (const QString& pattern : {u"ren*.tmp"_s, u"ren*.part"_s})
-            found += m_files->list(folder, pattern).value_or(QList<DirectoryEntry>());
+        for (const QString& pattern : {u"ren*.tmp"_s, u"ren*.part"_s}) {
+            if (std::optional<FolderListing> listing = m_files->list(folder, pattern))
+                found += listing->entries;
+        }
         for (const DirectoryEntry& entry : found) {
             const QString path = pathIn(folder, entry.name);
             const std::optional<FileIdentity> identity = m_files->identity(path);

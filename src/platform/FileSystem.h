@@ -91,6 +91,12 @@ struct FolderNameListing {
     QString names;
 };
 
+// A folder's entries whose names match a pattern, and every name it holds, from one read of it.
+struct FolderListing {
+    QList<DirectoryEntry> entries;
+    FolderNameListing names;
+};
+
 // Told when a move to another file system has made the new file under its own name in the
 // target's folder, before any content is written; false abandons the move. So a journal can
 // know the copy before it exists as more than an empty file.
@@ -121,9 +127,9 @@ public:
     // renamed there, so that nothing needs writing to keep them.
     virtual bool renameKeepsAttributes(const QString& from, const QString& to) = 0;
     // The entries of a directory whose names match a wildcard pattern ("*", "?"), without "."
-    // and ".."; nothing when the directory cannot be read.
-    [[nodiscard]] virtual std::optional<QList<DirectoryEntry>> list(const QString& directory,
-                                                                    const QString& pattern) = 0;
+    // and "..", with all the names it holds; nothing when the directory cannot be read.
+    [[nodiscard]] virtual std::optional<FolderListing> list(const QString& directory,
+                                                            const QString& pattern) = 0;
     // Every name in a folder, of files, folders and links alike; nothing when it cannot be read.
     [[nodiscard]] virtual std::optional<FolderNameListing>
     folderNames(const QString& directory) = 0;

@@ -476,51 +476,85 @@ DecodedName decoded(QByteArrayView bytes) {
     return {std::move(name), decodes};
 }
 
+using FolderHandle = std::unique_ptr<DIR, int (*)(DIR*)>;
+
+// A folder open for reading, with its stamp taken before any name is read.
+struct OpenFolder {
+    FolderHandle dir;
+    FolderNameListing listing;
+};
+
+std::optional<OpenFolder> openFolder(const QString& directory) {
+    FolderHandle dir(::opendir(native(directory).constData()), ::closedir);
+    struct stat st {};
+    if (!dir || ::fstat(::dirfd(dir.get()), &st) != 0)
+        return std::nullopt;
+    OpenFolder folder{std::move(dir), {}};
+    folder.listing.stamp = stampOf(st);
+    folder.listing.recentlyChanged = changedWithinStampResolution(folder.listing.stamp);
+    return folder;
+}
+
 } // namespace
 
-std::optional<QList<DirectoryEntry>> PosixFileSystem::list(const QString& directory,
-                                                           const QString& pattern) {
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native(directory).constData()), ::closedir);
-    if (!dir)
+std::optional<FolderListing> PosixFileSystem::list(const QString& directory,
+                                                   const QString& pattern) {
+    std::optional<OpenFolder> folder = openFolder(directory);
+    if (!folder)
         return std::nullopt;
     // The bytes the folder gives every path in it, its separator included.
     const qsizetype folderBytes = native(directory).size() + (endsWithSeparator(directory) ? 0 : 1);
-    QList<DirectoryEntry> entries;
-    while (const dirent* entry = ::readdir(dir.get())) {
+    FolderListing listing{{}, std::move(folder->listing)};
+    // Every name, so that the plan that follows an add need not read the folder again; joined
+    // once the lengths are known, as growing one string would hold its old copies too.
+    QStringList unmatched;
+    qsizetype nameChars = 0;
+    DIR* dir = folder->dir.get();
+    while (const dirent* entry = ::readdir(dir)) {
         const QByteArrayView bytes(entry->d_name);
         if (bytes == "." || bytes == "..")
             continue;
         DirectoryEntry found;
         DecodedName name = decoded(bytes);
         found.name = std::move(name.name);
+        nameChars += found.name.size() + 1;
         found.nameDecodes = name.decodes;
         found.pathTooLong = folderBytes + bytes.size() >= PATH_MAX;
-        if (!matchesWildcard(found.name, pattern))
+        if (!matchesWildcard(found.name, pattern)) {
+            unmatched.append(std::move(found.name));
             continue;
+        }
         found.isSymbolicLink = entry->d_type == DT_LNK;
         found.isDirectory = entry->d_type == DT_DIR;
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
             struct stat st {};
             if (entry->d_type == DT_UNKNOWN &&
-                ::fstatat(::dirfd(dir.get()), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
                 found.isSymbolicLink = S_ISLNK(st.st_mode);
             found.isDirectory =
-                ::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+                ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
         }
-        entries.append(found);
+        listing.entries.append(std::move(found));
     }
-    return entries;
+    QString& names = listing.names.names;
+    names.reserve(nameChars);
+    const auto addName = [&](const QString& name) {
+        names.append(name);
+        names.append(QChar(u'\0'));
+    };
+    for (const DirectoryEntry& entry : std::as_const(listing.entries))
+        addName(entry.name);
+    for (const QString& name : std::as_const(unmatched))
+        addName(name);
+    return listing;
 }
 
 std::optional<FolderNameListing> PosixFileSystem::folderNames(const QString& directory) {
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native(directory).constData()), ::closedir);
-    struct stat st {};
-    if (!dir || ::fstat(::dirfd(dir.get()), &st) != 0)
+    std::optional<OpenFolder> folder = openFolder(directory);
+    if (!folder)
         return std::nullopt;
-    FolderNameListing listing;
-    listing.stamp = stampOf(st);
-    listing.recentlyChanged = changedWithinStampResolution(listing.stamp);
-    while (const dirent* entry = ::readdir(dir.get())) {
+    FolderNameListing& listing = folder->listing;
+    while (const dirent* entry = ::readdir(folder->dir.get())) {
         const QByteArrayView bytes(entry->d_name);
         if (bytes == "." || bytes == "..")
             continue;
@@ -530,7 +564,7 @@ std::optional<FolderNameListing> PosixFileSystem::folderNames(const QString& dir
             listing.names.append(QFile::decodeName(bytes.toByteArray()));
         listing.names.append(QChar(u'\0'));
     }
-    return listing;
+    return std::move(listing);
 }
 
 std::optional<FolderStamp> PosixFileSystem::folderStamp(const QString& directory) {

@@ -24,8 +24,7 @@ public:
     AttributeResult attributes(const QString& path) override;
     FileResult setAttributes(const QString& path, int attributes) override;
     bool renameKeepsAttributes(const QString& from, const QString& to) override;
-    std::optional<QList<DirectoryEntry>> list(const QString& directory,
-                                              const QString& pattern) override;
+    std::optional<FolderListing> list(const QString& directory, const QString& pattern) override;
     std::optional<FolderNameListing> folderNames(const QString& directory) override;
     std::optional<FolderStamp> folderStamp(const QString& directory) override;
     std::optional<FileIdentity> identity(const QString& path) override;

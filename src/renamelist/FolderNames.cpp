@@ -47,4 +47,15 @@ const FolderNameTable* FolderNames::names(const QString& folder) {
     return known.names ? &*known.names : nullptr;
 }
 
+void FolderNames::keep(ReadFolder read) {
+    Known& known = m_known[read.folder];
+    // Asked for in this round, so that the next one keeps it.
+    known.round = m_round;
+    if (known.names && !known.recentlyChanged && known.stamp == read.listing.stamp)
+        return;
+    known.stamp = read.listing.stamp;
+    known.recentlyChanged = read.listing.recentlyChanged;
+    known.names.emplace(std::move(read.listing.names));
+}
+
 } // namespace quillane

@@ -43,6 +43,12 @@ private:
     HashSlots m_slots;
 };
 
+// A folder's names as a walk that added its files read them, the folder in the form its rows hold.
+struct ReadFolder {
+    QString folder;
+    FolderNameListing listing;
+};
+
 // The names each folder holds, read once and read again only when the folder has changed, so
 // that checking many new names against the disk costs a look at each folder, not a listing.
 class FolderNames {
@@ -54,6 +60,9 @@ public:
     void startRound();
     // Nothing when the folder cannot be read; valid until the next round starts.
     const FolderNameTable* names(const QString& folder);
+    // Takes a listing read elsewhere as the folder's, trusted as one read here would be, so that
+    // the next round need not read the folder again.
+    void keep(ReadFolder read);
 
 private:
     struct Known {

@@ -64,6 +64,11 @@ void RenameListModel::appendEntries(QList<ListedFile> entries) {
     endInsertRows();
 }
 
+void RenameListModel::keepReadFolders(std::vector<ReadFolder> folders) {
+    for (ReadFolder& read : folders)
+        m_folders.keep(std::move(read));
+}
+
 void RenameListModel::refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper) {
     RefreshRenOutputLst(m_list, rules, stamper);
     replan(ListColumn::Renout);

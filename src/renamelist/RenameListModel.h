@@ -39,6 +39,8 @@ public:
 
     // Rows after the last one, in the given order, unselected and without a new name yet.
     void appendEntries(QList<ListedFile> entries);
+    // The names of folders a walk has just read, for the statuses to check against.
+    void keepReadFolders(std::vector<ReadFolder> folders);
     // New names for every row, and the statuses for them.
     void refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper);
     // Where the next run puts the files; the statuses follow.

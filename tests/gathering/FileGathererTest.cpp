@@ -4,6 +4,7 @@
 #include "gathering/GatheringTexts.h"
 #include "platform/PosixFileSystem.h"
 #include "tests/settings/IniStore.h"
+#include "tests/support/CountingFileSystem.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 
 #include <climits>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -49,7 +51,7 @@ protected:
     QTemporaryDir dir;
     IniStore ini;
     ScriptedDialogs dialogs;
-    PosixFileSystem files;
+    CountingFileSystem files;
     SettingsStore settings{ini.registry(), dialogs, u"/opt/q"_s};
     FileFilterStore filters{ini.registry(), dialogs};
     RenameListModel model{files};
@@ -90,13 +92,38 @@ TEST_F(GatheringTest, WithoutRecursionOnlyTheFolderItselfAndTwiceIsTwice) {
     EXPECT_EQ(dialogs.requests().front(), ScriptedDialogs::Request{asked});
 }
 
+// The walk's read of a folder stands for the statuses' own look at it while the folder stays as
+// it was, and only then.
+TEST_F(GatheringTest, AnAddedFolderIsNotReadAgainForTheStatusesUntilItChanges) {
+    makeFiles({u"a.txt"_s, u"taken/inner.txt"_s});
+    settings.ExcSubdirMnu_Click();
+    // Changed long ago, so that a listing of it can be trusted later.
+    const timespec longAgo[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(dir.path()).constData(), longAgo, 0), 0);
+    dialogs.answerFolder(dir.path());
+    gatherer.AddDirMnu_Click();
+    RenameRuleSet rules;
+    rules.NewFilenameOn = true;
+    rules.NewFilename = u"taken"_s;
+    rules.NewExtensionOn = true;
+    rules.Suffix = {};
+    model.refreshRenOutput(rules, DateTimeStamper::system());
+    EXPECT_EQ(model.list().at(0).status, EntryStatus::NameTaken);
+    EXPECT_EQ(files.listings, 0);
+
+    makeFiles({u"later"_s});
+    rules.NewFilename = u"later"_s;
+    model.refreshRenOutput(rules, DateTimeStamper::system());
+    EXPECT_EQ(model.list().at(0).status, EntryStatus::NameTaken);
+    EXPECT_EQ(files.listings, 1);
+}
+
 // Tells which folders outside the chosen one the walk tried to read, and reads none of them.
 class FencedFileSystem final : public PosixFileSystem {
 public:
     explicit FencedFileSystem(const QString& inside) : m_inside(canonicalPath(inside)) {}
 
-    std::optional<QList<DirectoryEntry>> list(const QString& directory,
-                                              const QString& pattern) override {
+    std::optional<FolderListing> list(const QString& directory, const QString& pattern) override {
         const QString real = canonicalPath(directory);
         if (real != m_inside && !real.startsWith(m_inside + u'/')) {
             outside.append(real);
@@ -236,12 +263,11 @@ TEST_F(GatheringTest, UndecodableNamesAreToldAndSkipped) {
 // A file system whose folder "locked" cannot be read and whose root holds one file.
 class TestFileSystem final : public PosixFileSystem {
 public:
-    std::optional<QList<DirectoryEntry>> list(const QString& directory,
-                                              const QString& pattern) override {
+    std::optional<FolderListing> list(const QString& directory, const QString& pattern) override {
         if (directory.endsWith(u"locked/"_s))
             return std::nullopt;
         if (directory == u"/"_s)
-            return QList<DirectoryEntry>{{.name = u"x"_s}};
+            return FolderListing{.entries = {{.name = u"x"_s}}, .names = {}};
         return PosixFileSystem::list(directory, pattern);
     }
     bool exists(const QString& path) override {

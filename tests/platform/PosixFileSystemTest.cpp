@@ -444,7 +444,7 @@ TEST_F(PosixFileSystemTest, SaysWhenARenameKeepsTheAttributesAsTheyRead) {
     }
 }
 
-TEST_F(PosixFileSystemTest, ListsMatchingEntriesWithTheirKinds) {
+TEST_F(PosixFileSystemTest, ListsMatchingEntriesWithTheirKindsAndEveryNameOfTheFolder) {
     writeFile(path(u"README"_s), "x");
     writeFile(path(u"A.JPG"_s), "x");
     writeFile(path(u"caf\u00E9.jpg"_s), "x");
@@ -456,13 +456,13 @@ TEST_F(PosixFileSystemTest, ListsMatchingEntriesWithTheirKinds) {
     const auto all = fs.list(dir.path(), u"*.*"_s);
     ASSERT_TRUE(all.has_value());
     QStringList names;
-    for (const DirectoryEntry& e : *all)
+    for (const DirectoryEntry& e : all->entries)
         names.append(e.name);
     EXPECT_TRUE(names.contains(u"README"_s));
     EXPECT_TRUE(names.contains(u"caf\u00E9.jpg"_s));
     EXPECT_FALSE(names.contains(u"."_s));
     EXPECT_FALSE(names.contains(u".."_s));
-    for (const DirectoryEntry& e : *all) {
+    for (const DirectoryEntry& e : all->entries) {
         if (e.name == u"folder"_s) {
             EXPECT_TRUE(e.isDirectory && !e.isSymbolicLink);
         } else if (e.name == u"folderlink"_s) {
@@ -474,11 +474,23 @@ TEST_F(PosixFileSystemTest, ListsMatchingEntriesWithTheirKinds) {
 
     const auto jpegs = fs.list(dir.path(), u"*.jpg"_s);
     ASSERT_TRUE(jpegs.has_value());
-    ASSERT_EQ(jpegs->size(), 3);
+    ASSERT_EQ(jpegs->entries.size(), 3);
     int undecodable = 0;
-    for (const DirectoryEntry& e : *jpegs)
+    for (const DirectoryEntry& e : jpegs->entries)
         undecodable += e.nameDecodes ? 0 : 1;
     EXPECT_EQ(undecodable, 1);
+    // The names of everything in the folder, not only of what matched, as a listing of the
+    // names alone gives them.
+    const std::optional<FolderNameListing> alone = fs.folderNames(dir.path());
+    ASSERT_TRUE(alone.has_value());
+    const auto sortedNames = [](const QString& listed) {
+        QStringList split = listed.split(QChar(u'\0'));
+        split.sort();
+        return split;
+    };
+    EXPECT_EQ(sortedNames(jpegs->names.names), sortedNames(alone->names));
+    EXPECT_EQ(jpegs->names.names.count(QChar(u'\0')), 6);
+    EXPECT_EQ(jpegs->names.stamp, alone->stamp);
 
     EXPECT_FALSE(fs.list(path(u"missing"_s), u"*"_s).has_value());
     EXPECT_TRUE(fs.exists(path(u"README"_s)));

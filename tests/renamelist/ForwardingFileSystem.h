@@ -21,8 +21,7 @@ public:
     bool renameKeepsAttributes(const QString& from, const QString& to) override {
         return m_real.renameKeepsAttributes(from, to);
     }
-    std::optional<QList<DirectoryEntry>> list(const QString& directory,
-                                              const QString& pattern) override {
+    std::optional<FolderListing> list(const QString& directory, const QString& pattern) override {
         return m_real.list(directory, pattern);
     }
     std::optional<FolderNameListing> folderNames(const QString& directory) override {

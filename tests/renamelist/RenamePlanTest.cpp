@@ -1,7 +1,7 @@
 #include "renamelist/RenamePlan.h"
 
 #include "platform/PathText.h"
-#include "platform/PosixFileSystem.h"
+#include "tests/support/CountingFileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,16 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace quillane {
 namespace {
-
-// Counts the folder listings a plan asks for.
-class CountingFileSystem final : public PosixFileSystem {
-public:
-    std::optional<FolderNameListing> folderNames(const QString& directory) override {
-        ++listings;
-        return PosixFileSystem::folderNames(directory);
-    }
-    int listings = 0;
-};
 
 class RenamePlanTest : public testing::Test {
 protected:
