@@ -81,9 +81,11 @@ void DirectoryScan::ScanDirectory(DirScanRequest request) {
     auto listing = m_files.list(folderText, request.Pattern);
     if (!listing)
         return;
-    m_read.push_back({directoryCellForm(folderText), std::move(listing->names)});
+    // One directory text for the whole folder: its rows share it, and its kept names go by it.
+    const QString directory = directoryCellForm(folderText);
+    m_read.push_back({directory, std::move(listing->names)});
     QList<DirectoryEntry> entries = readingOrder(std::move(listing->entries));
-    AddDirectoryFiles(folderText, entries);
+    AddDirectoryFiles(folderText, directory, entries);
     if (!request.Recurse)
         return;
     for (const DirectoryEntry& entry : entries) {
@@ -99,9 +101,8 @@ void DirectoryScan::ScanDirectory(DirScanRequest request) {
     }
 }
 
-void DirectoryScan::AddDirectoryFiles(const QString& folderText, QList<DirectoryEntry>& entries) {
-    // One directory text for the whole folder: its rows share it.
-    const QString directory = directoryCellForm(folderText);
+void DirectoryScan::AddDirectoryFiles(const QString& folderText, const QString& directory,
+                                      QList<DirectoryEntry>& entries) {
     m_found.reserve(m_found.size() + entries.size());
     for (DirectoryEntry& entry : entries) {
         if (entry.isDirectory)

@@ -38,7 +38,9 @@ public:
 
 private:
     // Takes the names of the files; the folders' stay for the walk.
-    void AddDirectoryFiles(const QString& folderText, QList<DirectoryEntry>& entries);
+    // `directory` is the folder in directory-cell form.
+    void AddDirectoryFiles(const QString& folderText, const QString& directory,
+                           QList<DirectoryEntry>& entries);
 
     FileSystem& m_files;
     Dialogs& m_dialogs;

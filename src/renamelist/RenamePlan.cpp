@@ -189,12 +189,13 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     std::vector<Facts> facts(size);
     forRowChunks(count, [&](qint32 first, qint32 end) {
         // The table of a folder of many files is far larger than the cache: a block of rows asks
-        // for its slots before any row reads one, so that their loads overlap.
-        constexpr qint32 Block = 16;
+        // for its slots before any row reads one, so that their loads overlap. Blocks end at the
+        // same rows however the rows are shared out among the cores.
+        constexpr auto Block = static_cast<qint32>(HashSlots::PrefetchAhead);
         std::array<quint32, Block> filenameHashes{};
         std::array<quint32, Block> renoutHashes{};
-        for (qint32 start = first; start < end; start += Block) {
-            const qint32 stop = std::min(end, start + Block);
+        for (qint32 start = first, stop = first; start < end; start = stop) {
+            stop = std::min(end, (start / Block + 1) * Block);
             for (qint32 row = start; row < stop; ++row) {
                 list.prefetchNames(row + RenameList::NamesAhead);
                 const RenameEntry& e = list.at(row);
