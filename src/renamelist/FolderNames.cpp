@@ -32,16 +32,11 @@ const FolderNameTable* FolderNames::names(const QString& folder) {
     Known& known = m_known[folder];
     if (known.round != m_round) {
         known.round = m_round;
-        const bool stillTrue =
-            known.names && !known.recentlyChanged && m_files.folderStamp(folder) == known.stamp;
-        if (!stillTrue) {
+        if (!known.stillTrue(m_files.folderStamp(folder))) {
             std::optional<FolderNameListing> listing = m_files.folderNames(folder);
             known.names.reset();
-            if (listing) {
-                known.stamp = listing->stamp;
-                known.recentlyChanged = listing->recentlyChanged;
-                known.names.emplace(std::move(listing->names));
-            }
+            if (listing)
+                known.take(std::move(*listing));
         }
     }
     return known.names ? &*known.names : nullptr;
@@ -51,11 +46,8 @@ void FolderNames::keep(ReadFolder read) {
     Known& known = m_known[read.folder];
     // Asked for in this round, so that the next one keeps it.
     known.round = m_round;
-    if (known.names && !known.recentlyChanged && known.stamp == read.listing.stamp)
-        return;
-    known.stamp = read.listing.stamp;
-    known.recentlyChanged = read.listing.recentlyChanged;
-    known.names.emplace(std::move(read.listing.names));
+    if (!known.stillTrue(read.listing.stamp))
+        known.take(std::move(read.listing));
 }
 
 } // namespace quillane

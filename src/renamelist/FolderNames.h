@@ -6,8 +6,10 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace quillane {
@@ -70,6 +72,17 @@ private:
         bool recentlyChanged = false;
         std::optional<FolderNameTable> names;
         quint64 round = 0;
+
+        // Whether the names kept are still the folder's, now that it shows `now`: a folder
+        // changed within its stamp's resolution may have changed again unseen.
+        bool stillTrue(const std::optional<FolderStamp>& now) const {
+            return names && !recentlyChanged && now == stamp;
+        }
+        void take(FolderNameListing listing) {
+            stamp = listing.stamp;
+            recentlyChanged = listing.recentlyChanged;
+            names.emplace(std::move(listing.names));
+        }
     };
 
     FileSystem& m_files;
