@@ -12,6 +12,7 @@
 #include <numeric>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -122,16 +123,16 @@ public:
         : m_textAt(std::move(textAt)), m_ids(count) {
         // Each string seen, with its length, by where its characters are.
         QHash<const QChar*, std::pair<qsizetype, quint32>> seen;
-        const QString* previous = nullptr;
+        QStringView previous;
         for (std::size_t i = 0; i < count; ++i) {
-            const QString& text = m_textAt(i);
+            const QStringView text = m_textAt(i);
             m_ids[i] = static_cast<quint32>(i);
-            if (previous && text.constData() == previous->constData() &&
-                text.size() == previous->size()) {
+            if (i > 0 && text.constData() == previous.constData() &&
+                text.size() == previous.size()) {
                 m_ids[i] = m_ids[i - 1];
                 continue;
             }
-            previous = &text;
+            previous = text;
             if (shared == SharedTexts::Anywhere) {
                 const auto found = seen.constFind(text.constData());
                 if (found != seen.cend() && found->first == text.size())
@@ -146,9 +147,15 @@ public:
     std::size_t id(std::size_t index) const { return m_ids[index]; }
     Units units(std::size_t index) const { return Units(m_textAt(index)); }
     // Asks for the characters, once the string's own row is at hand.
-    void prefetch(std::size_t index) const { __builtin_prefetch(m_textAt(index).constData()); }
-    // Asks for the row that holds the string.
-    void prefetchRow(std::size_t index) const { __builtin_prefetch(&m_textAt(index)); }
+    void prefetch(std::size_t index) const {
+        __builtin_prefetch(QStringView(m_textAt(index)).constData());
+    }
+    // Asks for the row that holds the string, where `textAt` gives the string itself; a text
+    // given as a view is found by reading its row.
+    void prefetchRow(std::size_t index) const {
+        if constexpr (std::is_reference_v<decltype(m_textAt(index))>)
+            __builtin_prefetch(&m_textAt(index));
+    }
 
 private:
     TextAt m_textAt;

@@ -18,12 +18,19 @@ enum class EntryStatus : quint8 {
     BecomesHidden, // the new name starts with "." and the old one does not
 };
 
+// Where a row's new name lies in its list's store of new names.
+struct RenoutPlace {
+    quint32 start = 0;
+    quint32 length = 0;
+    quint16 segment = 0;
+};
+
 // One row of the rename list.
 struct RenameEntry {
-    QString directory; // the folder, without a trailing separator unless it is a root
-    QString filename;  // the current name, without directory
-    QString renout;    // the new name from the last preview refresh
-    FileDates dates;   // read when a stamp shows them, and read again once the file is another
+    QString directory;    // the folder, without a trailing separator unless it is a root
+    QString filename;     // the current name, without directory
+    RenoutPlace renoutAt; // the new name from the last preview refresh, read with the list
+    FileDates dates;      // read when a stamp shows them, and read again once the file is another
     bool selected = false;
     EntryStatus status = EntryStatus::Ready; // as of the last plan
 };

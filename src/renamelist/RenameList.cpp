@@ -5,6 +5,8 @@
 #include "renamelist/RowChunks.h"
 
 #include <algorithm>
+#include <limits>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,24 +22,30 @@ void extend(std::optional<RowRange>& range, qint32 first, qint32 last) {
         range = RowRange{std::min(range->first, first), std::max(range->last, last)};
 }
 
-const QString& cellOf(const RenameEntry& e, ListColumn column) {
+// Every column's text but the new name's, which the list keeps apart.
+const QString& storedCell(const RenameEntry& e, ListColumn column) {
     switch (column) {
     case ListColumn::Directory:
         return e.directory;
     case ListColumn::Filename:
         return e.filename;
     case ListColumn::Renout:
-        return e.renout;
     case ListColumn::Status:
         break;
     }
+    Q_ASSERT_X(column == ListColumn::Status, "storedCell", "new names are read with renout()");
     return statusText(e.status);
 }
 
+// A loose segment's places are counted in 32 bits.
+constexpr std::size_t LargestSegment = std::numeric_limits<quint32>::max();
+
 } // namespace
 
-const QString& RenameList::cell(qint32 row, ListColumn column) const {
-    return cellOf(at(row), column);
+QString RenameList::cell(qint32 row, ListColumn column) const {
+    if (column == ListColumn::Renout)
+        return renout(row).toString();
+    return storedCell(at(row), column);
 }
 
 void RenameList::setCell(qint32 row, ListColumn column, QString text) {
@@ -52,7 +60,7 @@ void RenameList::setCell(qint32 row, ListColumn column, QString text) {
         e.dates = {};
         return;
     case ListColumn::Renout:
-        e.renout = std::move(text);
+        writeRenout(row, text);
         return;
     case ListColumn::Status:
         // Only a plan sets it.
@@ -61,16 +69,60 @@ void RenameList::setCell(qint32 row, ListColumn column, QString text) {
     }
 }
 
-void RenameList::setRenout(qint32 row, QStringView name) {
-    QString& renout = entry(row).renout;
-    if (renout == name)
-        return;
-    if (!renout.isDetached() || renout.capacity() < name.size()) {
-        renout = name.toString();
+void RenameList::writeRenout(qint32 row, QStringView name) {
+    RenoutPlace& place = entry(row).renoutAt;
+    if (name.size() <= place.length) {
+        m_renouts[place.segment].overwrite(place.start, name);
+        place.length = static_cast<quint32>(name.size());
         return;
     }
-    renout.resize(name.size());
-    std::copy(name.begin(), name.end(), renout.data());
+    if (!m_looseSegment || static_cast<std::size_t>(m_renouts[*m_looseSegment].size() +
+                                                    name.size()) > LargestSegment) {
+        m_looseSegment = static_cast<quint16>(m_renouts.size());
+        m_renouts.emplace_back();
+    }
+    TextBuffer& loose = m_renouts[*m_looseSegment];
+    place = {static_cast<quint32>(loose.size()), static_cast<quint32>(name.size()),
+             *m_looseSegment};
+    loose << name;
+}
+
+void RenameList::setRenouts(
+    const std::function<void(qint32 first, qint32 end, RenoutWriter& names)>& write) {
+    // The old names are not read meanwhile, so their segments take the new ones: a segment of
+    // the size the names need is there already, with no page of it to be touched for the first
+    // time.
+    std::vector<TextBuffer> spare = std::move(m_renouts);
+    qsizetype stored = 0;
+    for (const TextBuffer& segment : spare)
+        stored += segment.size();
+    const double perRow = count() > 0 ? static_cast<double>(stored) / count() : 0;
+    std::vector<TextBuffer> segments;
+    std::mutex adding;
+    forRowChunks(count(), [&](qint32 first, qint32 end) {
+        TextBuffer text;
+        quint16 segment = 0;
+        {
+            const std::lock_guard lock(adding);
+            segment = static_cast<quint16>(segments.size());
+            segments.emplace_back();
+            if (!spare.empty()) {
+                text = std::move(spare.back());
+                spare.pop_back();
+            }
+        }
+        text.clear();
+        // Room for names as long as the last ones, so that a segment seldom grows.
+        text.reserve(static_cast<qsizetype>(perRow * (end - first) * 1.25) + 16);
+        RenoutWriter names(*this, text, segment);
+        write(first, end, names);
+        const std::lock_guard lock(adding);
+        segments[segment] = std::move(text);
+    });
+    if (segments.empty())
+        segments.emplace_back();
+    m_renouts = std::move(segments);
+    m_looseSegment.reset();
 }
 
 void RenameList::setStatuses(const RenamePlan& plan) {
@@ -96,6 +148,8 @@ void RenameList::append(QString directory, QString filename) {
 
 void RenameList::clear() {
     m_entries.clear();
+    m_renouts.assign(1, {});
+    m_looseSegment.reset();
     m_selectedCount = 0;
     freeRemovedNames();
 }
@@ -110,12 +164,11 @@ bool RenameList::removeSelected() {
     // One compaction pass; `lastRemovedAt` is where the row after the last removed one lands.
     std::size_t kept = 0;
     qint32 lastRemovedAt = 0;
-    m_removedNames.reserve(m_removedNames.size() + 2 * static_cast<std::size_t>(m_selectedCount));
+    m_removedNames.reserve(m_removedNames.size() + static_cast<std::size_t>(m_selectedCount));
     for (std::size_t row = 0; row < m_entries.size(); ++row) {
         if (m_entries[row].selected) {
             lastRemovedAt = static_cast<qint32>(kept);
             m_removedNames.push_back(std::move(m_entries[row].filename));
-            m_removedNames.push_back(std::move(m_entries[row].renout));
         } else {
             if (kept != row)
                 m_entries[kept] = std::move(m_entries[row]);
@@ -168,14 +221,14 @@ std::optional<RowRange> RenameList::partition(qint32 first, qint32 last, bool se
         begin, end, [&](const RenameEntry& e) { return e.selected == selectedFirst; });
     if (alreadyInPlace)
         return std::nullopt;
-    std::vector<QString> renouts;
+    std::vector<RenoutPlace> renouts;
     renouts.reserve(static_cast<std::size_t>(end - begin));
     for (auto it = begin; it != end; ++it)
-        renouts.push_back(std::move(it->renout));
+        renouts.push_back(it->renoutAt);
     std::stable_partition(begin, end,
                           [&](const RenameEntry& e) { return e.selected == selectedFirst; });
     for (auto [it, renout] = std::pair{begin, renouts.begin()}; it != end; ++it, ++renout)
-        it->renout = std::move(*renout);
+        it->renoutAt = *renout;
     return RowRange{first, last};
 }
 
@@ -219,18 +272,21 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
     const auto byRow = [](quint32 a, quint32 b) {
         return a < b;
     };
-    std::vector<quint32> sorted;
-    const auto textAt = [&](std::size_t row) -> const QString& {
-        return cellOf(m_entries[row], column);
-    };
     // The rows of one folder share its directory, and every row of one status its text.
     const SharedTexts shared = column == ListColumn::Directory || column == ListColumn::Status
                                    ? SharedTexts::Anywhere
                                    : SharedTexts::Consecutive;
-    if (columnLayout(column).sortType == SortType::Natural)
-        sorted = keyOrder(naturalSortKeys(m_entries.size(), textAt, shared), order, byRow);
-    else
-        sorted = keyOrder(plainSortKeys(m_entries.size(), textAt, shared), order, byRow);
+    const auto orderBy = [&](const auto& textAt) {
+        if (columnLayout(column).sortType == SortType::Natural)
+            return keyOrder(naturalSortKeys(m_entries.size(), textAt, shared), order, byRow);
+        return keyOrder(plainSortKeys(m_entries.size(), textAt, shared), order, byRow);
+    };
+    const std::vector<quint32> sorted =
+        column == ListColumn::Renout
+            ? orderBy([&](std::size_t row) { return renout(static_cast<qint32>(row)); })
+            : orderBy([&](std::size_t row) -> const QString& {
+                  return storedCell(m_entries[row], column);
+              });
     // In place, cycle by cycle: a second array of a million rows would double the list's memory.
     // A cycle jumps about the list, so the row a few steps on is asked for early.
     constexpr int StepsAhead = 4;

@@ -2,10 +2,12 @@
 
 #include "renamelist/ListColumns.h"
 #include "renamelist/RenameEntry.h"
+#include "rules/TextBuffer.h"
 
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,20 +31,53 @@ public:
     qint32 selectedCount() const { return m_selectedCount; }
 
     const RenameEntry& at(qint32 row) const { return m_entries[static_cast<std::size_t>(row)]; }
+    // The row's new name, as long as no new name is written.
+    QStringView renout(qint32 row) const {
+        const RenoutPlace& place = at(row).renoutAt;
+        return {m_renouts[place.segment].data() + place.start, place.length};
+    }
     // After a sort the rows' names lie anywhere in memory: a pass over the rows asks for the
     // characters of the row `NamesAhead` on, so that the loads of several rows overlap.
     static constexpr qint32 NamesAhead = 8;
     void prefetchNames(qint32 row) const {
         if (row < count()) {
             __builtin_prefetch(at(row).filename.constData());
-            __builtin_prefetch(at(row).renout.constData());
+            __builtin_prefetch(renout(row).data());
         }
     }
-    const QString& cell(qint32 row, ListColumn column) const;
+    // While new names are written, only the current ones are to be read.
+    void prefetchFilename(qint32 row) const {
+        if (row < count())
+            __builtin_prefetch(at(row).filename.constData());
+    }
+    QString cell(qint32 row, ListColumn column) const;
     void setCell(qint32 row, ListColumn column, QString text);
-    // Writes over the row's own copy of its new name where that has room, so that a refresh
-    // neither frees nor allocates a string per row.
-    void setRenout(qint32 row, QStringView name);
+
+    // Gives rows their new names, each row once and in order, within one part of the list.
+    class RenoutWriter {
+    public:
+        // The row's name is what `append(text)` appends to the text.
+        template <typename Append> void write(qint32 row, const Append& append) {
+            const qsizetype start = m_text.size();
+            append(m_text);
+            m_list.entry(row).renoutAt = {static_cast<quint32>(start),
+                                          static_cast<quint32>(m_text.size() - start), m_segment};
+        }
+
+    private:
+        friend class RenameList;
+        RenoutWriter(RenameList& list, TextBuffer& text, quint16 segment)
+            : m_list(list), m_text(text), m_segment(segment) {}
+        RenameList& m_list;
+        TextBuffer& m_text;
+        quint16 m_segment;
+    };
+    // Every row's new name anew, laid out in row order, so that a refresh allocates nothing per
+    // row and later passes read the names in the order they lie. The rows are shared out among
+    // the cores in parts; `write` names every row of the part it is given, and reads no new name
+    // meanwhile: the old ones are written over.
+    void
+    setRenouts(const std::function<void(qint32 first, qint32 end, RenoutWriter& names)>& write);
     void setSelected(qint32 row, bool selected);
     void setDates(qint32 row, FileDates dates) { entry(row).dates = dates; }
     // Every row's status as the plan, made for this list as it stands, says.
@@ -80,11 +115,17 @@ public:
 
 private:
     RenameEntry& entry(qint32 row) { return m_entries[static_cast<std::size_t>(row)]; }
+    void writeRenout(qint32 row, QStringView name);
     void moveOnto(qint32 from, qint32 to);
     std::optional<RowRange> partition(qint32 first, qint32 last, bool selectedFirst);
     void setAllSelected(bool selected);
 
     std::vector<RenameEntry> m_entries;
+    // The new names, each row's at its place. A refresh writes one segment for each part of the
+    // list; a name written alone goes over its old one where it fits, or at the end of the loose
+    // segment. What no row points at any more is dropped by the next refresh.
+    std::vector<TextBuffer> m_renouts{1};
+    std::optional<quint16> m_looseSegment;
     std::vector<QString> m_removedNames;
     qint32 m_selectedCount = 0;
 };

@@ -22,9 +22,9 @@ namespace {
 // The longest name of one file, in bytes of the file-system encoding.
 constexpr qsizetype LongestName = 255;
 
-bool tooLong(const QString& name) {
+bool tooLong(QStringView name) {
     // No UTF-16 unit takes more than three bytes, so most names need no encoding to tell.
-    return name.size() * 3 > LongestName && QFile::encodeName(name).size() > LongestName;
+    return name.size() * 3 > LongestName && QFile::encodeName(name.toString()).size() > LongestName;
 }
 
 // Folders by number, so that the many rows of one folder cost one lookup between them.
@@ -80,7 +80,7 @@ public:
     PathIndex(std::size_t rows, KeyOf keyOf) : m_slots(rows), m_keyOf(keyOf) {}
 
     // The row indexed under the path already, or -1 once `row` is indexed under it.
-    qint32 findOrAdd(quint32 hash, qint32 folder, const QString& name, qint32 row) {
+    qint32 findOrAdd(quint32 hash, qint32 folder, QStringView name, qint32 row) {
         HashSlots::Slot& slot = m_slots.slotFor(hash, matching(folder, name));
         if (slot.key >= 0)
             return slot.key;
@@ -88,14 +88,14 @@ public:
         return -1;
     }
     // Safe from several threads at once once the index is built.
-    qint32 find(quint32 hash, qint32 folder, const QString& name) const {
+    qint32 find(quint32 hash, qint32 folder, QStringView name) const {
         return m_slots.slotFor(hash, matching(folder, name)).key;
     }
     void prefetch(quint32 hash) const { m_slots.prefetch(hash); }
 
 private:
-    auto matching(qint32 folder, const QString& name) const {
-        return [this, folder, &name](qint32 row) {
+    auto matching(qint32 folder, QStringView name) const {
+        return [this, folder, name](qint32 row) {
             const auto [rowFolder, rowName] = m_keyOf(row);
             return rowFolder == folder && rowName == name;
         };
@@ -135,7 +135,7 @@ QString outputFolderForm(const QString& folder) {
     return folder.isEmpty() ? folder : directoryCellForm(QDir::cleanPath(folder));
 }
 
-bool namesAFile(const QString& name) {
+bool namesAFile(QStringView name) {
     if (name.isEmpty() || name == u"."_s || name == u".."_s)
         return false;
     for (const QChar c : name) {
@@ -202,7 +202,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 const Place& place = places[static_cast<std::size_t>(row)];
                 const auto inBlock = static_cast<std::size_t>(row - start);
                 filenameHashes[inBlock] = FolderNameTable::hashOf(e.filename);
-                renoutHashes[inBlock] = FolderNameTable::hashOf(e.renout);
+                renoutHashes[inBlock] = FolderNameTable::hashOf(list.renout(row));
                 if (const FolderNameTable* sourceNames = ids.names(place.source))
                     sourceNames->prefetch(filenameHashes[inBlock]);
                 if (const FolderNameTable* targetNames = ids.names(place.target))
@@ -210,6 +210,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             }
             for (qint32 row = start; row < stop; ++row) {
                 const RenameEntry& e = list.at(row);
+                const QStringView renout = list.renout(row);
                 const Place& place = places[static_cast<std::size_t>(row)];
                 Facts& f = facts[static_cast<std::size_t>(row)];
                 Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
@@ -219,9 +220,9 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 // A folder that cannot be read hides nothing: its files count as there.
                 f.present =
                     !sourceNames || sourceNames->contains(e.filename, filenameHashes[inBlock]);
-                if (!namesAFile(e.renout))
+                if (!namesAFile(renout))
                     planned.status = EntryStatus::InvalidName;
-                else if (tooLong(e.renout))
+                else if (tooLong(renout))
                     planned.status = EntryStatus::NameTooLong;
                 else if (!f.present)
                     planned.status = EntryStatus::Missing;
@@ -229,12 +230,12 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                              planned.status == EntryStatus::NameTooLong;
                 if (f.nameless)
                     continue;
-                f.unchanged = place.target == place.source && e.renout == e.filename;
-                f.hides = e.renout.startsWith(u'.') && !e.filename.startsWith(u'.');
+                f.unchanged = place.target == place.source && renout == e.filename;
+                f.hides = renout.startsWith(u'.') && !e.filename.startsWith(u'.');
                 if (!f.unchanged) {
                     const FolderNameTable* targetNames = ids.names(place.target);
                     f.targetOnDisk =
-                        !targetNames || targetNames->contains(e.renout, renoutHashes[inBlock]);
+                        !targetNames || targetNames->contains(renout, renoutHashes[inBlock]);
                 }
                 f.targetHash = pathHash(place.target, renoutHashes[inBlock]);
             }
@@ -244,8 +245,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     constexpr std::size_t PrefetchAhead = HashSlots::PrefetchAhead;
     std::vector<quint8> duplicate(size), candidate(size);
     const auto targetOf = [&](qint32 row) {
-        return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].target,
-                                                 list.at(row).renout);
+        return std::pair<qint32, QStringView>(places[static_cast<std::size_t>(row)].target,
+                                              list.renout(row));
     };
     PathIndex firstByTarget(size, targetOf);
     for (qint32 row = 0; row < count; ++row) {
@@ -259,7 +260,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         if (f.unchanged)
             planned.status = EntryStatus::Unchanged;
         if (const qint32 first =
-                firstByTarget.findOrAdd(f.targetHash, places[at].target, list.at(row).renout, row);
+                firstByTarget.findOrAdd(f.targetHash, places[at].target, list.renout(row), row);
             first >= 0) {
             duplicate[static_cast<std::size_t>(first)] = 1;
             duplicate[at] = 1;
@@ -278,8 +279,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         std::any_of(facts.cbegin(), facts.cend(), [](const Facts& f) { return f.targetOnDisk; });
     if (targetsOnDisk) {
         const auto sourceOf = [&](qint32 row) {
-            return std::pair<qint32, const QString&>(places[static_cast<std::size_t>(row)].source,
-                                                     list.at(row).filename);
+            return std::pair<qint32, QStringView>(places[static_cast<std::size_t>(row)].source,
+                                                  list.at(row).filename);
         };
         PathIndex bySource(size, sourceOf);
         for (qint32 row = 0; row < count; ++row) {
@@ -304,7 +305,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 const Place& place = places[at];
                 Row& planned = plan.m_rows[at];
                 const qint32 holder =
-                    bySource.find(facts[at].targetHash, place.target, list.at(row).renout);
+                    bySource.find(facts[at].targetHash, place.target, list.renout(row));
                 if (!candidate[at]) {
                     // A later duplicate or a missing file: whoever holds its target now, listed,
                     // is not to be overwritten by it.

@@ -62,7 +62,7 @@ bool needsCheck(EntryStatus status);
 QString outputFolderForm(const QString& folder);
 // Whether a new name can name a file in its folder: not empty, "." or "..", and holding no path
 // separator or NUL. Any other name would reach another folder, or none.
-bool namesAFile(const QString& name);
+bool namesAFile(QStringView name);
 
 // What a run would do with every entry, as the list and the disk stand now: each entry's status,
 // and for the files that leave names other entries want, which must go first.

@@ -207,7 +207,7 @@ bool RenameRun::prepare(const QStringList& folders) {
             const RenameEntry& entry = m_list.at(row);
             QString source = pathIn(entry.directory, entry.filename);
             const QString& targetDirectory = m_settings.targetDirectory(row, entry);
-            const bool named = namesAFile(entry.renout) && !targetDirectory.isEmpty();
+            const bool named = namesAFile(m_list.renout(row)) && !targetDirectory.isEmpty();
             if (m_settings.parked(row))
                 m_temporaries[at] = source;
             else if (named)
@@ -219,7 +219,7 @@ bool RenameRun::prepare(const QStringList& folders) {
             // Attributes only where the run may write them; elsewhere the identity is enough.
             bool readAttributes = false;
             if (named) {
-                move.target = pathIn(targetDirectory, entry.renout);
+                move.target = pathIn(targetDirectory, m_list.renout(row).toString());
                 readAttributes = attributesMayChange(row, source, move.target);
             }
             move.source = std::move(source);
@@ -465,8 +465,8 @@ RenameRun::EntryEnd RenameRun::notMoved(const QString& source, const QString& ta
 RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
     m_done[static_cast<std::size_t>(row)] = true;
     const RenameEntry& entry = m_list.at(row);
-    if (!namesAFile(entry.renout)) {
-        problem(pathIn(entry.directory, entry.filename), cannotNameAFile(entry.renout));
+    if (const QStringView renout = m_list.renout(row); !namesAFile(renout)) {
+        problem(pathIn(entry.directory, entry.filename), cannotNameAFile(renout.toString()));
         finishEntry(false);
         return EntryEnd::Next;
     }
@@ -479,7 +479,7 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
     const RenameEntry entry = m_list.at(row);
     const QString source = pathIn(entry.directory, entry.filename);
     const QString& targetDirectory = m_settings.targetDirectory(row, entry);
-    const QString target = pathIn(targetDirectory, entry.renout);
+    const QString target = pathIn(targetDirectory, m_list.cell(row, ListColumn::Renout));
     if (targetDirectory.isEmpty()) {
         problem(source, runStopped(target, NoOutputFolder, source));
         end = EntryEnd::EndRun;
@@ -568,7 +568,8 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
     const RenameEntry entry = m_list.at(row);
     const QString source = oldPathOf(row);
     const QString& targetDirectory = m_settings.targetDirectory(row, entry);
-    const QString target = pathIn(targetDirectory, entry.renout);
+    const QString newName = m_list.cell(row, ListColumn::Renout);
+    const QString target = pathIn(targetDirectory, newName);
     const QString& temporary = parked.temporary;
     const CopyNotice recordCopy = [this, row](const QString& copy, const FileIdentity& identity) {
         return !m_recorder || m_recorder->copying(row, copy, identity).ok();
@@ -641,7 +642,7 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
             !m_files.renameKeepsAttributes(parked.attributesReadAt, target))
             giveAttributes(target, wanted);
     }
-    m_list.setCell(row, ListColumn::Filename, entry.renout);
+    m_list.setCell(row, ListColumn::Filename, newName);
     m_list.setCell(row, ListColumn::Directory, targetDirectory);
     finishEntry(true);
     return EntryEnd::Next;

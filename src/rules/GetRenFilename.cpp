@@ -41,13 +41,18 @@ void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIn
                       const RenameRuleSet& rules, const DateTimeStamper& stamper, FileDates dates) {
     const qsizetype lastDot = FilenameIn.lastIndexOf(u'.');
 
-    QString base;
+    // A base no rule changes is only read: no copy of it, and no count of a text the rule set
+    // shares with the other cores.
+    QString changed;
+    QStringView base;
     if (rules.NewFilenameOn) {
         base = rules.NewFilename;
     } else {
-        base = lastDot < 0 ? FilenameIn : FilenameIn.first(lastDot);
-        if (rules.ReplaceOn)
-            base = ApplyReplaceChain(std::move(base), rules);
+        base = lastDot < 0 ? QStringView(FilenameIn) : QStringView(FilenameIn).first(lastDot);
+        if (rules.ReplaceOn) {
+            changed = ApplyReplaceChain(base.toString(), rules);
+            base = changed;
+        }
     }
 
     QStringView extension;
@@ -57,10 +62,12 @@ void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIn
         extension = QStringView(FilenameIn).sliced(lastDot + 1);
 
     // After the replace chain, so that searches compare against the name as it was.
-    base = ApplyCaseMode(rules.CaseMode, std::move(base));
+    if (rules.CaseMode != 0) {
+        changed = ApplyCaseMode(rules.CaseMode, base.toString());
+        base = changed;
+    }
     const QString stamp = rules.StampOn ? stampOf(rules, stamper, dates) : QString();
 
-    name.clear();
     if (rules.StampAsPrefix)
         name << stamp;
     appendAffixValue(name, rules.Prefix, ListIndex);

@@ -16,7 +16,7 @@ namespace quillane {
 // file's own dates is empty while they are not read.
 QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
                        const DateTimeStamper& stamper, FileDates dates = {});
-// The same name written into `name`, emptied first, so that one buffer serves many names.
+// The same name appended to `name`, so that one buffer serves many names.
 void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIndex,
                       const RenameRuleSet& rules, const DateTimeStamper& stamper, FileDates dates);
 

@@ -28,7 +28,7 @@ RenameRuleSet numberedPrefix() {
 QStringList renouts(const RenameList& list) {
     QStringList cells;
     for (qint32 row = 0; row < list.count(); ++row)
-        cells.append(list.at(row).renout);
+        cells.append(list.cell(row, ListColumn::Renout));
     return cells;
 }
 
@@ -69,8 +69,9 @@ TEST(RefreshRenOutputLstTest, ALongListGetsTheNamesEachRowGetsAlone) {
         list.append(u"/photos"_s, u"IMG_%1.JPG"_s.arg(i));
     RefreshRenOutputLst(list, rules, stamper);
     for (qint32 row = 0; row < list.count(); row += 997)
-        EXPECT_EQ(list.at(row).renout, GetRenFilename(list.at(row).filename, row, rules, stamper));
-    EXPECT_EQ(list.at(69'999).renout, u"70000Trip Trip -x-x.JPG"_s);
+        EXPECT_EQ(list.cell(row, ListColumn::Renout),
+                  GetRenFilename(list.at(row).filename, row, rules, stamper));
+    EXPECT_EQ(list.cell(69'999, ListColumn::Renout), u"70000Trip Trip -x-x.JPG"_s);
 
     const RenameRuleSet own = rules.withOwnTexts();
     EXPECT_EQ(own.NewFilename, rules.NewFilename);

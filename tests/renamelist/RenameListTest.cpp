@@ -79,28 +79,34 @@ TEST(RenameListTest, MovesLeaveTheRenoutCellsWithTheirPositions) {
     list.moveToLast();
     EXPECT_EQ(describe(list), u"a b d c*"_s);
     for (qint32 row = 0; row < list.count(); ++row)
-        EXPECT_EQ(list.at(row).renout, QString::number(row));
+        EXPECT_EQ(list.cell(row, ListColumn::Renout), QString::number(row));
 }
 
-// The new name is written over the row's own string where it fits; a copy held elsewhere, by the
-// view or a run's record, must keep the name it was given.
-TEST(RenameListTest, ANewNameNeverChangesACopyOfTheOldOne) {
-    RenameList list = listOf(u"a"_s);
-    list.setRenout(0, u"a long new name.txt");
-    const QChar* own = list.at(0).renout.constData();
-    list.setRenout(0, u"short.txt");
-    EXPECT_EQ(list.at(0).renout, u"short.txt"_s);
-    EXPECT_EQ(list.at(0).renout.constData(), own) << "a name that fits reuses the row's string";
+// A name written alone goes over the row's old one where it fits and after all the others where
+// it does not; neither may reach another row's name, nor a copy taken before.
+TEST(RenameListTest, ANewNameWrittenAloneChangesItsRowAlone) {
+    RenameList list = listOf(u"a b c"_s);
+    list.setCell(0, ListColumn::Renout, u"first long name.txt"_s);
+    list.setCell(1, ListColumn::Renout, u"second.txt"_s);
+    list.setCell(2, ListColumn::Renout, u"third.txt"_s);
+    const QString shown = list.cell(1, ListColumn::Renout);
+    list.setCell(0, ListColumn::Renout, u"short.txt"_s);
+    list.setCell(1, ListColumn::Renout, u"a name longer than its row had.txt"_s);
+    list.setCell(2, ListColumn::Renout, QString());
+    EXPECT_EQ(shown, u"second.txt"_s);
+    EXPECT_EQ(list.cell(0, ListColumn::Renout), u"short.txt"_s);
+    EXPECT_EQ(list.cell(1, ListColumn::Renout), u"a name longer than its row had.txt"_s);
+    EXPECT_TRUE(list.cell(2, ListColumn::Renout).isEmpty());
 
-    const QString shown = list.at(0).renout;
-    list.setRenout(0, u"other.txt");
-    EXPECT_EQ(shown, u"short.txt"_s);
-    EXPECT_EQ(list.at(0).renout, u"other.txt"_s);
-
-    list.setRenout(0, u"a name longer than any room the row's string has.txt");
-    EXPECT_EQ(list.at(0).renout, u"a name longer than any room the row's string has.txt"_s);
-    list.setRenout(0, u"");
-    EXPECT_TRUE(list.at(0).renout.isEmpty());
+    // Written anew as a whole, the names are each row's own again.
+    list.setRenouts([](qint32 first, qint32 end, RenameList::RenoutWriter& names) {
+        for (qint32 row = first; row < end; ++row)
+            names.write(row, [row](TextBuffer& text) { text << QString::number(row * 11); });
+    });
+    list.setCell(1, ListColumn::Renout, u"longer than eleven"_s);
+    EXPECT_EQ(list.cell(0, ListColumn::Renout), u"0"_s);
+    EXPECT_EQ(list.cell(1, ListColumn::Renout), u"longer than eleven"_s);
+    EXPECT_EQ(list.cell(2, ListColumn::Renout), u"22"_s);
 }
 
 TEST(RenameListTest, MoveReportsTheRowsItChanged) {
@@ -227,7 +233,7 @@ qint32 misplacedAfterSort(RenameList& list, ListColumn column, Qt::SortOrder ord
     for (qint32 row = 0; row < list.count(); ++row) {
         std::u32string key;
         if (column == ListColumn::Renout) {
-            for (const QChar c : list.at(row).renout)
+            for (const QChar c : list.renout(row))
                 key.push_back(c.unicode());
         } else {
             appendNaturalSortKey(key, list.cell(row, column));

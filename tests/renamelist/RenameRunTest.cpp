@@ -209,7 +209,7 @@ TEST(RenameRunTest, ShiftsOfFiftyFilesCompleteInEitherDirectionAndListOrder) {
         EXPECT_TRUE(dialogs.messages().isEmpty());
         EXPECT_EQ(result.renamed, 50);
         for (qint32 row = 0; row < list.count(); ++row)
-            EXPECT_EQ(list.at(row).filename, list.at(row).renout);
+            EXPECT_EQ(list.at(row).filename, list.cell(row, ListColumn::Renout));
     }
 }
 
@@ -234,7 +234,7 @@ TEST(RenameRunTest, StopEndsTheRunAfterTheEntryInHand) {
         for (qint32 row = 0; row < list.count(); ++row) {
             const bool renamed = row < stopDuring;
             EXPECT_EQ(list.at(row).filename,
-                      renamed ? list.at(row).renout : u"abcde"_s.mid(row, 1));
+                      renamed ? list.cell(row, ListColumn::Renout) : u"abcde"_s.mid(row, 1));
             expected.append(list.at(row).filename + u'=' + QString::number(row + 1));
         }
         expected.sort();
