@@ -249,40 +249,43 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                                               list.renout(row));
     };
     PathIndex firstByTarget(size, targetOf);
-    for (qint32 row = 0; row < count; ++row) {
-        const auto at = static_cast<std::size_t>(row);
-        if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
-            firstByTarget.prefetch(facts[ahead].targetHash);
-        const Facts& f = facts[at];
-        Row& planned = plan.m_rows[at];
-        if (f.nameless || planned.status == EntryStatus::Missing)
-            continue;
-        if (f.unchanged)
-            planned.status = EntryStatus::Unchanged;
-        if (const qint32 first =
-                firstByTarget.findOrAdd(f.targetHash, places[at].target, list.renout(row), row);
-            first >= 0) {
-            duplicate[static_cast<std::size_t>(first)] = 1;
-            duplicate[at] = 1;
-            planned.duplicateOf = first;
-            continue;
+    const auto findDuplicates = [&] {
+        for (qint32 row = 0; row < count; ++row) {
+            const auto at = static_cast<std::size_t>(row);
+            if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
+                firstByTarget.prefetch(facts[ahead].targetHash);
+            const Facts& f = facts[at];
+            Row& planned = plan.m_rows[at];
+            if (f.nameless || planned.status == EntryStatus::Missing)
+                continue;
+            if (f.unchanged)
+                planned.status = EntryStatus::Unchanged;
+            if (const qint32 first =
+                    firstByTarget.findOrAdd(f.targetHash, places[at].target, list.renout(row), row);
+                first >= 0) {
+                duplicate[static_cast<std::size_t>(first)] = 1;
+                duplicate[at] = 1;
+                planned.duplicateOf = first;
+                continue;
+            }
+            if (!f.unchanged)
+                candidate[at] = 1;
         }
-        if (!f.unchanged)
-            candidate[at] = 1;
-    }
+    };
 
     // Which file holds each target that is on disk: a moving one leaves it first; any other keeps
     // it, listed or not, and then the entry wanting it stays too, and so on down the line. A file
     // listed twice is held by its first row.
-    std::vector<quint8> taken(size);
     const bool targetsOnDisk =
         std::any_of(facts.cbegin(), facts.cend(), [](const Facts& f) { return f.targetOnDisk; });
-    if (targetsOnDisk) {
-        const auto sourceOf = [&](qint32 row) {
-            return std::pair<qint32, QStringView>(places[static_cast<std::size_t>(row)].source,
-                                                  list.at(row).filename);
-        };
-        PathIndex bySource(size, sourceOf);
+    const auto sourceOf = [&](qint32 row) {
+        return std::pair<qint32, QStringView>(places[static_cast<std::size_t>(row)].source,
+                                              list.at(row).filename);
+    };
+    PathIndex bySource(targetsOnDisk ? size : 0, sourceOf);
+    const auto indexSources = [&] {
+        if (!targetsOnDisk)
+            return;
         for (qint32 row = 0; row < count; ++row) {
             const auto at = static_cast<std::size_t>(row);
             if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
@@ -291,6 +294,12 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 bySource.findOrAdd(facts[at].sourceHash, places[at].source, list.at(row).filename,
                                    row);
         }
+    };
+    // Each reads only the facts and writes its own.
+    alongside(count, findDuplicates, indexSources);
+
+    std::vector<quint8> taken(size);
+    if (targetsOnDisk) {
         std::vector<qint32> dependent(size, -1);
         // Only reads the index; candidates want targets no other candidate wants, so each holder
         // has one dependent at most and no two rows write the same place.

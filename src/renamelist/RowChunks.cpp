@@ -11,11 +11,14 @@ namespace {
 // Below this a chunk takes about as long as starting the thread for it.
 constexpr qint32 RowsPerChunk = 16'384;
 
+qint32 cores() {
+    return static_cast<qint32>(std::max(1U, std::thread::hardware_concurrency()));
+}
+
 } // namespace
 
 void forRowChunks(qint32 count, const std::function<void(qint32 first, qint32 end)>& work) {
-    const auto cores = static_cast<qint32>(std::max(1U, std::thread::hardware_concurrency()));
-    const qint32 chunks = std::clamp(count / RowsPerChunk, 1, cores);
+    const qint32 chunks = std::clamp(count / RowsPerChunk, 1, cores());
     if (chunks == 1) {
         work(0, count);
         return;
@@ -30,6 +33,18 @@ void forRowChunks(qint32 count, const std::function<void(qint32 first, qint32 en
     work(0, boundary(1));
     for (std::thread& helper : helpers)
         helper.join();
+}
+
+void alongside(qint32 count, const std::function<void()>& first,
+               const std::function<void()>& second) {
+    if (count < 2 * RowsPerChunk || cores() == 1) {
+        first();
+        second();
+        return;
+    }
+    std::thread helper(second);
+    first();
+    helper.join();
 }
 
 } // namespace quillane

@@ -11,4 +11,9 @@ namespace quillane {
 // `work` must touch only its own rows and what no other chunk writes.
 void forRowChunks(qint32 count, const std::function<void(qint32 first, qint32 end)>& work);
 
+// Runs two passes over the rows [0, count), `second` on another core when there is one and the
+// list is long enough to pay for starting a thread. Neither may touch what the other writes.
+void alongside(qint32 count, const std::function<void()>& first,
+               const std::function<void()>& second);
+
 } // namespace quillane
