@@ -26,7 +26,7 @@ QString AddSlash(const QString& path) {
     return endsWithSeparator(path) ? path : path + u'/';
 }
 
-QString pathIn(const QString& directory, const QString& name) {
+QString pathIn(const QString& directory, QStringView name) {
     // In one allocation: runs build a path or two for every file.
     const bool slash = !endsWithSeparator(directory);
     QString path;

@@ -18,7 +18,7 @@ bool endsWithSeparator(const QString& path);
 QString AddSlash(const QString& path);
 
 // A path in a directory, with one separator between them.
-QString pathIn(const QString& directory, const QString& name);
+QString pathIn(const QString& directory, QStringView name);
 
 // The path without the separators at its end; a path of separators only keeps one, the root.
 QString withoutTrailingSeparators(QString path);

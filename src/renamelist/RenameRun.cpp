@@ -219,7 +219,7 @@ bool RenameRun::prepare(const QStringList& folders) {
             // Attributes only where the run may write them; elsewhere the identity is enough.
             bool readAttributes = false;
             if (named) {
-                move.target = pathIn(targetDirectory, m_list.renout(row).toString());
+                move.target = pathIn(targetDirectory, m_list.renout(row));
                 readAttributes = attributesMayChange(row, source, move.target);
             }
             move.source = std::move(source);
@@ -263,7 +263,8 @@ QString RenameRun::temporaryName(const QString& directory, quint32 number) {
     char16_t digits[Digits];
     for (int at = Digits - 1; at >= 0; --at, number >>= 4)
         digits[at] = static_cast<char16_t>(u"0123456789ABCDEF"[number & 0xF]);
-    return pathIn(directory, TemporaryPrefix % QStringView(digits, Digits) % TemporarySuffix);
+    const QString name = TemporaryPrefix % QStringView(digits, Digits) % TemporarySuffix;
+    return pathIn(directory, name);
 }
 
 void RenameRun::chooseTemporary(qint32 row) {
@@ -479,7 +480,7 @@ std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
     const RenameEntry entry = m_list.at(row);
     const QString source = pathIn(entry.directory, entry.filename);
     const QString& targetDirectory = m_settings.targetDirectory(row, entry);
-    const QString target = pathIn(targetDirectory, m_list.cell(row, ListColumn::Renout));
+    const QString target = pathIn(targetDirectory, m_list.renout(row));
     if (targetDirectory.isEmpty()) {
         problem(source, runStopped(target, NoOutputFolder, source));
         end = EntryEnd::EndRun;
@@ -568,8 +569,7 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
     const RenameEntry entry = m_list.at(row);
     const QString source = oldPathOf(row);
     const QString& targetDirectory = m_settings.targetDirectory(row, entry);
-    const QString newName = m_list.cell(row, ListColumn::Renout);
-    const QString target = pathIn(targetDirectory, newName);
+    const QString target = pathIn(targetDirectory, m_list.renout(row));
     const QString& temporary = parked.temporary;
     const CopyNotice recordCopy = [this, row](const QString& copy, const FileIdentity& identity) {
         return !m_recorder || m_recorder->copying(row, copy, identity).ok();
@@ -642,7 +642,7 @@ RenameRun::EntryEnd RenameRun::place(qint32 row, const Parked& parked) {
             !m_files.renameKeepsAttributes(parked.attributesReadAt, target))
             giveAttributes(target, wanted);
     }
-    m_list.setCell(row, ListColumn::Filename, newName);
+    m_list.setCell(row, ListColumn::Filename, m_list.cell(row, ListColumn::Renout));
     m_list.setCell(row, ListColumn::Directory, targetDirectory);
     finishEntry(true);
     return EntryEnd::Next;
