@@ -150,8 +150,8 @@ public:
     void prefetch(std::size_t index) const {
         __builtin_prefetch(QStringView(m_textAt(index)).constData());
     }
-    // Asks for the row that holds the string, where `textAt` gives the string itself; a text
-    // given as a view is found by reading its row.
+    // Asks for the row that holds the string, where `textAt` gives the string itself; a view
+    // tells nothing of where its row is.
     void prefetchRow(std::size_t index) const {
         if constexpr (std::is_reference_v<decltype(m_textAt(index))>)
             __builtin_prefetch(&m_textAt(index));

@@ -45,7 +45,7 @@ public:
             __builtin_prefetch(renout(row).data());
         }
     }
-    // While new names are written, only the current ones are to be read.
+    // For the pass that writes the new names: where the old ones lie is being written over.
     void prefetchFilename(qint32 row) const {
         if (row < count())
             __builtin_prefetch(at(row).filename.constData());
