@@ -113,8 +113,8 @@ void RenameList::setRenouts(
         }
         text.clear();
         // Room for names as long as the last ones, so that a segment seldom grows.
-        text.reserve(static_cast<qsizetype>(perRow * (end - first) * 1.25) + 16);
-        RenoutWriter names(*this, text, segment);
+        text.reserve(static_cast<qsizetype>(perRow * (end - first) * 1.25));
+        RenoutWriter names(*this, text, segment, end - first, stored > 0);
         write(first, end, names);
         const std::lock_guard lock(adding);
         segments[segment] = std::move(text);

@@ -62,15 +62,27 @@ public:
             append(m_text);
             m_list.entry(row).renoutAt = {static_cast<quint32>(start),
                                           static_cast<quint32>(m_text.size() - start), m_segment};
+            if (++m_written == SampleRows && !m_sized)
+                makeRoom();
         }
 
     private:
         friend class RenameList;
-        RenoutWriter(RenameList& list, TextBuffer& text, quint16 segment)
-            : m_list(list), m_text(text), m_segment(segment) {}
+        // A segment not sized by the names before gets room for the part's names, judged by its
+        // first rows, so that it grows once and not by doubling, which holds two copies at once.
+        static constexpr qint32 SampleRows = 1024;
+        void makeRoom() {
+            m_text.reserve(static_cast<qsizetype>(static_cast<double>(m_text.size()) / SampleRows *
+                                                  m_rows * 1.25));
+        }
+        RenoutWriter(RenameList& list, TextBuffer& text, quint16 segment, qint32 rows, bool sized)
+            : m_list(list), m_text(text), m_segment(segment), m_rows(rows), m_sized(sized) {}
         RenameList& m_list;
         TextBuffer& m_text;
         quint16 m_segment;
+        qint32 m_rows;
+        bool m_sized;
+        qint32 m_written = 0;
     };
     // Every row's new name anew, laid out in row order, so that a refresh allocates nothing per
     // row and later passes read the names in the order they lie. The rows are shared out among
