@@ -40,10 +40,9 @@ public:
     // characters of the row `NamesAhead` on, so that the loads of several rows overlap.
     static constexpr qint32 NamesAhead = 8;
     void prefetchNames(qint32 row) const {
-        if (row < count()) {
-            __builtin_prefetch(at(row).filename.constData());
+        prefetchFilename(row);
+        if (row < count())
             __builtin_prefetch(renout(row).data());
-        }
     }
     // For the pass that writes the new names: where the old ones lie is being written over.
     void prefetchFilename(qint32 row) const {
