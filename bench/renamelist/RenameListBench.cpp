@@ -81,7 +81,7 @@ double namesOnlyMs = 0;
 void BM_RefreshNamesOnly_100k(benchmark::State& state) {
     RenameList list;
     for (const ListedFile& file : filesOnDisk())
-        list.append(file.directory, file.filename);
+        list.append(file);
     const RenameRuleSet rules;
     namesOnlyMs =
         msPerIteration(state, [&] { RefreshRenOutputLst(list, rules, DateTimeStamper::system()); });

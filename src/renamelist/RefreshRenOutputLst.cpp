@@ -14,7 +14,7 @@ void RefreshRenOutputLst(RenameList& list, const RenameRuleSet& rules,
             list.prefetchFilename(row + RenameList::NamesAhead);
             const RenameEntry& e = list.at(row);
             names.write(row, [&](TextBuffer& name) {
-                BuildRenFilename(name, e.filename, row, own, stamper, e.dates);
+                BuildRenFilename(name, list.filename(row), row, own, stamper, e.dates);
             });
         }
     });

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace quillane {
 
 // What the next run would do with an entry, as its new name and the disk stand.
@@ -18,27 +20,38 @@ enum class EntryStatus : quint8 {
     BecomesHidden, // the new name starts with "." and the old one does not
 };
 
-// Where a row's new name lies in its list's store of new names.
-struct RenoutPlace {
+// Where a row's name lies in one of its list's texts of names.
+struct TextPlace {
     quint32 start = 0;
     quint32 length = 0;
-    quint16 segment = 0;
+    quint32 segment = 0;
 };
 
 // One row of the rename list.
 struct RenameEntry {
     QString directory;    // the folder, without a trailing separator unless it is a root
-    QString filename;     // the current name, without directory
-    RenoutPlace renoutAt; // the new name from the last preview refresh, read with the list
+    TextPlace filenameAt; // the current name, without directory, read with the list
+    TextPlace renoutAt;   // the new name from the last preview refresh, read with the list
     FileDates dates;      // read when a stamp shows them, and read again once the file is another
     bool selected = false;
     EntryStatus status = EntryStatus::Ready; // as of the last plan
 };
 
-// A file to add to the list.
+// A file to add to the list. Its name lies in `text`, which the files of one folder's listing
+// share, so that a folder of a million files costs no string per file.
 struct ListedFile {
+    ListedFile() = default;
+    ListedFile(QString folder, QString name)
+        : directory(std::move(folder)), text(std::move(name)), nameLength(text.size()) {}
+    ListedFile(QString folder, QString names, qsizetype at, qsizetype length)
+        : directory(std::move(folder)), text(std::move(names)), nameAt(at), nameLength(length) {}
+
+    QStringView filename() const { return QStringView(text).sliced(nameAt, nameLength); }
+
     QString directory; // in directory-cell form
-    QString filename;
+    QString text;
+    qsizetype nameAt = 0;
+    qsizetype nameLength = 0;
 };
 } // namespace quillane
 Q_DECLARE_TYPEINFO(quillane::ListedFile, Q_RELOCATABLE_TYPE);

@@ -1,5 +1,6 @@
 #include "renamelist/RenameList.h"
 
+#include "platform/PathText.h"
 #include "renamelist/ListColumns.h"
 #include "renamelist/RenamePlan.h"
 #include "renamelist/RowChunks.h"
@@ -22,29 +23,31 @@ void extend(std::optional<RowRange>& range, qint32 first, qint32 last) {
         range = RowRange{std::min(range->first, first), std::max(range->last, last)};
 }
 
-// Every column's text but the new name's, which the list keeps apart.
+// The columns whose texts rows hold as strings: the others' the list keeps apart.
 const QString& storedCell(const RenameEntry& e, ListColumn column) {
-    switch (column) {
-    case ListColumn::Directory:
-        return e.directory;
-    case ListColumn::Filename:
-        return e.filename;
-    case ListColumn::Renout:
-    case ListColumn::Status:
-        break;
-    }
-    Q_ASSERT_X(column == ListColumn::Status, "storedCell", "new names are read with renout()");
-    return statusText(e.status);
+    Q_ASSERT_X(column == ListColumn::Directory || column == ListColumn::Status, "storedCell",
+               "names are read with filename() and renout()");
+    return column == ListColumn::Directory ? e.directory : statusText(e.status);
 }
 
-// A loose segment's places are counted in 32 bits.
+// A segment's places are counted in 32 bits.
 constexpr std::size_t LargestSegment = std::numeric_limits<quint32>::max();
 
+bool fitsASegment(qsizetype size) {
+    return static_cast<std::size_t>(size) <= LargestSegment;
+}
+
 } // namespace
+
+QString RenameList::pathOf(qint32 row) const {
+    return pathIn(at(row).directory, filename(row));
+}
 
 QString RenameList::cell(qint32 row, ListColumn column) const {
     if (column == ListColumn::Renout)
         return renout(row).toString();
+    if (column == ListColumn::Filename)
+        return filename(row).toString();
     return storedCell(at(row), column);
 }
 
@@ -56,8 +59,10 @@ void RenameList::setCell(qint32 row, ListColumn column, QString text) {
         e.dates = {};
         return;
     case ListColumn::Filename:
-        e.filename = std::move(text);
+        m_filenameChars -= e.filenameAt.length;
+        e.filenameAt = looseFilename(text);
         e.dates = {};
+        dropUnusedFilenames();
         return;
     case ListColumn::Renout:
         writeRenout(row, text);
@@ -70,15 +75,14 @@ void RenameList::setCell(qint32 row, ListColumn column, QString text) {
 }
 
 void RenameList::writeRenout(qint32 row, QStringView name) {
-    RenoutPlace& place = entry(row).renoutAt;
+    TextPlace& place = entry(row).renoutAt;
     if (name.size() <= place.length) {
         m_renouts[place.segment].overwrite(place.start, name);
         place.length = static_cast<quint32>(name.size());
         return;
     }
-    if (!m_looseSegment || static_cast<std::size_t>(m_renouts[*m_looseSegment].size() +
-                                                    name.size()) > LargestSegment) {
-        m_looseSegment = static_cast<quint16>(m_renouts.size());
+    if (!m_looseSegment || !fitsASegment(m_renouts[*m_looseSegment].size() + name.size())) {
+        m_looseSegment = static_cast<quint32>(m_renouts.size());
         m_renouts.emplace_back();
     }
     TextBuffer& loose = m_renouts[*m_looseSegment];
@@ -101,10 +105,10 @@ void RenameList::setRenouts(
     std::mutex adding;
     forRowChunks(count(), [&](qint32 first, qint32 end) {
         TextBuffer text;
-        quint16 segment = 0;
+        quint32 segment = 0;
         {
             const std::lock_guard lock(adding);
-            segment = static_cast<quint16>(segments.size());
+            segment = static_cast<quint32>(segments.size());
             segments.emplace_back();
             if (!spare.empty()) {
                 text = std::move(spare.back());
@@ -140,22 +144,71 @@ void RenameList::setSelected(qint32 row, bool selected) {
     m_selectedCount += selected ? 1 : -1;
 }
 
-void RenameList::append(QString directory, QString filename) {
+void RenameList::append(ListedFile file) {
     RenameEntry& added = m_entries.emplace_back();
-    added.directory = std::move(directory);
-    added.filename = std::move(filename);
+    added.directory = std::move(file.directory);
+    // A text that holds more than the one name is a listing's, kept whole for the rows of its
+    // files; a name of its own is copied, so that no row keeps a string.
+    if (file.nameLength == file.text.size() || !fitsASegment(file.text.size())) {
+        added.filenameAt = looseFilename(file.filename());
+        return;
+    }
+    if (!m_sharedFilenames ||
+        m_filenames[*m_sharedFilenames].constData() != file.text.constData()) {
+        m_sharedFilenames = static_cast<quint32>(m_filenames.size());
+        m_filenameTextChars += file.text.size();
+        m_filenames.push_back(std::move(file.text));
+    }
+    added.filenameAt = {static_cast<quint32>(file.nameAt), static_cast<quint32>(file.nameLength),
+                        *m_sharedFilenames};
+    m_filenameChars += file.nameLength;
+}
+
+TextPlace RenameList::looseFilename(QStringView name) {
+    if (!m_looseFilenames || !fitsASegment(m_filenames[*m_looseFilenames].size() + name.size())) {
+        m_looseFilenames = static_cast<quint32>(m_filenames.size());
+        m_filenames.emplace_back();
+    }
+    QString& loose = m_filenames[*m_looseFilenames];
+    const TextPlace place{static_cast<quint32>(loose.size()), static_cast<quint32>(name.size()),
+                          *m_looseFilenames};
+    loose.append(name);
+    m_filenameTextChars += name.size();
+    m_filenameChars += name.size();
+    return place;
+}
+
+void RenameList::dropUnusedFilenames() {
+    // Room for a small list's edits, so that it is not copied after every few.
+    constexpr qsizetype Slack = 64 * 1024;
+    if (m_filenameTextChars <= 2 * m_filenameChars + Slack)
+        return;
+    const std::vector<QString> texts = std::move(m_filenames);
+    m_filenames.clear();
+    m_sharedFilenames.reset();
+    m_looseFilenames.reset();
+    m_filenameTextChars = 0;
+    const qsizetype chars = m_filenameChars;
+    m_filenameChars = 0;
+    m_filenames.emplace_back().reserve(std::min(chars, static_cast<qsizetype>(LargestSegment)));
+    m_looseFilenames = 0;
+    for (RenameEntry& e : m_entries) {
+        const TextPlace& place = e.filenameAt;
+        e.filenameAt =
+            looseFilename(QStringView(texts[place.segment]).sliced(place.start, place.length));
+    }
 }
 
 void RenameList::clear() {
     m_entries.clear();
     m_renouts.assign(1, {});
     m_looseSegment.reset();
+    m_filenames.clear();
+    m_sharedFilenames.reset();
+    m_looseFilenames.reset();
+    m_filenameTextChars = 0;
+    m_filenameChars = 0;
     m_selectedCount = 0;
-    freeRemovedNames();
-}
-
-void RenameList::freeRemovedNames() {
-    m_removedNames = {};
 }
 
 bool RenameList::removeSelected() {
@@ -164,11 +217,10 @@ bool RenameList::removeSelected() {
     // One compaction pass; `lastRemovedAt` is where the row after the last removed one lands.
     std::size_t kept = 0;
     qint32 lastRemovedAt = 0;
-    m_removedNames.reserve(m_removedNames.size() + static_cast<std::size_t>(m_selectedCount));
     for (std::size_t row = 0; row < m_entries.size(); ++row) {
         if (m_entries[row].selected) {
             lastRemovedAt = static_cast<qint32>(kept);
-            m_removedNames.push_back(std::move(m_entries[row].filename));
+            m_filenameChars -= m_entries[row].filenameAt.length;
         } else {
             if (kept != row)
                 m_entries[kept] = std::move(m_entries[row]);
@@ -176,6 +228,7 @@ bool RenameList::removeSelected() {
         }
     }
     m_entries.resize(kept);
+    dropUnusedFilenames();
     m_selectedCount = 0;
     if (count() > 0)
         setSelected(std::min(lastRemovedAt, count() - 1), true);
@@ -186,7 +239,7 @@ void RenameList::moveOnto(qint32 from, qint32 to) {
     RenameEntry& source = entry(from);
     RenameEntry& target = entry(to);
     std::swap(source.directory, target.directory);
-    std::swap(source.filename, target.filename);
+    std::swap(source.filenameAt, target.filenameAt);
     std::swap(source.selected, target.selected);
 }
 
@@ -221,7 +274,7 @@ std::optional<RowRange> RenameList::partition(qint32 first, qint32 last, bool se
         begin, end, [&](const RenameEntry& e) { return e.selected == selectedFirst; });
     if (alreadyInPlace)
         return std::nullopt;
-    std::vector<RenoutPlace> renouts;
+    std::vector<TextPlace> renouts;
     renouts.reserve(static_cast<std::size_t>(end - begin));
     for (auto it = begin; it != end; ++it)
         renouts.push_back(it->renoutAt);
@@ -281,12 +334,17 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
             return keyOrder(naturalSortKeys(m_entries.size(), textAt, shared), order, byRow);
         return keyOrder(plainSortKeys(m_entries.size(), textAt, shared), order, byRow);
     };
+    const auto textAt = [&](auto text) {
+        return [this, text](std::size_t row) {
+            return (this->*text)(static_cast<qint32>(row));
+        };
+    };
     const std::vector<quint32> sorted =
-        column == ListColumn::Renout
-            ? orderBy([&](std::size_t row) { return renout(static_cast<qint32>(row)); })
-            : orderBy([&](std::size_t row) -> const QString& {
-                  return storedCell(m_entries[row], column);
-              });
+        column == ListColumn::Renout     ? orderBy(textAt(&RenameList::renout))
+        : column == ListColumn::Filename ? orderBy(textAt(&RenameList::filename))
+                                         : orderBy([&](std::size_t row) -> const QString& {
+                                               return storedCell(m_entries[row], column);
+                                           });
     // In place, cycle by cycle: a second array of a million rows would double the list's memory.
     // A cycle jumps about the list, so the row a few steps on is asked for early.
     constexpr int StepsAhead = 4;

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quillane {
@@ -31,9 +32,16 @@ public:
     qint32 selectedCount() const { return m_selectedCount; }
 
     const RenameEntry& at(qint32 row) const { return m_entries[static_cast<std::size_t>(row)]; }
+    // The row's name, as long as no name is added or written.
+    QStringView filename(qint32 row) const {
+        const TextPlace& place = at(row).filenameAt;
+        return QStringView(m_filenames[place.segment]).sliced(place.start, place.length);
+    }
+    // The row's file's whole path.
+    QString pathOf(qint32 row) const;
     // The row's new name, as long as no new name is written.
     QStringView renout(qint32 row) const {
-        const RenoutPlace& place = at(row).renoutAt;
+        const TextPlace& place = at(row).renoutAt;
         return {m_renouts[place.segment].data() + place.start, place.length};
     }
     // After a sort the rows' names lie anywhere in memory: a pass over the rows asks for the
@@ -47,7 +55,7 @@ public:
     // For the pass that writes the new names: where the old ones lie is being written over.
     void prefetchFilename(qint32 row) const {
         if (row < count())
-            __builtin_prefetch(at(row).filename.constData());
+            __builtin_prefetch(filename(row).constData());
     }
     QString cell(qint32 row, ListColumn column) const;
     void setCell(qint32 row, ListColumn column, QString text);
@@ -74,11 +82,11 @@ public:
             m_text.reserve(static_cast<qsizetype>(static_cast<double>(m_text.size()) / SampleRows *
                                                   m_rows * 1.25));
         }
-        RenoutWriter(RenameList& list, TextBuffer& text, quint16 segment, qint32 rows, bool sized)
+        RenoutWriter(RenameList& list, TextBuffer& text, quint32 segment, qint32 rows, bool sized)
             : m_list(list), m_text(text), m_segment(segment), m_rows(rows), m_sized(sized) {}
         RenameList& m_list;
         TextBuffer& m_text;
-        quint16 m_segment;
+        quint32 m_segment;
         qint32 m_rows;
         bool m_sized;
         qint32 m_written = 0;
@@ -94,19 +102,19 @@ public:
     // Every row's status as the plan, made for this list as it stands, says.
     void setStatuses(const RenamePlan& plan);
 
-    // `directory` is expected in directory-cell form; callers adding many files from one folder
-    // pass the same string, so the rows share it.
-    void append(QString directory, QString filename);
+    // `file.directory` is expected in directory-cell form; callers adding many files from one
+    // folder pass the same string, so the rows share it.
+    void append(ListedFile file);
+    void append(QString directory, QString filename) {
+        append(ListedFile(std::move(directory), std::move(filename)));
+    }
     // Room for `count` entries in all, so that a large batch is stored without spare space.
     void reserve(qint32 count) { m_entries.reserve(static_cast<std::size_t>(count)); }
     void clear();
 
     // Removes the selected rows, then selects the row that followed the last removed one, or the
-    // new last row. Returns whether anything was removed. The removed rows' names are kept until
-    // freeRemovedNames() or clear(): half a million small frees in a burst cost the next command
-    // that needs a large block a quarter of a second, while the C library merges them.
+    // new last row. Returns whether anything was removed.
     bool removeSelected();
-    void freeRemovedNames();
 
     // Each selected row whose neighbour in that direction is free moves one place; blocks move
     // as a whole. Directory and filename move with the selection; the renout cells stay.
@@ -127,6 +135,8 @@ public:
 private:
     RenameEntry& entry(qint32 row) { return m_entries[static_cast<std::size_t>(row)]; }
     void writeRenout(qint32 row, QStringView name);
+    TextPlace looseFilename(QStringView name);
+    void dropUnusedFilenames();
     void moveOnto(qint32 from, qint32 to);
     std::optional<RowRange> partition(qint32 first, qint32 last, bool selectedFirst);
     void setAllSelected(bool selected);
@@ -136,8 +146,15 @@ private:
     // list; a name written alone goes over its old one where it fits, or at the end of the loose
     // segment. What no row points at any more is dropped by the next refresh.
     std::vector<TextBuffer> m_renouts{1};
-    std::optional<quint16> m_looseSegment;
-    std::vector<QString> m_removedNames;
+    std::optional<quint32> m_looseSegment;
+    // The names: texts that folder listings share with the list, each kept whole, and loose ones
+    // for names added or written one at a time. Texts that no longer hold the names of rows are
+    // dropped once they outweigh those that do.
+    std::vector<QString> m_filenames;
+    std::optional<quint32> m_sharedFilenames; // the listing's text the last rows added lie in
+    std::optional<quint32> m_looseFilenames;
+    qsizetype m_filenameTextChars = 0;
+    qsizetype m_filenameChars = 0; // those the rows' names take
     qint32 m_selectedCount = 0;
 };
 

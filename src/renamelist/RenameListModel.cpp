@@ -60,7 +60,7 @@ void RenameListModel::appendEntries(QList<ListedFile> entries) {
     beginInsertRows({}, first, first + static_cast<qint32>(entries.size()) - 1);
     m_list.reserve(first + static_cast<qint32>(entries.size()));
     for (ListedFile& entry : entries)
-        m_list.append(std::move(entry.directory), std::move(entry.filename));
+        m_list.append(std::move(entry));
     endInsertRows();
 }
 
@@ -83,7 +83,7 @@ QList<DateRequest> RenameListModel::datesMissing(DatesNeeded needed) const {
         const bool lacking = needed == DatesNeeded::Taken ? e.dates.taken == FileDates::NotRead
                                                           : e.dates.modified == FileDates::NotRead;
         if (lacking)
-            missing.append({row, e.directory, e.filename});
+            missing.append({row, e.directory, m_list.filename(row).toString()});
     }
     return missing;
 }
@@ -95,7 +95,7 @@ bool RenameListModel::keepDates(const QList<ReadDates>& answers) {
         if (asked.row >= m_list.count())
             continue;
         const RenameEntry& e = m_list.at(asked.row);
-        if (e.filename != asked.filename || e.directory != asked.directory)
+        if (m_list.filename(asked.row) != asked.filename || e.directory != asked.directory)
             continue;
         FileDates dates = answer.dates;
         // An answer of the modification time alone leaves a moment taken read before in place.
@@ -151,8 +151,7 @@ void RenameListModel::followMoves(const QHash<QString, QString>& moved) {
     if (moved.isEmpty())
         return;
     for (qint32 row = 0; row < m_list.count(); ++row) {
-        const RenameEntry& entry = m_list.at(row);
-        const auto found = moved.constFind(pathIn(entry.directory, entry.filename));
+        const auto found = moved.constFind(m_list.pathOf(row));
         if (found == moved.cend())
             continue;
         m_list.setCell(row, ListColumn::Directory, directoryCellForm(folderOf(found.value())));

@@ -54,8 +54,6 @@ public:
     void selectRow(qint32 row);
 
     void removeSelected();
-    // For when the list is idle: see RenameList::removeSelected.
-    void freeRemovedNames() { m_list.freeRemovedNames(); }
     void clear();
     void moveUp();
     void moveDown();

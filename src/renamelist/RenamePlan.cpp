@@ -198,10 +198,9 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             stop = std::min(end, (start / Block + 1) * Block);
             for (qint32 row = start; row < stop; ++row) {
                 list.prefetchNames(row + RenameList::NamesAhead);
-                const RenameEntry& e = list.at(row);
                 const Place& place = places[static_cast<std::size_t>(row)];
                 const auto inBlock = static_cast<std::size_t>(row - start);
-                filenameHashes[inBlock] = FolderNameTable::hashOf(e.filename);
+                filenameHashes[inBlock] = FolderNameTable::hashOf(list.filename(row));
                 renoutHashes[inBlock] = FolderNameTable::hashOf(list.renout(row));
                 if (const FolderNameTable* sourceNames = ids.names(place.source))
                     sourceNames->prefetch(filenameHashes[inBlock]);
@@ -209,7 +208,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                     targetNames->prefetch(renoutHashes[inBlock]);
             }
             for (qint32 row = start; row < stop; ++row) {
-                const RenameEntry& e = list.at(row);
+                const QStringView filename = list.filename(row);
                 const QStringView renout = list.renout(row);
                 const Place& place = places[static_cast<std::size_t>(row)];
                 Facts& f = facts[static_cast<std::size_t>(row)];
@@ -219,7 +218,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 f.sourceHash = pathHash(place.source, filenameHashes[inBlock]);
                 // A folder that cannot be read hides nothing: its files count as there.
                 f.present =
-                    !sourceNames || sourceNames->contains(e.filename, filenameHashes[inBlock]);
+                    !sourceNames || sourceNames->contains(filename, filenameHashes[inBlock]);
                 if (!namesAFile(renout))
                     planned.status = EntryStatus::InvalidName;
                 else if (tooLong(renout))
@@ -230,8 +229,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                              planned.status == EntryStatus::NameTooLong;
                 if (f.nameless)
                     continue;
-                f.unchanged = place.target == place.source && renout == e.filename;
-                f.hides = renout.startsWith(u'.') && !e.filename.startsWith(u'.');
+                f.unchanged = place.target == place.source && renout == filename;
+                f.hides = renout.startsWith(u'.') && !filename.startsWith(u'.');
                 if (!f.unchanged) {
                     const FolderNameTable* targetNames = ids.names(place.target);
                     f.targetOnDisk =
@@ -280,7 +279,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         std::any_of(facts.cbegin(), facts.cend(), [](const Facts& f) { return f.targetOnDisk; });
     const auto sourceOf = [&](qint32 row) {
         return std::pair<qint32, QStringView>(places[static_cast<std::size_t>(row)].source,
-                                              list.at(row).filename);
+                                              list.filename(row));
     };
     PathIndex bySource(targetsOnDisk ? size : 0, sourceOf);
     const auto indexSources = [&] {
@@ -291,7 +290,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
                 bySource.prefetch(facts[ahead].sourceHash);
             if (facts[at].present)
-                bySource.findOrAdd(facts[at].sourceHash, places[at].source, list.at(row).filename,
+                bySource.findOrAdd(facts[at].sourceHash, places[at].source, list.filename(row),
                                    row);
         }
     };

@@ -147,7 +147,7 @@ RunResult RenameRun::run() {
         std::vector<QString> finalPaths;
         finalPaths.reserve(static_cast<std::size_t>(count));
         for (qint32 row = 0; row < count; ++row)
-            finalPaths.push_back(pathIn(m_list.at(row).directory, m_list.at(row).filename));
+            finalPaths.push_back(m_list.pathOf(row));
         // Should the end not reach the record, the next start finds the run open and checks
         // its files: nothing is lost but a line in the history.
         if (const FileResult recorded = m_recorder->ended(m_result, finalPaths); !recorded.ok())
@@ -205,7 +205,7 @@ bool RenameRun::prepare(const QStringList& folders) {
         for (qint32 row = first; row < end; ++row) {
             const auto at = static_cast<std::size_t>(row);
             const RenameEntry& entry = m_list.at(row);
-            QString source = pathIn(entry.directory, entry.filename);
+            QString source = m_list.pathOf(row);
             const QString& targetDirectory = m_settings.targetDirectory(row, entry);
             const bool named = namesAFile(m_list.renout(row)) && !targetDirectory.isEmpty();
             if (m_settings.parked(row))
@@ -342,8 +342,7 @@ bool RenameRun::recordSetAside(qint32 row, const QString& path) {
 QString RenameRun::oldPathOf(qint32 row) const {
     if (const RowTarget* own = m_settings.rowTarget(row); own && own->parked)
         return own->oldPath;
-    const RenameEntry& entry = m_list.at(row);
-    return pathIn(entry.directory, entry.filename);
+    return m_list.pathOf(row);
 }
 
 void RenameRun::nameRow(qint32 row, const QString& path) {
@@ -465,9 +464,8 @@ RenameRun::EntryEnd RenameRun::notMoved(const QString& source, const QString& ta
 
 RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
     m_done[static_cast<std::size_t>(row)] = true;
-    const RenameEntry& entry = m_list.at(row);
     if (const QStringView renout = m_list.renout(row); !namesAFile(renout)) {
-        problem(pathIn(entry.directory, entry.filename), cannotNameAFile(renout.toString()));
+        problem(m_list.pathOf(row), cannotNameAFile(renout.toString()));
         finishEntry(false);
         return EntryEnd::Next;
     }
@@ -478,7 +476,7 @@ RenameRun::EntryEnd RenameRun::renameEntry(qint32 row) {
 
 std::optional<RenameRun::Parked> RenameRun::park(qint32 row, EntryEnd& end) {
     const RenameEntry entry = m_list.at(row);
-    const QString source = pathIn(entry.directory, entry.filename);
+    const QString source = m_list.pathOf(row);
     const QString& targetDirectory = m_settings.targetDirectory(row, entry);
     const QString target = pathIn(targetDirectory, m_list.renout(row));
     if (targetDirectory.isEmpty()) {

@@ -30,14 +30,14 @@ QString stampOf(const RenameRuleSet& rules, const DateTimeStamper& stamper, File
 
 } // namespace
 
-QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
+QString GetRenFilename(QStringView FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
                        const DateTimeStamper& stamper, FileDates dates) {
     TextBuffer name;
     BuildRenFilename(name, FilenameIn, ListIndex, rules, stamper, dates);
     return name.toString();
 }
 
-void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIndex,
+void BuildRenFilename(TextBuffer& name, QStringView FilenameIn, qint32 ListIndex,
                       const RenameRuleSet& rules, const DateTimeStamper& stamper, FileDates dates) {
     const qsizetype lastDot = FilenameIn.lastIndexOf(u'.');
 
@@ -48,7 +48,7 @@ void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIn
     if (rules.NewFilenameOn) {
         base = rules.NewFilename;
     } else {
-        base = lastDot < 0 ? QStringView(FilenameIn) : QStringView(FilenameIn).first(lastDot);
+        base = lastDot < 0 ? FilenameIn : FilenameIn.first(lastDot);
         if (rules.ReplaceOn) {
             changed = ApplyReplaceChain(base.toString(), rules);
             base = changed;
@@ -59,7 +59,7 @@ void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIn
     if (rules.NewExtensionOn)
         extension = rules.NewExtension;
     else if (lastDot >= 0)
-        extension = QStringView(FilenameIn).sliced(lastDot + 1);
+        extension = FilenameIn.sliced(lastDot + 1);
 
     // After the replace chain, so that searches compare against the name as it was.
     if (rules.CaseMode != 0) {

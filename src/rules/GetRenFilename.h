@@ -14,10 +14,10 @@ namespace quillane {
 // first row): [stamp] prefix base suffix [stamp] . extension. Rejects nothing: an empty name, a
 // duplicate or characters the file system refuses are returned as they are. A stamp of the
 // file's own dates is empty while they are not read.
-QString GetRenFilename(const QString& FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
+QString GetRenFilename(QStringView FilenameIn, qint32 ListIndex, const RenameRuleSet& rules,
                        const DateTimeStamper& stamper, FileDates dates = {});
 // The same name appended to `name`, so that one buffer serves many names.
-void BuildRenFilename(TextBuffer& name, const QString& FilenameIn, qint32 ListIndex,
+void BuildRenFilename(TextBuffer& name, QStringView FilenameIn, qint32 ListIndex,
                       const RenameRuleSet& rules, const DateTimeStamper& stamper, FileDates dates);
 
 } // namespace quillane

@@ -42,8 +42,9 @@ protected:
     QStringList listed() const {
         QStringList rows;
         for (qint32 row = 0; row < model.list().count(); ++row) {
-            const RenameEntry& e = model.list().at(row);
-            rows.append(QDir(dir.path()).relativeFilePath(e.directory) + u'|' + e.filename);
+            const RenameList& list = model.list();
+            rows.append(QDir(dir.path()).relativeFilePath(list.at(row).directory) + u'|' +
+                        list.cell(row, ListColumn::Filename));
         }
         return rows;
     }
@@ -225,7 +226,7 @@ TEST_F(GatheringTest, PathsTooLongForTheSystemAreToldOnceAndTheRestIsAdded) {
 
     ASSERT_EQ(model.list().count(), 1);
     EXPECT_EQ(model.list().at(0).directory, tree.deepest());
-    EXPECT_EQ(model.list().at(0).filename, u"ok.txt"_s);
+    EXPECT_EQ(model.list().filename(0), u"ok.txt"_s);
     ASSERT_EQ(dialogs.messages().size(), 1);
     const MessageRequest told = dialogs.messages().front();
     EXPECT_TRUE(told.text.startsWith(
@@ -292,7 +293,7 @@ TEST_F(GatheringTest, UnreadableFoldersArePassedOverAndTheRootKeepsItsSeparator)
     settings.ExcSubdirMnu_Click(); // the root is read without its subfolders
     gathering.AddDirMnu_Click();
     EXPECT_EQ(model.list().at(1).directory, u"/"_s);
-    EXPECT_EQ(model.list().at(1).filename, u"x"_s);
+    EXPECT_EQ(model.list().filename(1), u"x"_s);
 }
 
 TEST_F(GatheringTest, GivenPathsJoinInTheirOrderFoldersAsAddDirectoryAndTheMissingAreToldOnce) {

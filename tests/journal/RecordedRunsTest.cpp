@@ -353,7 +353,7 @@ TEST_F(RecoveryTest, AFileWhoseOldNameIsTakenNowStaysUnderItsTemporaryNameAndIsN
     EXPECT_EQ(after[0], u"a=new"_s);
     EXPECT_EQ(after[1], u"c=C"_s);
     EXPECT_TRUE(after[2].startsWith(u"ren"_s) && after[2].endsWith(u".tmp=A"_s));
-    EXPECT_EQ(setup.list.at(0).filename, fileNameOf(after[2].section(u'=', 0, 0)));
+    EXPECT_EQ(setup.list.filename(0), fileNameOf(after[2].section(u'=', 0, 0)));
 }
 
 TEST_F(RecoveryTest, FinishingAsksAboutAFileThatCameInTheWayAndTheRunEndsUndoable) {

@@ -23,7 +23,7 @@ inline RenameList listOf(const QString& rows) {
 inline QString describe(const RenameList& list) {
     QStringList words;
     for (qint32 row = 0; row < list.count(); ++row)
-        words.append(list.at(row).filename +
+        words.append(list.cell(row, ListColumn::Filename) +
                      (list.at(row).selected ? QStringLiteral("*") : QString()));
     return words.join(u' ');
 }

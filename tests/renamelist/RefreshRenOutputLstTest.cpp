@@ -70,7 +70,7 @@ TEST(RefreshRenOutputLstTest, ALongListGetsTheNamesEachRowGetsAlone) {
     RefreshRenOutputLst(list, rules, stamper);
     for (qint32 row = 0; row < list.count(); row += 997)
         EXPECT_EQ(list.cell(row, ListColumn::Renout),
-                  GetRenFilename(list.at(row).filename, row, rules, stamper));
+                  GetRenFilename(list.filename(row), row, rules, stamper));
     EXPECT_EQ(list.cell(69'999, ListColumn::Renout), u"70000Trip Trip -x-x.JPG"_s);
 
     const RenameRuleSet own = rules.withOwnTexts();

@@ -152,13 +152,67 @@ TEST(RenameListTest, LongListsMoveAndSelectLikeShortOnes) {
         list.append(u"/d"_s, QString::number(row));
     list.setSelected(size - 1, true);
     list.moveToFirst();
-    EXPECT_EQ(list.at(0).filename, QString::number(size - 1));
+    EXPECT_EQ(list.filename(0), QString::number(size - 1));
     list.moveDown();
-    EXPECT_EQ(list.at(1).filename, QString::number(size - 1));
+    EXPECT_EQ(list.filename(1), QString::number(size - 1));
     list.invertSelection();
     EXPECT_EQ(list.selectedCount(), size - 1);
     list.removeSelected();
     EXPECT_EQ(describe(list), QString::number(size - 1) + u"*"_s);
+}
+
+// Rows take their names from listings' texts, each name a part of one, or from names of their
+// own; removing most rows and renaming others drops texts no row needs without losing a name.
+TEST(RenameListTest, NamesKeptInSharedTextsSurviveRemovesAndRenames) {
+    constexpr qint32 Rows = 60'000;
+    const auto nameOf = [](qint32 row) {
+        return u"IMG_%1.JPG"_s.arg(row);
+    };
+    QString listing;
+    std::vector<std::pair<qsizetype, qsizetype>> places;
+    for (qint32 row = 0; row < Rows; ++row) {
+        places.emplace_back(listing.size(), nameOf(row).size());
+        listing += nameOf(row) + QChar(u'\0');
+    }
+    const QString listingBefore = listing;
+    RenameList list;
+    QStringList expected;
+    for (qint32 row = 0; row < Rows; ++row) {
+        if (row % 7 == 0)
+            list.append(u"/own"_s, nameOf(row));
+        else
+            list.append({u"/d"_s, listing, places[row].first, places[row].second});
+        expected.append(nameOf(row));
+    }
+    const auto names = [&] {
+        QStringList found;
+        for (qint32 row = 0; row < list.count(); ++row)
+            found.append(list.cell(row, ListColumn::Filename));
+        return found;
+    };
+    EXPECT_EQ(names(), expected);
+
+    const QString copied = list.cell(1, ListColumn::Filename);
+    for (qint32 row = 0; row < Rows; ++row)
+        list.setSelected(row, row % 10 != 3);
+    list.removeSelected();
+    QStringList kept;
+    for (qint32 row = 3; row < Rows; row += 10)
+        kept.append(nameOf(row));
+    EXPECT_EQ(names(), kept);
+
+    // Written many times over, so that the texts' dead names come to outweigh the live ones.
+    for (int round = 0; round < 20; ++round) {
+        for (qint32 row = 0; row < list.count(); row += 2) {
+            kept[row] = u"renamed %1 %2"_s.arg(round).arg(row);
+            list.setCell(row, ListColumn::Filename, kept[row]);
+        }
+    }
+    EXPECT_EQ(names(), kept);
+    list.sortBy(ListColumn::Filename, Qt::AscendingOrder);
+    EXPECT_EQ(list.cell(0, ListColumn::Filename), nameOf(13));
+    EXPECT_EQ(copied, nameOf(1));
+    EXPECT_EQ(listing, listingBefore);
 }
 
 // Cells separated by "|".
@@ -228,7 +282,7 @@ TEST(DirectoryCellFormTest, KeepsOnlyARootsSeparator) {
 // Sorts the list and counts the rows that are not where a plain stable sort of the whole keys
 // puts them, each row known by its `tag` text.
 qint32 misplacedAfterSort(RenameList& list, ListColumn column, Qt::SortOrder order,
-                          QString RenameEntry::*tag) {
+                          ListColumn tag) {
     std::vector<std::pair<std::u32string, QString>> expected;
     for (qint32 row = 0; row < list.count(); ++row) {
         std::u32string key;
@@ -238,7 +292,7 @@ qint32 misplacedAfterSort(RenameList& list, ListColumn column, Qt::SortOrder ord
         } else {
             appendNaturalSortKey(key, list.cell(row, column));
         }
-        expected.emplace_back(std::move(key), list.at(row).*tag);
+        expected.emplace_back(std::move(key), list.cell(row, tag));
     }
     std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
         return order == Qt::AscendingOrder ? a.first < b.first : b.first < a.first;
@@ -246,7 +300,7 @@ qint32 misplacedAfterSort(RenameList& list, ListColumn column, Qt::SortOrder ord
     list.sortBy(column, order);
     qint32 wrong = 0;
     for (qint32 row = 0; row < list.count(); ++row)
-        wrong += list.at(row).*tag != expected[static_cast<std::size_t>(row)].second;
+        wrong += list.cell(row, tag) != expected[static_cast<std::size_t>(row)].second;
     return wrong;
 }
 
@@ -271,7 +325,7 @@ TEST(RenameListTest, ALongListSortsAsAStableSortOfItsKeys) {
         }
         for (const ListColumn column : {ListColumn::Filename, ListColumn::Renout}) {
             for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-                EXPECT_EQ(misplacedAfterSort(list, column, order, &RenameEntry::directory), 0)
+                EXPECT_EQ(misplacedAfterSort(list, column, order, ListColumn::Directory), 0)
                     << "wide " << wide << ", column " << static_cast<int>(column) << ", order "
                     << order;
             }
@@ -289,10 +343,10 @@ TEST(RenameListTest, ARowLeavingTheSharedStartEarlySortsIntoPlace) {
             list.append(u"/d"_s,
                         row == odd ? u"holiday aaaaaa9"_s : u"holiday photo %1"_s.arg(row));
         list.sortBy(ListColumn::Filename, Qt::AscendingOrder);
-        EXPECT_EQ(list.at(0).filename, u"holiday aaaaaa9"_s) << "at " << odd;
+        EXPECT_EQ(list.filename(0), u"holiday aaaaaa9"_s) << "at " << odd;
         list.sortBy(ListColumn::Filename, Qt::DescendingOrder);
-        EXPECT_EQ(list.at(Rows - 1).filename, u"holiday aaaaaa9"_s) << "at " << odd;
-        EXPECT_EQ(list.at(0).filename,
+        EXPECT_EQ(list.filename(Rows - 1), u"holiday aaaaaa9"_s) << "at " << odd;
+        EXPECT_EQ(list.filename(0),
                   u"holiday photo %1"_s.arg(odd == Rows - 1 ? Rows - 2 : Rows - 1));
     }
 }
@@ -313,7 +367,7 @@ TEST(RenameListTest, ScatteredRowsOfSharedFoldersSortByThem) {
         list.append(directory, QString::number(row));
     }
     for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-        EXPECT_EQ(misplacedAfterSort(list, ListColumn::Directory, order, &RenameEntry::filename), 0)
+        EXPECT_EQ(misplacedAfterSort(list, ListColumn::Directory, order, ListColumn::Filename), 0)
             << "order " << order;
     }
 }

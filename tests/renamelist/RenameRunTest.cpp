@@ -78,7 +78,7 @@ TEST_P(RenameRunTest, LeavesEveryFileWhereTheAnswersSay) {
     }
     QList<bool> existed;
     for (qint32 row = 0; row < list.count(); ++row)
-        existed.append(QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)));
+        existed.append(QFile::exists(list.pathOf(row)));
     RenameRun(list, files, dialogs, settings, {}).run();
 
     EXPECT_EQ(folder.contents(), words(c.after));
@@ -96,9 +96,8 @@ TEST_P(RenameRunTest, LeavesEveryFileWhereTheAnswersSay) {
     EXPECT_TRUE(dialogs.allAnswered());
     // Every row whose file was there names it where it lies now.
     for (qint32 row = 0; row < list.count(); ++row)
-        EXPECT_TRUE(!existed[row] ||
-                    QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)))
-            << list.at(row).filename.toStdString();
+        EXPECT_TRUE(!existed[row] || QFile::exists(list.pathOf(row)))
+            << list.pathOf(row).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -209,7 +208,7 @@ TEST(RenameRunTest, ShiftsOfFiftyFilesCompleteInEitherDirectionAndListOrder) {
         EXPECT_TRUE(dialogs.messages().isEmpty());
         EXPECT_EQ(result.renamed, 50);
         for (qint32 row = 0; row < list.count(); ++row)
-            EXPECT_EQ(list.at(row).filename, list.cell(row, ListColumn::Renout));
+            EXPECT_EQ(list.filename(row), list.cell(row, ListColumn::Renout));
     }
 }
 
@@ -233,9 +232,9 @@ TEST(RenameRunTest, StopEndsTheRunAfterTheEntryInHand) {
         QStringList expected;
         for (qint32 row = 0; row < list.count(); ++row) {
             const bool renamed = row < stopDuring;
-            EXPECT_EQ(list.at(row).filename,
+            EXPECT_EQ(list.filename(row),
                       renamed ? list.cell(row, ListColumn::Renout) : u"abcde"_s.mid(row, 1));
-            expected.append(list.at(row).filename + u'=' + QString::number(row + 1));
+            expected.append(list.cell(row, ListColumn::Filename) + u'=' + QString::number(row + 1));
         }
         expected.sort();
         EXPECT_EQ(folder.contents(), expected);
@@ -261,7 +260,7 @@ TEST(RenameRunFaultTest, OtherFailuresPutTheFileBackAndEndTheRun) {
     const QString why = result.problems[0].why;
     EXPECT_TRUE(why.contains(u"Input/output error"_s)) << why.toStdString();
     EXPECT_TRUE(why.contains(u"The file is now '"_s + folder.dir.filePath(u"a"_s) + u"'"_s));
-    EXPECT_EQ(list.at(0).filename, u"a"_s);
+    EXPECT_EQ(list.filename(0), u"a"_s);
     EXPECT_EQ(runSummary(result), u"Renamed 0 of 2 files; ended by an error, 2 not reached"_s);
 }
 
@@ -329,8 +328,8 @@ TEST(RenameRunFaultTest, OldNameTakenInTheCustomFolderIsToldWithTheTemporaryName
     const RunResult result =
         RenameRun(list, files, dialogs, {false, folder.dir.filePath(u"out"_s), false, 0}, {}).run();
 
-    const QString temporary = pathIn(list.at(0).directory, list.at(0).filename);
-    EXPECT_TRUE(list.at(0).filename.startsWith(u"ren"_s));
+    const QString temporary = list.pathOf(0);
+    EXPECT_TRUE(list.filename(0).startsWith(u"ren"_s));
     EXPECT_TRUE(QFile::exists(temporary));
     EXPECT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(toldOf(dialogs, result).contains(temporary));
@@ -395,10 +394,9 @@ TEST(RenameRunFaultTest, NoFailureLosesAFile) {
                         << context << ": stray " << name.toStdString() << " untold";
                 }
                 for (qint32 row = 0; row < list.count(); ++row) {
-                    EXPECT_TRUE(
-                        QFile::exists(pathIn(list.at(row).directory, list.at(row).filename)))
+                    EXPECT_TRUE(QFile::exists(list.pathOf(row)))
                         << context << ": row " << row << " names "
-                        << list.at(row).filename.toStdString();
+                        << list.pathOf(row).toStdString();
                 }
             }
         }
@@ -603,8 +601,8 @@ TEST(RenameRunTest, ProgressShowsTheEntriesFinishedBeforeEach) {
     ASSERT_EQ(result.problems.size(), 1);
     EXPECT_EQ(result.problems[0].path, folder.dir.filePath(u"b"_s));
     EXPECT_EQ(runSummary(result), u"Renamed 2 of 3 files; 1 skipped"_s);
-    EXPECT_EQ(list.at(0).filename, u"x"_s);
-    EXPECT_EQ(list.at(1).filename, u"b"_s);
+    EXPECT_EQ(list.filename(0), u"x"_s);
+    EXPECT_EQ(list.filename(1), u"b"_s);
 }
 
 } // namespace

@@ -165,10 +165,7 @@ quillanemainfrm::quillanemainfrm(MainWindowServices services)
     m_memoryReturn = new QTimer(this);
     m_memoryReturn->setSingleShot(true);
     m_memoryReturn->setInterval(2000);
-    connect(m_memoryReturn, &QTimer::timeout, this, [this] {
-        m_list.freeRemovedNames();
-        returnFreedMemory();
-    });
+    connect(m_memoryReturn, &QTimer::timeout, this, returnFreedMemory);
     const auto restart = qOverload<>(&QTimer::start);
     connect(&m_list, &QAbstractItemModel::dataChanged, m_memoryReturn, restart);
     connect(&m_list, &QAbstractItemModel::modelReset, m_memoryReturn, restart);
@@ -754,8 +751,7 @@ void quillanemainfrm::runRecorded(RecordedRunSetup setup) {
         setup.leftOut);
     QHash<QString, QString> moved;
     for (qint32 row = 0; row < setup.list.count(); ++row) {
-        const RenameEntry& entry = setup.list.at(row);
-        const QString now = pathIn(entry.directory, entry.filename);
+        const QString now = setup.list.pathOf(row);
         if (now != setup.formerPaths[static_cast<std::size_t>(row)])
             moved.insert(setup.formerPaths[static_cast<std::size_t>(row)], now);
     }

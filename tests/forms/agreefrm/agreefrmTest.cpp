@@ -58,7 +58,7 @@ protected:
         QStringList names;
         const RenameList& list = started.mainWindow()->renameList().list();
         for (qint32 row = 0; row < list.count(); ++row)
-            names.append(list.at(row).filename);
+            names.append(list.cell(row, ListColumn::Filename));
         return names;
     }
     void shipIconFiles() {
