@@ -27,20 +27,19 @@ QString shortened(const QString& path) {
 
 // The entries in the order a person reads their names, as the Filename column sorts them; names
 // equal but for case keep one fixed order.
-QList<DirectoryEntry> readingOrder(QList<DirectoryEntry>&& entries) {
+QList<DirectoryEntry> readingOrder(const FolderListing& listing) {
     // Read on every core: const access only, so that nothing detaches.
-    const QList<DirectoryEntry>& listed = entries;
-    const auto keys = naturalSortKeys(static_cast<std::size_t>(listed.size()),
-                                      [&](std::size_t index) -> const QString& {
-                                          return listed[static_cast<qsizetype>(index)].name;
-                                      });
-    const std::vector<quint32> order =
-        keyOrder(keys, Qt::AscendingOrder,
-                 [&](quint32 a, quint32 b) { return listed[a].name < listed[b].name; });
+    const QList<DirectoryEntry>& listed = listing.entries;
+    const auto nameAt = [&](std::size_t index) {
+        return listing.nameOf(listed[static_cast<qsizetype>(index)]);
+    };
+    const auto keys = naturalSortKeys(static_cast<std::size_t>(listed.size()), nameAt);
+    const std::vector<quint32> order = keyOrder(
+        keys, Qt::AscendingOrder, [&](quint32 a, quint32 b) { return nameAt(a) < nameAt(b); });
     QList<DirectoryEntry> sorted;
-    sorted.reserve(entries.size());
+    sorted.reserve(listed.size());
     for (const quint32 index : order)
-        sorted.append(std::move(entries[index]));
+        sorted.append(listed[index]);
     return sorted;
 }
 
@@ -83,15 +82,15 @@ void DirectoryScan::ScanDirectory(DirScanRequest request) {
         return;
     // One directory text for the whole folder: its rows share it, and its kept names go by it.
     const QString directory = directoryCellForm(folderText);
-    m_read.push_back({directory, std::move(listing->names)});
-    QList<DirectoryEntry> entries = readingOrder(std::move(listing->entries));
-    AddDirectoryFiles(folderText, directory, entries);
+    const QList<DirectoryEntry> entries = readingOrder(*listing);
+    AddDirectoryFiles(folderText, directory, *listing, entries);
+    m_read.push_back({directory, listing->names});
     if (!request.Recurse)
         return;
     for (const DirectoryEntry& entry : entries) {
-        const QString name = TrimAtNul(entry.name);
         if (!entry.isDirectory || entry.isSymbolicLink)
             continue;
+        const QString name = listing->nameOf(entry).toString();
         if (entry.pathTooLong) {
             m_tooLong.append(folderText + name);
             continue;
@@ -102,24 +101,45 @@ void DirectoryScan::ScanDirectory(DirScanRequest request) {
 }
 
 void DirectoryScan::AddDirectoryFiles(const QString& folderText, const QString& directory,
-                                      QList<DirectoryEntry>& entries) {
-    m_found.reserve(m_found.size() + entries.size());
-    for (DirectoryEntry& entry : entries) {
+                                      const FolderListing& listing,
+                                      const QList<DirectoryEntry>& entries) {
+    QList<DirectoryEntry> files;
+    qsizetype fileChars = 0;
+    for (const DirectoryEntry& entry : entries) {
         if (entry.isDirectory)
             continue;
-        QString name = TrimAtNul(std::move(entry.name));
         if (entry.pathTooLong) {
-            m_tooLong.append(folderText + name);
+            m_tooLong.append(folderText + listing.nameOf(entry).toString());
             continue;
         }
         // The listing already tells a name the file system would not find again: one that does
         // not decode. Asking the file system per file would double the cost of the walk.
         if (!entry.nameDecodes) {
-            m_dialogs.showMessage(unrecognisedNameMessage(folderText + name));
+            m_dialogs.showMessage(
+                unrecognisedNameMessage(folderText + listing.nameOf(entry).toString()));
             continue;
         }
-        m_found.append({directory, std::move(name)});
+        files.append(entry);
+        fileChars += entry.nameLength + 1;
     }
+    m_found.reserve(m_found.size() + files.size());
+    // The rows share the listing's text while their names are most of it; a few files of a large
+    // folder get a text of their names alone.
+    const QString& names = listing.names.names;
+    if (2 * fileChars >= names.size()) {
+        for (const DirectoryEntry& file : std::as_const(files))
+            m_found.append({directory, names, file.nameAt, file.nameLength});
+        return;
+    }
+    QString own;
+    own.reserve(fileChars);
+    for (DirectoryEntry& file : files) {
+        const qsizetype at = own.size();
+        own.append(listing.nameOf(file)).append(QChar(u'\0'));
+        file.nameAt = at;
+    }
+    for (const DirectoryEntry& file : std::as_const(files))
+        m_found.append({directory, own, file.nameAt, file.nameLength});
 }
 
 } // namespace quillane

@@ -37,10 +37,10 @@ public:
     const QStringList& tooLong() const { return m_tooLong; }
 
 private:
-    // Takes the names of the files; the folders' stay for the walk.
+    // Lists the files of `entries`, in that order; the folders are for the walk.
     // `directory` is the folder in directory-cell form.
     void AddDirectoryFiles(const QString& folderText, const QString& directory,
-                           QList<DirectoryEntry>& entries);
+                           const FolderListing& listing, const QList<DirectoryEntry>& entries);
 
     FileSystem& m_files;
     Dialogs& m_dialogs;

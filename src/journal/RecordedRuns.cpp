@@ -138,16 +138,20 @@ void RunRecovery::removeStrayReservations() {
     }
     const qint64 startedNs = (m_run.started.toMSecsSinceEpoch() - 1000) * 1'000'000;
     for (const QString& folder : m_run.folders) {
-        QList<DirectoryEntry> found;
+        QStringList found;
         for (const QString& pattern : {u"ren*.tmp"_s, u"ren*.part"_s}) {
-            if (std::optional<FolderListing> listing = m_files->list(folder, pattern))
-                found += listing->entries;
+            const std::optional<FolderListing> listing = m_files->list(folder, pattern);
+            if (!listing)
+                continue;
+            for (const DirectoryEntry& entry : listing->entries) {
+                if (!entry.isDirectory && !entry.isSymbolicLink)
+                    found.append(pathIn(folder, listing->nameOf(entry)));
+            }
         }
-        for (const DirectoryEntry& entry : found) {
-            const QString path = pathIn(folder, entry.name);
+        for (const QString& path : std::as_const(found)) {
             const std::optional<FileIdentity> identity = m_files->identity(path);
-            if (entry.isDirectory || entry.isSymbolicLink || held.contains(path) || !identity ||
-                identity->size != 0 || identity->modifiedNs < startedNs)
+            if (held.contains(path) || !identity || identity->size != 0 ||
+                identity->modifiedNs < startedNs)
                 continue;
             (void)m_files->remove(path);
         }

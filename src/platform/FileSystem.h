@@ -62,7 +62,9 @@ struct [[nodiscard]] AttributeResult {
 };
 
 struct DirectoryEntry {
-    QString name;
+    // Where the name lies in its listing's names.
+    qsizetype nameAt = 0;
+    qsizetype nameLength = 0;
     bool isDirectory = false; // a folder, or a link to one
     bool isSymbolicLink = false;
     bool nameDecodes = true;  // false: the name is not valid in the system's encoding
@@ -70,7 +72,6 @@ struct DirectoryEntry {
     friend bool operator==(const DirectoryEntry&, const DirectoryEntry&) = default;
 };
 } // namespace quillane
-// A list of a million entries grows by moving its memory, not by copying every name.
 Q_DECLARE_TYPEINFO(quillane::DirectoryEntry, Q_RELOCATABLE_TYPE);
 namespace quillane {
 
@@ -95,6 +96,10 @@ struct FolderNameListing {
 struct FolderListing {
     QList<DirectoryEntry> entries;
     FolderNameListing names;
+
+    QStringView nameOf(const DirectoryEntry& entry) const {
+        return QStringView(names.names).sliced(entry.nameAt, entry.nameLength);
+    }
 };
 
 // Told when a move to another file system has made the new file under its own name in the

@@ -457,23 +457,25 @@ bool changedWithinStampResolution(const FolderStamp& stamp) {
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec - stamp.modifiedNs < Resolution;
 }
 
-struct DecodedName {
-    QString name;
-    bool decodes; // encoding the name again gives the same bytes
-};
-
 // Most names are plain ASCII, which decodes as it stands, with no round trip to check.
 bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-DecodedName decoded(QByteArrayView bytes) {
-    if (isAscii(bytes))
-        return {QString::fromLatin1(bytes), true};
-    QString name = QFile::decodeName(bytes.toByteArray());
-    const bool decodes = QFile::encodeName(name) == bytes;
-    return {std::move(name), decodes};
+// Appends the name the bytes give, ended by a NUL; tells whether encoding it again gives the same
+// bytes.
+bool appendDecoded(QString& names, QByteArrayView bytes) {
+    bool decodes = true;
+    if (isAscii(bytes)) {
+        names.append(QLatin1StringView(bytes));
+    } else {
+        const QString name = QFile::decodeName(bytes.toByteArray());
+        decodes = QFile::encodeName(name) == bytes;
+        names.append(name);
+    }
+    names.append(QChar(u'\0'));
+    return decodes;
 }
 
 using FolderHandle = std::unique_ptr<DIR, int (*)(DIR*)>;
@@ -504,26 +506,22 @@ std::optional<FolderListing> PosixFileSystem::list(const QString& directory,
         return std::nullopt;
     // The bytes the folder gives every path in it, its separator included.
     const qsizetype folderBytes = native(directory).size() + (endsWithSeparator(directory) ? 0 : 1);
+    // Every name, so that the plan that follows an add need not read the folder again, in one
+    // text that the entries' names lie in too.
     FolderListing listing{{}, std::move(folder->listing)};
-    // Every name, so that the plan that follows an add need not read the folder again; joined
-    // once the lengths are known, as growing one string would hold its old copies too.
-    QStringList unmatched;
-    qsizetype nameChars = 0;
+    QString& names = listing.names.names;
     DIR* dir = folder->dir.get();
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArrayView bytes(entry->d_name);
         if (bytes == "." || bytes == "..")
             continue;
         DirectoryEntry found;
-        DecodedName name = decoded(bytes);
-        found.name = std::move(name.name);
-        nameChars += found.name.size() + 1;
-        found.nameDecodes = name.decodes;
+        found.nameAt = names.size();
+        found.nameDecodes = appendDecoded(names, bytes);
+        found.nameLength = names.size() - 1 - found.nameAt;
         found.pathTooLong = folderBytes + bytes.size() >= PATH_MAX;
-        if (!matchesWildcard(found.name, pattern)) {
-            unmatched.append(std::move(found.name));
+        if (!matchesWildcard(listing.nameOf(found), pattern))
             continue;
-        }
         found.isSymbolicLink = entry->d_type == DT_LNK;
         found.isDirectory = entry->d_type == DT_DIR;
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
@@ -534,18 +532,8 @@ std::optional<FolderListing> PosixFileSystem::list(const QString& directory,
             found.isDirectory =
                 ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
         }
-        listing.entries.append(std::move(found));
+        listing.entries.append(found);
     }
-    QString& names = listing.names.names;
-    names.reserve(nameChars);
-    const auto addName = [&](const QString& name) {
-        names.append(name);
-        names.append(QChar(u'\0'));
-    };
-    for (const DirectoryEntry& entry : std::as_const(listing.entries))
-        addName(entry.name);
-    for (const QString& name : std::as_const(unmatched))
-        addName(name);
     return listing;
 }
 
@@ -558,11 +546,7 @@ std::optional<FolderNameListing> PosixFileSystem::folderNames(const QString& dir
         const QByteArrayView bytes(entry->d_name);
         if (bytes == "." || bytes == "..")
             continue;
-        if (isAscii(bytes))
-            listing.names.append(QLatin1StringView(bytes));
-        else
-            listing.names.append(QFile::decodeName(bytes.toByteArray()));
-        listing.names.append(QChar(u'\0'));
+        appendDecoded(listing.names, bytes);
     }
     return std::move(listing);
 }

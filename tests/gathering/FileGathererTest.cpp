@@ -273,8 +273,12 @@ public:
     std::optional<FolderListing> list(const QString& directory, const QString& pattern) override {
         if (directory.endsWith(u"locked/"_s))
             return std::nullopt;
-        if (directory == u"/"_s)
-            return FolderListing{.entries = {{.name = u"x"_s}}, .names = {}};
+        if (directory == u"/"_s) {
+            FolderListing root;
+            root.entries = {{.nameAt = 0, .nameLength = 1}};
+            root.names.names = u"x"_s + QChar(u'\0');
+            return root;
+        }
         return PosixFileSystem::list(directory, pattern);
     }
     bool exists(const QString& path) override {
