@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -95,37 +94,32 @@ void RenameList::setRenouts(
     const std::function<void(qint32 first, qint32 end, RenoutWriter& names)>& write) {
     // The old names are not read meanwhile, so their segments take the new ones: a segment of
     // the size the names need is there already, with no page of it to be touched for the first
-    // time.
+    // time. A list of the same length is cut into the same parts, and each takes its own.
     std::vector<TextBuffer> spare = std::move(m_renouts);
     qsizetype stored = 0;
     for (const TextBuffer& segment : spare)
         stored += segment.size();
     const double perRow = count() > 0 ? static_cast<double>(stored) / count() : 0;
-    std::vector<TextBuffer> segments;
-    std::mutex adding;
-    forRowChunks(count(), [&](qint32 first, qint32 end) {
-        TextBuffer text;
-        quint32 segment = 0;
-        {
-            const std::lock_guard lock(adding);
-            segment = static_cast<quint32>(segments.size());
-            segments.emplace_back();
-            if (!spare.empty()) {
-                text = std::move(spare.back());
-                spare.pop_back();
-            }
-        }
+    const bool sameParts = count() == m_renoutRows;
+    const qint32 parts = rowChunkCount(count());
+    spare.resize(std::max(spare.size(), static_cast<std::size_t>(parts)));
+    std::vector<TextBuffer> segments(static_cast<std::size_t>(parts));
+    forRowChunks(count(), [&](qint32 part, qint32 first, qint32 end) {
+        TextBuffer& text = segments[static_cast<std::size_t>(part)];
+        text = std::move(spare[static_cast<std::size_t>(part)]);
+        // Room for names somewhat longer than the last ones, as a key typed makes them, so that a
+        // segment seldom grows: growing copies it all and leaves the old block behind. One with
+        // room enough keeps what it has, for the same reason.
+        const auto expected = static_cast<double>(
+            sameParts ? text.size() : static_cast<qsizetype>(perRow * (end - first)));
         text.clear();
-        // Room for names as long as the last ones, so that a segment seldom grows.
-        text.reserve(static_cast<qsizetype>(perRow * (end - first) * 1.25));
-        RenoutWriter names(*this, text, segment, end - first, stored > 0);
+        if (static_cast<double>(text.capacity()) < expected * 1.125)
+            text.reserve(static_cast<qsizetype>(expected * 1.25));
+        RenoutWriter names(*this, text, static_cast<quint32>(part), end - first, stored > 0);
         write(first, end, names);
-        const std::lock_guard lock(adding);
-        segments[segment] = std::move(text);
     });
-    if (segments.empty())
-        segments.emplace_back();
     m_renouts = std::move(segments);
+    m_renoutRows = count();
     m_looseSegment.reset();
 }
 
@@ -202,6 +196,7 @@ void RenameList::dropUnusedFilenames() {
 void RenameList::clear() {
     m_entries.clear();
     m_renouts.assign(1, {});
+    m_renoutRows = 0;
     m_looseSegment.reset();
     m_filenames.clear();
     m_sharedFilenames.reset();

@@ -147,6 +147,7 @@ private:
     // segment. What no row points at any more is dropped by the next refresh.
     std::vector<TextBuffer> m_renouts{1};
     std::optional<quint32> m_looseSegment;
+    qint32 m_renoutRows = 0; // the rows of the refresh that wrote the segments
     // The names: texts that folder listings share with the list, each kept whole, and loose ones
     // for names added or written one at a time. Texts that no longer hold the names of rows are
     // dropped once they outweigh those that do.

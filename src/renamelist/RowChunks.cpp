@@ -17,10 +17,19 @@ qint32 cores() {
 
 } // namespace
 
+qint32 rowChunkCount(qint32 count) {
+    return std::clamp(count / RowsPerChunk, 1, cores());
+}
+
 void forRowChunks(qint32 count, const std::function<void(qint32 first, qint32 end)>& work) {
-    const qint32 chunks = std::clamp(count / RowsPerChunk, 1, cores());
+    forRowChunks(count, [&](qint32, qint32 first, qint32 end) { work(first, end); });
+}
+
+void forRowChunks(qint32 count,
+                  const std::function<void(qint32 chunk, qint32 first, qint32 end)>& work) {
+    const qint32 chunks = rowChunkCount(count);
     if (chunks == 1) {
-        work(0, count);
+        work(0, 0, count);
         return;
     }
     const auto boundary = [&](qint32 chunk) {
@@ -29,8 +38,8 @@ void forRowChunks(qint32 count, const std::function<void(qint32 first, qint32 en
     std::vector<std::thread> helpers;
     helpers.reserve(static_cast<std::size_t>(chunks - 1));
     for (qint32 chunk = 1; chunk < chunks; ++chunk)
-        helpers.emplace_back(work, boundary(chunk), boundary(chunk + 1));
-    work(0, boundary(1));
+        helpers.emplace_back(work, chunk, boundary(chunk), boundary(chunk + 1));
+    work(0, 0, boundary(1));
     for (std::thread& helper : helpers)
         helper.join();
 }

@@ -29,6 +29,7 @@ public:
     QStringView view() const { return {m_chars.constData(), m_chars.size()}; }
     qsizetype size() const { return m_chars.size(); }
     const char16_t* data() const { return m_chars.constData(); }
+    qsizetype capacity() const { return m_chars.capacity(); }
     void reserve(qsizetype size) { m_chars.reserve(size); }
     // Writes `text` over the characters from `at` on, which are all there.
     void overwrite(qsizetype at, QStringView text) {
