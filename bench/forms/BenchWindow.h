@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <random>
+#include <utility>
 
 namespace quillane {
 
@@ -60,10 +61,12 @@ public:
                (!wasSorted || header->sortIndicatorOrder() != before);
     }
 
-    // The list holds `files` alone, shown with their new names.
-    void show(const QList<ListedFile>& files) {
+    // The list holds `files` alone, shown with their new names. They are handed over as the
+    // program's own commands hand theirs, so that what they hold is freed within the add and not
+    // in the next command timed.
+    void show(QList<ListedFile> files) {
         list().clear();
-        list().appendEntries(files);
+        list().appendEntries(std::move(files));
         window().RefreshRenOutputLst();
         showNow();
     }
