@@ -31,6 +31,13 @@ public:
         return m_slots.slotFor(hash, [&](qint32 key) { return nameAt(key) == name; }).key >= 0;
     }
     bool contains(QStringView name) const { return contains(name, hashOf(name)); }
+    // Whether `name` lies in the table's own text, as a name of the listing the table was made
+    // from does when its text is shared: then the table holds it, with no lookup.
+    bool holds(QStringView name) const {
+        return std::less_equal<>()(m_names.constData(), name.constData()) &&
+               std::less_equal<>()(name.constData() + name.size(),
+                                   m_names.constData() + m_names.size());
+    }
     void prefetch(quint32 hash) const { m_slots.prefetch(hash); }
 
 private:

@@ -177,6 +177,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     struct Facts {
         quint32 targetHash = 0;
         quint32 sourceHash = 0;
+        bool sourceHashed = false; // a name its folder's table holds is not hashed until needed
         bool present = false;
         bool nameless = false; // an invalid or too long new name
         bool unchanged = false;
@@ -200,10 +201,19 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 list.prefetchNames(row + RenameList::NamesAhead);
                 const Place& place = places[static_cast<std::size_t>(row)];
                 const auto inBlock = static_cast<std::size_t>(row - start);
-                filenameHashes[inBlock] = FolderNameTable::hashOf(list.filename(row));
                 renoutHashes[inBlock] = FolderNameTable::hashOf(list.renout(row));
-                if (const FolderNameTable* sourceNames = ids.names(place.source))
-                    sourceNames->prefetch(filenameHashes[inBlock]);
+                // A name that lies in its folder's own table is there with no lookup, and is not
+                // read unless the sources are indexed.
+                const FolderNameTable* sourceNames = ids.names(place.source);
+                Facts& f = facts[static_cast<std::size_t>(row)];
+                f.present = sourceNames && sourceNames->holds(list.filename(row));
+                f.sourceHashed = !f.present;
+                if (f.sourceHashed) {
+                    filenameHashes[inBlock] = FolderNameTable::hashOf(list.filename(row));
+                    f.sourceHash = pathHash(place.source, filenameHashes[inBlock]);
+                    if (sourceNames)
+                        sourceNames->prefetch(filenameHashes[inBlock]);
+                }
                 if (const FolderNameTable* targetNames = ids.names(place.target))
                     targetNames->prefetch(renoutHashes[inBlock]);
             }
@@ -214,11 +224,12 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 Facts& f = facts[static_cast<std::size_t>(row)];
                 Row& planned = plan.m_rows[static_cast<std::size_t>(row)];
                 const auto inBlock = static_cast<std::size_t>(row - start);
-                const FolderNameTable* sourceNames = ids.names(place.source);
-                f.sourceHash = pathHash(place.source, filenameHashes[inBlock]);
-                // A folder that cannot be read hides nothing: its files count as there.
-                f.present =
-                    !sourceNames || sourceNames->contains(filename, filenameHashes[inBlock]);
+                if (f.sourceHashed) {
+                    // A folder that cannot be read hides nothing: its files count as there.
+                    const FolderNameTable* sourceNames = ids.names(place.source);
+                    f.present =
+                        !sourceNames || sourceNames->contains(filename, filenameHashes[inBlock]);
+                }
                 if (!namesAFile(renout))
                     planned.status = EntryStatus::InvalidName;
                 else if (tooLong(renout))
@@ -285,6 +296,13 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     const auto indexSources = [&] {
         if (!targetsOnDisk)
             return;
+        for (qint32 row = 0; row < count; ++row) {
+            list.prefetchFilename(row + RenameList::NamesAhead);
+            if (Facts& f = facts[static_cast<std::size_t>(row)]; !f.sourceHashed) {
+                f.sourceHash = pathHash(places[static_cast<std::size_t>(row)].source,
+                                        FolderNameTable::hashOf(list.filename(row)));
+            }
+        }
         for (qint32 row = 0; row < count; ++row) {
             const auto at = static_cast<std::size_t>(row);
             if (const std::size_t ahead = at + PrefetchAhead; ahead < size)

@@ -235,6 +235,42 @@ TEST_F(RenamePlanTest, AFolderIsListedOnceWhileItStaysAsItWas) {
     EXPECT_EQ(files.listings, 3);
 }
 
+// Rows added from a folder's listing share its text with the folder's table: they are there with
+// no lookup while the folder stays as it was, and are looked up again once it has changed.
+TEST_F(RenamePlanTest, RowsSharingTheirFolderListingAreThereUntilTheFolderChanges) {
+    for (const QString& name : {u"a"_s, u"b"_s, u"c"_s})
+        make(name);
+    age(dir.path());
+    const QString folder = directoryCellForm(dir.path());
+    std::optional<FolderListing> listing = files.list(folder, u"*.*"_s);
+    ASSERT_TRUE(listing.has_value());
+    QStringList renames;
+    for (const DirectoryEntry& entry : listing->entries) {
+        entries.append({folder, listing->names.names, entry.nameAt, entry.nameLength});
+        const QString name = listing->nameOf(entry).toString();
+        // a and b swap, c takes a name of its own.
+        const QString renout = name == u"a"_s ? u"b"_s : name == u"b"_s ? u"a"_s : u"d"_s;
+        entries.setCell(entries.count() - 1, ListColumn::Renout, renout);
+        renames.append(name + u'>' + renout);
+    }
+    folders.keep({folder, std::move(listing->names)});
+    const auto rowOf = [&](const QString& rename) {
+        return static_cast<qint32>(renames.indexOf(rename));
+    };
+
+    const RenamePlan plan = RenamePlan::make(entries, {}, folders);
+    EXPECT_EQ(statuses(plan), (QStringList{QString(), QString(), QString()}));
+    EXPECT_EQ(plan.holderOfTarget(rowOf(u"a>b"_s)), rowOf(u"b>a"_s));
+    EXPECT_EQ(plan.holderOfTarget(rowOf(u"b>a"_s)), rowOf(u"a>b"_s));
+    EXPECT_EQ(files.listings, 0);
+
+    ASSERT_TRUE(QFile::remove(dir.filePath(u"c"_s)));
+    const RenamePlan after = RenamePlan::make(entries, {}, folders);
+    EXPECT_EQ(statusText(after.status(rowOf(u"c>d"_s))), u"Missing"_s);
+    EXPECT_EQ(after.holderOfTarget(rowOf(u"a>b"_s)), rowOf(u"b>a"_s));
+    EXPECT_EQ(files.listings, 1);
+}
+
 TEST_F(RenamePlanTest, AFolderThatCannotBeReadHidesNothingAndMissesNothing) {
     list({u"nowhere/a>b"_s, u"nowhere/c>c"_s});
     EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)),
