@@ -58,7 +58,7 @@ void RenameList::setCell(qint32 row, ListColumn column, QString text) {
         e.dates = {};
         return;
     case ListColumn::Filename:
-        m_filenameChars -= e.filenameAt.length;
+        releaseFilename(e.filenameAt);
         e.filenameAt = looseFilename(text);
         e.dates = {};
         dropUnusedFilenames();
@@ -143,7 +143,8 @@ void RenameList::append(ListedFile file) {
     added.directory = std::move(file.directory);
     // A text that holds more than the one name is a listing's, kept whole for the rows of its
     // files; a name of its own is copied, so that no row keeps a string.
-    if (file.nameLength == file.text.size() || !fitsASegment(file.text.size())) {
+    if (file.nameLength == 0 || file.nameLength == file.text.size() ||
+        !fitsASegment(file.text.size())) {
         added.filenameAt = looseFilename(file.filename());
         return;
     }
@@ -152,24 +153,45 @@ void RenameList::append(ListedFile file) {
         m_sharedFilenames = static_cast<quint32>(m_filenames.size());
         m_filenameTextChars += file.text.size();
         m_filenames.push_back(std::move(file.text));
+        m_filenameUse.push_back(0);
     }
     added.filenameAt = {static_cast<quint32>(file.nameAt), static_cast<quint32>(file.nameLength),
                         *m_sharedFilenames};
-    m_filenameChars += file.nameLength;
+    useFilename(added.filenameAt);
 }
 
 TextPlace RenameList::looseFilename(QStringView name) {
     if (!m_looseFilenames || !fitsASegment(m_filenames[*m_looseFilenames].size() + name.size())) {
         m_looseFilenames = static_cast<quint32>(m_filenames.size());
         m_filenames.emplace_back();
+        m_filenameUse.push_back(0);
     }
     QString& loose = m_filenames[*m_looseFilenames];
-    const TextPlace place{static_cast<quint32>(loose.size()), static_cast<quint32>(name.size()),
-                          *m_looseFilenames};
+    // An empty name is placed at the start, where it stays valid once its text is let go.
+    const TextPlace place{static_cast<quint32>(name.isEmpty() ? 0 : loose.size()),
+                          static_cast<quint32>(name.size()), *m_looseFilenames};
     loose.append(name);
     m_filenameTextChars += name.size();
-    m_filenameChars += name.size();
+    useFilename(place);
     return place;
+}
+
+void RenameList::useFilename(const TextPlace& place) {
+    m_filenameChars += place.length;
+    m_filenameUse[place.segment] += place.length;
+}
+
+void RenameList::releaseFilename(const TextPlace& place) {
+    m_filenameChars -= place.length;
+    qsizetype& use = m_filenameUse[place.segment];
+    use -= place.length;
+    // A text no row's name lies in is let go at once, unless names are still added to it.
+    if (use == 0 && place.segment != m_looseFilenames) {
+        if (place.segment == m_sharedFilenames)
+            m_sharedFilenames.reset();
+        m_filenameTextChars -= m_filenames[place.segment].size();
+        m_filenames[place.segment] = QString();
+    }
 }
 
 void RenameList::dropUnusedFilenames() {
@@ -179,12 +201,14 @@ void RenameList::dropUnusedFilenames() {
         return;
     const std::vector<QString> texts = std::move(m_filenames);
     m_filenames.clear();
+    m_filenameUse.clear();
     m_sharedFilenames.reset();
     m_looseFilenames.reset();
     m_filenameTextChars = 0;
     const qsizetype chars = m_filenameChars;
     m_filenameChars = 0;
     m_filenames.emplace_back().reserve(std::min(chars, static_cast<qsizetype>(LargestSegment)));
+    m_filenameUse.push_back(0);
     m_looseFilenames = 0;
     for (RenameEntry& e : m_entries) {
         const TextPlace& place = e.filenameAt;
@@ -199,6 +223,7 @@ void RenameList::clear() {
     m_renoutRows = 0;
     m_looseSegment.reset();
     m_filenames.clear();
+    m_filenameUse.clear();
     m_sharedFilenames.reset();
     m_looseFilenames.reset();
     m_filenameTextChars = 0;
@@ -215,7 +240,7 @@ bool RenameList::removeSelected() {
     for (std::size_t row = 0; row < m_entries.size(); ++row) {
         if (m_entries[row].selected) {
             lastRemovedAt = static_cast<qint32>(kept);
-            m_filenameChars -= m_entries[row].filenameAt.length;
+            releaseFilename(m_entries[row].filenameAt);
         } else {
             if (kept != row)
                 m_entries[kept] = std::move(m_entries[row]);

@@ -136,6 +136,8 @@ private:
     RenameEntry& entry(qint32 row) { return m_entries[static_cast<std::size_t>(row)]; }
     void writeRenout(qint32 row, QStringView name);
     TextPlace looseFilename(QStringView name);
+    void useFilename(const TextPlace& place);
+    void releaseFilename(const TextPlace& place);
     void dropUnusedFilenames();
     void moveOnto(qint32 from, qint32 to);
     std::optional<RowRange> partition(qint32 first, qint32 last, bool selectedFirst);
@@ -149,13 +151,14 @@ private:
     std::optional<quint32> m_looseSegment;
     qint32 m_renoutRows = 0; // the rows of the refresh that wrote the segments
     // The names: texts that folder listings share with the list, each kept whole, and loose ones
-    // for names added or written one at a time. Texts that no longer hold the names of rows are
-    // dropped once they outweigh those that do.
+    // for names added or written one at a time. A text no row's name lies in is dropped, and the
+    // rest are copied into one once what no row needs outweighs what rows do.
     std::vector<QString> m_filenames;
     std::optional<quint32> m_sharedFilenames; // the listing's text the last rows added lie in
     std::optional<quint32> m_looseFilenames;
+    std::vector<qsizetype> m_filenameUse; // the characters the rows' names take in each text
     qsizetype m_filenameTextChars = 0;
-    qsizetype m_filenameChars = 0; // those the rows' names take
+    qsizetype m_filenameChars = 0; // those the rows' names take in all
     qint32 m_selectedCount = 0;
 };
 

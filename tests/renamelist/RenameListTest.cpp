@@ -215,6 +215,31 @@ TEST(RenameListTest, NamesKeptInSharedTextsSurviveRemovesAndRenames) {
     EXPECT_EQ(listing, listingBefore);
 }
 
+// A listing's text is let go as soon as no row's name lies in it, however small it is.
+TEST(RenameListTest, AListingsTextIsLetGoOnceNoRowNeedsIt) {
+    QString renamed = u"a"_s + QChar(u'\0') + u"b"_s + QChar(u'\0');
+    QString removed = u"c"_s + QChar(u'\0') + u"d"_s + QChar(u'\0');
+    RenameList list;
+    list.append({u"/r"_s, renamed, 0, 1});
+    list.append({u"/x"_s, removed, 0, 1});
+    list.append({u"/r"_s, renamed, 2, 1});
+    list.append({u"/x"_s, removed, 2, 1});
+    EXPECT_FALSE(renamed.isDetached());
+    EXPECT_FALSE(removed.isDetached());
+
+    list.setCell(0, ListColumn::Filename, u"e"_s);
+    EXPECT_FALSE(renamed.isDetached());
+    list.setCell(2, ListColumn::Filename, u""_s);
+    EXPECT_TRUE(renamed.isDetached());
+
+    list.setSelected(1, true);
+    list.setSelected(3, true);
+    list.removeSelected();
+    EXPECT_TRUE(removed.isDetached());
+    EXPECT_EQ(list.cell(0, ListColumn::Filename), u"e"_s);
+    EXPECT_EQ(list.cell(1, ListColumn::Filename), QString());
+}
+
 // Cells separated by "|".
 struct OrderCase {
     const char* name;
