@@ -374,9 +374,11 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
         __builtin_prefetch(bytes + sizeof(RenameEntry) - 1);
     };
     std::vector<bool> placed(sorted.size());
+    bool moved = false;
     for (std::size_t start = 0; start < sorted.size(); ++start) {
         if (placed[start] || sorted[start] == start)
             continue;
+        moved = true;
         RenameEntry held = std::move(m_entries[start]);
         std::size_t at = start;
         std::size_t ahead = start;
@@ -392,6 +394,28 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
         m_entries[at] = std::move(held);
         placed[at] = true;
     }
+    if (moved)
+        relayLooseFilenames();
+}
+
+void RenameList::relayLooseFilenames() {
+    if (!m_looseFilenames)
+        return;
+    const quint32 loose = *m_looseFilenames;
+    const QString& before = m_filenames[loose];
+    QString laid;
+    laid.reserve(m_filenameUse[loose]);
+    for (qint32 row = 0; row < count(); ++row) {
+        prefetchFilename(row + NamesAhead);
+        TextPlace& place = entry(row).filenameAt;
+        if (place.segment != loose || place.length == 0)
+            continue;
+        const qsizetype start = laid.size();
+        laid.append(QStringView(before).sliced(place.start, place.length));
+        place.start = static_cast<quint32>(start);
+    }
+    m_filenameTextChars += laid.size() - before.size();
+    m_filenames[loose] = std::move(laid);
 }
 
 } // namespace quillane

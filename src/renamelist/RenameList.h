@@ -139,6 +139,9 @@ private:
     void useFilename(const TextPlace& place);
     void releaseFilename(const TextPlace& place);
     void dropUnusedFilenames();
+    // The names of the loose text laid out in row order, so that the passes after a sort read
+    // them in the order they lie, as before it.
+    void relayLooseFilenames();
     void moveOnto(qint32 from, qint32 to);
     std::optional<RowRange> partition(qint32 first, qint32 last, bool selectedFirst);
     void setAllSelected(bool selected);
