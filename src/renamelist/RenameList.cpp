@@ -399,7 +399,8 @@ void RenameList::sortBy(ListColumn column, Qt::SortOrder order) {
 }
 
 void RenameList::relayLooseFilenames() {
-    if (!m_looseFilenames)
+    // Only where most names are loose: the pass reads every row.
+    if (!m_looseFilenames || 2 * m_filenameUse[*m_looseFilenames] < m_filenameChars)
         return;
     const quint32 loose = *m_looseFilenames;
     const QString& before = m_filenames[loose];
