@@ -125,21 +125,19 @@ void DirectoryScan::AddDirectoryFiles(const QString& folderText, const QString& 
     m_found.reserve(m_found.size() + files.size());
     // The rows share the listing's text while their names are most of it; a few files of a large
     // folder get a text of their names alone.
-    const QString& names = listing.names.names;
-    if (2 * fileChars >= names.size()) {
-        for (const DirectoryEntry& file : std::as_const(files))
-            m_found.append({directory, names, file.nameAt, file.nameLength});
-        return;
-    }
-    QString own;
-    own.reserve(fileChars);
-    for (DirectoryEntry& file : files) {
-        const qsizetype at = own.size();
-        own.append(listing.nameOf(file)).append(QChar(u'\0'));
-        file.nameAt = at;
+    QString text = listing.names.names;
+    if (2 * fileChars < text.size()) {
+        QString own;
+        own.reserve(fileChars);
+        for (DirectoryEntry& file : files) {
+            const qsizetype at = own.size();
+            own.append(listing.nameOf(file)).append(QChar(u'\0'));
+            file.nameAt = at;
+        }
+        text = std::move(own);
     }
     for (const DirectoryEntry& file : std::as_const(files))
-        m_found.append({directory, own, file.nameAt, file.nameLength});
+        m_found.append({directory, text, file.nameAt, file.nameLength});
 }
 
 } // namespace quillane

@@ -200,13 +200,8 @@ void RenameList::dropUnusedFilenames() {
     if (m_filenameTextChars <= 2 * m_filenameChars + Slack)
         return;
     const std::vector<QString> texts = std::move(m_filenames);
-    m_filenames.clear();
-    m_filenameUse.clear();
-    m_sharedFilenames.reset();
-    m_looseFilenames.reset();
-    m_filenameTextChars = 0;
     const qsizetype chars = m_filenameChars;
-    m_filenameChars = 0;
+    clearFilenames();
     m_filenames.emplace_back().reserve(std::min(chars, static_cast<qsizetype>(LargestSegment)));
     m_filenameUse.push_back(0);
     m_looseFilenames = 0;
@@ -222,13 +217,17 @@ void RenameList::clear() {
     m_renouts.assign(1, {});
     m_renoutRows = 0;
     m_looseSegment.reset();
+    clearFilenames();
+    m_selectedCount = 0;
+}
+
+void RenameList::clearFilenames() {
     m_filenames.clear();
     m_filenameUse.clear();
     m_sharedFilenames.reset();
     m_looseFilenames.reset();
     m_filenameTextChars = 0;
     m_filenameChars = 0;
-    m_selectedCount = 0;
 }
 
 bool RenameList::removeSelected() {

@@ -139,6 +139,7 @@ private:
     void useFilename(const TextPlace& place);
     void releaseFilename(const TextPlace& place);
     void dropUnusedFilenames();
+    void clearFilenames();
     // The names of the loose text laid out in row order, so that the passes after a sort read
     // them in the order they lie, as before it.
     void relayLooseFilenames();
