@@ -35,6 +35,13 @@ public:
         grid().viewport()->repaint();
     }
 
+    // Once the statuses worked out for the list as it stands, the frame that shows them.
+    void showStatuses() {
+        while (list().planning())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        grid().viewport()->repaint();
+    }
+
     // False when there is no such command or it is disabled, so nothing happened.
     bool trigger(const QString& name) {
         auto* action = window().findChild<QAction*>(name);
@@ -69,6 +76,7 @@ public:
         list().appendEntries(std::move(files));
         window().RefreshRenOutputLst();
         showNow();
+        showStatuses();
     }
 
     // Every other row selected in the grid, from the first, as ctrl-clicks would leave it.

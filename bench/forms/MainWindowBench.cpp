@@ -77,7 +77,9 @@ void fileSizes(benchmark::internal::Benchmark* benchmark) {
 }
 
 // Keys typed into the new-name box until the preview on screen shows the new names. Keys
-// alternate between a letter and backspace so the name stays short.
+// alternate between a letter and backspace so the name stays short. Each key waits for the
+// statuses of the one before, as keys typed at a person's pace do; statuses_ is the time from a
+// key until its statuses are on screen.
 void typeKeys(benchmark::State& state, BenchWindow& bench, double emptyWindowMegabytes) {
     const qint32 entries = bench.rows();
     auto* box = bench.window().findChild<QLineEdit*>(u"new_filename_txt"_s);
@@ -90,20 +92,29 @@ void typeKeys(benchmark::State& state, BenchWindow& bench, double emptyWindowMeg
     bench.showNow();
     if (!typed || bench.list().list().cell(entries - 1, ListColumn::Renout) != lastName)
         state.SkipWithError("a key typed did not change the last row's new name and back");
+    bench.showStatuses();
     RoundTimes rounds;
+    RoundTimes statuses;
     bool typeLetter = true;
     for (auto _ : state) {
-        const double seconds = secondsOf([&] {
-            for (int key = 0; key < KeysPerRound; ++key) {
-                QTest::keyClick(box, typeLetter ? Qt::Key_A : Qt::Key_Backspace);
-                bench.showNow();
-                typeLetter = !typeLetter;
-            }
-        });
-        state.SetIterationTime(seconds / KeysPerRound);
-        rounds.add(seconds / KeysPerRound);
+        double previewSeconds = 0;
+        double statusSeconds = 0;
+        for (int key = 0; key < KeysPerRound; ++key) {
+            statusSeconds += secondsOf([&] {
+                previewSeconds += secondsOf([&] {
+                    QTest::keyClick(box, typeLetter ? Qt::Key_A : Qt::Key_Backspace);
+                    bench.showNow();
+                });
+                bench.showStatuses();
+            });
+            typeLetter = !typeLetter;
+        }
+        state.SetIterationTime(previewSeconds / KeysPerRound);
+        rounds.add(previewSeconds / KeysPerRound);
+        statuses.add(statusSeconds / KeysPerRound);
     }
     rounds.report(state);
+    statuses.report(state, "statuses_");
     reportMemory(state, emptyWindowMegabytes);
 }
 
@@ -135,7 +146,8 @@ void BM_MainWindow_KeyToRepaintedPreviewOnDisk(benchmark::State& state) {
 BENCHMARK(BM_MainWindow_KeyToRepaintedPreviewOnDisk)->Apply(fileSizes);
 
 // A click on a column's header until the list, renumbered in its new order, is on screen. Each
-// round sorts a scattered list; the rounds alternate between ascending and descending.
+// round sorts a scattered list; the rounds alternate between ascending and descending. statuses_
+// runs on until the statuses for the new order are on screen too.
 void BM_MainWindow_SortClick(benchmark::State& state, ListColumn column) {
     restartPeakMemory();
     const auto entries = static_cast<qint32>(state.range(0));
@@ -144,6 +156,7 @@ void BM_MainWindow_SortClick(benchmark::State& state, ListColumn column) {
     // The refresh after the sort rewrites these two columns, so only the others can be checked.
     const bool checkable = column == ListColumn::Directory || column == ListColumn::Filename;
     RoundTimes rounds;
+    RoundTimes statuses;
     for (auto _ : state) {
         bench.show(shuffledCameraFiles(entries));
         bool sorted = false;
@@ -151,6 +164,7 @@ void BM_MainWindow_SortClick(benchmark::State& state, ListColumn column) {
             sorted = bench.clickHeader(column);
             bench.showNow();
         });
+        statuses.add(seconds + secondsOf([&] { bench.showStatuses(); }));
         if (!sorted || bench.rows() != entries || (checkable && !inHeaderOrder(bench, column))) {
             state.SkipWithError("the click did not sort the list by its column");
             break;
@@ -159,6 +173,7 @@ void BM_MainWindow_SortClick(benchmark::State& state, ListColumn column) {
         rounds.add(seconds);
     }
     rounds.report(state);
+    statuses.report(state, "statuses_");
     reportMemory(state, emptyWindowMegabytes);
 }
 BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Directory, ListColumn::Directory)->Apply(entrySizes);
@@ -167,7 +182,8 @@ BENCHMARK_CAPTURE(BM_MainWindow_SortClick, RenOutput, ListColumn::Renout)->Apply
 BENCHMARK_CAPTURE(BM_MainWindow_SortClick, Status, ListColumn::Status)->Apply(entrySizes);
 
 // Remove with every other row of a sorted list selected in the grid, until the list left is on
-// screen. select_ms is the selection's own time, handed to the grid in one call.
+// screen. select_ms is the selection's own time, handed to the grid in one call; statuses_ runs
+// on until the statuses of the rows left are on screen too.
 void BM_MainWindow_RemoveHalf(benchmark::State& state) {
     restartPeakMemory();
     const auto entries = static_cast<qint32>(state.range(0));
@@ -175,6 +191,7 @@ void BM_MainWindow_RemoveHalf(benchmark::State& state) {
     const double emptyWindowMegabytes = residentMegabytes();
     RoundTimes rounds;
     RoundTimes selecting;
+    RoundTimes statuses;
     for (auto _ : state) {
         bench.show(shuffledCameraFiles(entries));
         if (!bench.clickHeader(ListColumn::Filename)) {
@@ -182,6 +199,7 @@ void BM_MainWindow_RemoveHalf(benchmark::State& state) {
             break;
         }
         bench.showNow();
+        bench.showStatuses();
         selecting.add(secondsOf([&] {
             bench.selectEveryOtherRow();
             bench.showNow();
@@ -198,6 +216,7 @@ void BM_MainWindow_RemoveHalf(benchmark::State& state) {
             removed = bench.trigger(u"RemoveMnu"_s);
             bench.showNow();
         });
+        statuses.add(seconds + secondsOf([&] { bench.showStatuses(); }));
         if (!removed || bench.rows() != entries / 2 ||
             list.cell(0, ListColumn::Directory) + list.cell(0, ListColumn::Filename) != firstKept) {
             state.SkipWithError("Remove did not take out exactly the selected rows");
@@ -208,13 +227,15 @@ void BM_MainWindow_RemoveHalf(benchmark::State& state) {
     }
     rounds.report(state);
     selecting.report(state, "select_");
+    statuses.report(state, "statuses_");
     reportMemory(state, emptyWindowMegabytes);
 }
 BENCHMARK(BM_MainWindow_RemoveHalf)->Apply(entrySizes);
 
 // Add Directory on one folder of files until the list is on screen, each round in a window new to
 // the folder, as a user adding it meets it, and beside `find DIR -type f` on the same folder, so
-// the two share the machine's state of the moment.
+// the two share the machine's state of the moment. statuses_ runs on until the statuses are on
+// screen too.
 void BM_MainWindow_AddDirectory(benchmark::State& state) {
     const auto files = static_cast<qint32>(state.range(0));
     const QString folder = oneFolderTree(files);
@@ -226,6 +247,7 @@ void BM_MainWindow_AddDirectory(benchmark::State& state) {
     const QByteArray find = "find '" + QFile::encodeName(folder) + "' -type f > /dev/null";
     RoundTimes adds;
     RoundTimes finds;
+    RoundTimes statuses;
     for (auto _ : state) {
         // The window before goes first: a window that has added the folder keeps what it read.
         bench.emplace();
@@ -235,6 +257,7 @@ void BM_MainWindow_AddDirectory(benchmark::State& state) {
             added = bench->trigger(u"AddDirMnu"_s);
             bench->showNow();
         });
+        statuses.add(seconds + secondsOf([&] { bench->showStatuses(); }));
         if (!added || bench->rows() != files) {
             state.SkipWithError("Add Directory did not list every file of the folder");
             break;
@@ -250,6 +273,7 @@ void BM_MainWindow_AddDirectory(benchmark::State& state) {
     }
     adds.report(state);
     finds.report(state, "find_");
+    statuses.report(state, "statuses_");
     state.counters["to_find_fastest"] = adds.fastest() / finds.fastest();
     state.counters["to_find_median"] = adds.median() / finds.median();
     reportMemory(state, emptyWindowMegabytes);
@@ -270,18 +294,22 @@ void BM_MainWindow_MillionFilesPeakMemory(benchmark::State& state) {
         const double seconds = secondsOf([&] {
             done = bench.trigger(u"AddDirMnu"_s) && bench.rows() == Million;
             bench.showNow();
+            bench.showStatuses();
             for (int column = 0; column < ListColumnCount; ++column) {
                 done = bench.clickHeader(static_cast<ListColumn>(column)) && done;
                 bench.showNow();
+                bench.showStatuses();
             }
             QTest::keyClick(box, Qt::Key_A);
             bench.showNow();
+            bench.showStatuses();
         });
         state.counters["peak_MB"] = peakMegabytes();
         state.counters["rss_MB"] = residentMegabytes();
         bench.selectEveryOtherRow();
         done = bench.trigger(u"RemoveMnu"_s) && bench.rows() == Million / 2 && done;
         bench.showNow();
+        bench.showStatuses();
         if (!done)
             state.SkipWithError("a step of the session did not do its work");
         state.SetIterationTime(seconds);

@@ -23,6 +23,9 @@ void keepFreedMemory() {
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, LargestHeapBlock);
     mallopt(M_TRIM_THRESHOLD, KeptAtTheTop);
+    // One heap for every thread: the statuses are worked out on another thread, and a heap of its
+    // own would keep a second store of freed memory beside the one the commands keep.
+    mallopt(M_ARENA_MAX, 1);
 #endif
 }
 

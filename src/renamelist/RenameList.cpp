@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -403,17 +404,36 @@ void RenameList::relayLooseFilenames() {
         return;
     const quint32 loose = *m_looseFilenames;
     const QString& before = m_filenames[loose];
-    QString laid;
-    laid.reserve(m_filenameUse[loose]);
-    for (qint32 row = 0; row < count(); ++row) {
-        prefetchFilename(row + NamesAhead);
-        TextPlace& place = entry(row).filenameAt;
-        if (place.segment != loose || place.length == 0)
-            continue;
-        const qsizetype start = laid.size();
-        laid.append(QStringView(before).sliced(place.start, place.length));
-        place.start = static_cast<quint32>(start);
-    }
+    const auto isLoose = [&](const TextPlace& place) {
+        return place.segment == loose && place.length > 0;
+    };
+    // Each chunk of rows lays its names at the place the chunks before it leave off.
+    std::vector<qsizetype> chunkStarts(static_cast<std::size_t>(rowChunkCount(count())) + 1);
+    forRowChunks(count(), [&](qint32 chunk, qint32 first, qint32 end) {
+        qsizetype length = 0;
+        for (qint32 row = first; row < end; ++row) {
+            if (const TextPlace& place = at(row).filenameAt; isLoose(place))
+                length += place.length;
+        }
+        chunkStarts[static_cast<std::size_t>(chunk) + 1] = length;
+    });
+    std::partial_sum(chunkStarts.begin(), chunkStarts.end(), chunkStarts.begin());
+    QString laid(chunkStarts.back(), Qt::Uninitialized);
+    QChar* const out = laid.data();
+    forRowChunks(count(), [&](qint32 chunk, qint32 first, qint32 end) {
+        qsizetype start = chunkStarts[static_cast<std::size_t>(chunk)];
+        for (qint32 row = first; row < end; ++row) {
+            // Not beyond the chunk: the rows there are another thread's to write.
+            if (row + NamesAhead < end)
+                prefetchFilename(row + NamesAhead);
+            TextPlace& place = entry(row).filenameAt;
+            if (!isLoose(place))
+                continue;
+            std::copy_n(before.constData() + place.start, place.length, out + start);
+            place.start = static_cast<quint32>(start);
+            start += place.length;
+        }
+    });
     m_filenameTextChars += laid.size() - before.size();
     m_filenames[loose] = std::move(laid);
 }

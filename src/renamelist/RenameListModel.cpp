@@ -3,6 +3,8 @@
 #include "platform/PathText.h"
 #include "renamelist/RefreshRenOutputLst.h"
 
+#include <QMetaObject>
+
 #include <utility>
 
 namespace quillane {
@@ -10,7 +12,14 @@ namespace quillane {
 using namespace Qt::StringLiterals;
 
 RenameListModel::RenameListModel(FileSystem& files, QObject* parent)
-    : QAbstractTableModel(parent), m_folders(files) {}
+    : QAbstractTableModel(parent), m_folders(files), m_files(files) {}
+
+template <typename Change> void RenameListModel::changeRows(Change change) {
+    const bool stopped = stopPlanning();
+    change();
+    if (stopped && !planning())
+        replan(ListColumn::Status);
+}
 
 int RenameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_list.count();
@@ -56,20 +65,25 @@ Qt::ItemFlags RenameListModel::flags(const QModelIndex& index) const {
 void RenameListModel::appendEntries(QList<ListedFile> entries) {
     if (entries.isEmpty())
         return;
-    const qint32 first = m_list.count();
-    beginInsertRows({}, first, first + static_cast<qint32>(entries.size()) - 1);
-    m_list.reserve(first + static_cast<qint32>(entries.size()));
-    for (ListedFile& entry : entries)
-        m_list.append(std::move(entry));
-    endInsertRows();
+    changeRows([&] {
+        const qint32 first = m_list.count();
+        beginInsertRows({}, first, first + static_cast<qint32>(entries.size()) - 1);
+        m_list.reserve(first + static_cast<qint32>(entries.size()));
+        for (ListedFile& entry : entries)
+            m_list.append(std::move(entry));
+        endInsertRows();
+    });
 }
 
 void RenameListModel::keepReadFolders(std::vector<ReadFolder> folders) {
-    for (ReadFolder& read : folders)
-        m_folders.keep(std::move(read));
+    changeRows([&] {
+        for (ReadFolder& read : folders)
+            m_folders.keep(std::move(read));
+    });
 }
 
 void RenameListModel::refreshRenOutput(const RenameRuleSet& rules, const DateTimeStamper& stamper) {
+    stopPlanning();
     RefreshRenOutputLst(m_list, rules, stamper);
     replan(ListColumn::Renout);
 }
@@ -110,6 +124,7 @@ bool RenameListModel::keepDates(const QList<ReadDates>& answers) {
 void RenameListModel::setOutput(bool whereFileIs, const QString& customDir) {
     if (whereFileIs == m_output.outputWhereFileIs && customDir == m_output.customOutputDir)
         return;
+    stopPlanning();
     m_output.outputWhereFileIs = whereFileIs;
     m_output.customOutputDir = customDir;
     recheck();
@@ -119,26 +134,69 @@ void RenameListModel::recheck() {
     replan(ListColumn::Status);
 }
 
-qint32 RenameListModel::planStatuses() {
-    const RenamePlan made = RenamePlan::make(m_list, m_output, m_folders);
-    m_list.setStatuses(made);
-    return made.toCheck();
+void RenameListModel::replan(ListColumn firstChanged) {
+    stopPlanning();
+    const bool inBackground = m_list.count() > 0 && m_list.count() >= m_backgroundPlanFrom &&
+                              m_files.readsFromAnyThread();
+    if (!inBackground) {
+        takePlan(RenamePlan::make(m_list, m_output, m_folders), firstChanged);
+        return;
+    }
+    // The cells before the statuses are new now; the statuses come when the plan is done.
+    if (firstChanged != ListColumn::Status)
+        Q_EMIT dataChanged(index(0, static_cast<int>(firstChanged)),
+                           index(m_list.count() - 1, static_cast<int>(ListColumn::Status) - 1),
+                           {Qt::DisplayRole});
+    const quint64 round = ++m_planRound;
+    m_planning = std::jthread([this, round](const std::stop_token& stop) {
+        m_planned = RenamePlan::make(m_list, m_output, m_folders, stop);
+        if (stop.stop_requested())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, round] {
+                // A plan stopped or settled after it was done may still have sent word.
+                if (round == m_planRound)
+                    settlePlanning();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
-void RenameListModel::replan(ListColumn firstChanged) {
-    const qint32 toCheck = planStatuses();
+void RenameListModel::takePlan(const RenamePlan& made, ListColumn firstChanged) {
+    m_list.setStatuses(made);
     const int status = static_cast<int>(ListColumn::Status);
     if (m_list.count() > 0)
         Q_EMIT dataChanged(index(0, static_cast<int>(firstChanged)),
                            index(m_list.count() - 1, status), {Qt::DisplayRole, NeedsCheckRole});
-    if (toCheck != m_toCheck) {
-        m_toCheck = toCheck;
+    if (made.toCheck() != m_toCheck) {
+        m_toCheck = made.toCheck();
         Q_EMIT headerDataChanged(Qt::Horizontal, status, status);
     }
 }
 
+bool RenameListModel::stopPlanning() {
+    if (!m_planning.joinable())
+        return false;
+    m_planning.request_stop();
+    m_planning.join();
+    m_planned.reset();
+    ++m_planRound;
+    return true;
+}
+
+void RenameListModel::settlePlanning() {
+    if (!m_planning.joinable())
+        return;
+    m_planning.join();
+    ++m_planRound;
+    const RenamePlan made = *std::exchange(m_planned, std::nullopt);
+    takePlan(made, ListColumn::Status);
+}
+
 RunResult RenameListModel::renameFiles(FileSystem& files, Dialogs& dialogs, RunSettings settings,
                                        RunProgress progress, RunRecorder* recorder) {
+    stopPlanning();
     RunResult result =
         RenameRun(m_list, files, dialogs, std::move(settings), std::move(progress), recorder).run();
     if (m_list.count() > 0)
@@ -150,6 +208,7 @@ RunResult RenameListModel::renameFiles(FileSystem& files, Dialogs& dialogs, RunS
 void RenameListModel::followMoves(const QHash<QString, QString>& moved) {
     if (moved.isEmpty())
         return;
+    stopPlanning();
     for (qint32 row = 0; row < m_list.count(); ++row) {
         const auto found = moved.constFind(m_list.pathOf(row));
         if (found == moved.cend())
@@ -169,15 +228,17 @@ void RenameListModel::rowsChanged(qint32 first, qint32 last) {
 void RenameListModel::removeSelected() {
     if (m_list.selectedCount() == 0)
         return;
+    stopPlanning();
     beginResetModel();
     m_list.removeSelected();
-    // The new names stay, but what stands in their way may not; the reset tells the views.
-    m_toCheck = planStatuses();
     endResetModel();
     Q_EMIT selectionFlagsChanged();
+    // The new names stay, but what stands in their way may not.
+    recheck();
 }
 
 void RenameListModel::clear() {
+    stopPlanning();
     beginResetModel();
     m_list.clear();
     m_toCheck = 0;
@@ -186,10 +247,12 @@ void RenameListModel::clear() {
 }
 
 void RenameListModel::applyMove(std::optional<RowRange> (RenameList::*move)()) {
-    if (const auto changed = (m_list.*move)()) {
-        rowsChanged(changed->first, changed->last);
-        Q_EMIT selectionFlagsChanged();
-    }
+    changeRows([&] {
+        if (const auto changed = (m_list.*move)()) {
+            rowsChanged(changed->first, changed->last);
+            Q_EMIT selectionFlagsChanged();
+        }
+    });
 }
 
 void RenameListModel::moveUp() {
@@ -230,11 +293,16 @@ void RenameListModel::invertSelection() {
 
 SortKey RenameListModel::clickColumn(ListColumn column) {
     const SortKey key = m_sortTags.click(column);
-    m_list.sortBy(key.column, key.order);
-    if (m_list.count() > 0) {
-        rowsChanged(0, m_list.count() - 1);
-        Q_EMIT selectionFlagsChanged();
-    }
+    // Sorted by the statuses the list has, they should be the ones for it.
+    if (column == ListColumn::Status)
+        settlePlanning();
+    changeRows([&] {
+        m_list.sortBy(key.column, key.order);
+        if (m_list.count() > 0) {
+            rowsChanged(0, m_list.count() - 1);
+            Q_EMIT selectionFlagsChanged();
+        }
+    });
     return key;
 }
 

@@ -12,12 +12,19 @@
 #include <QHash>
 #include <QList>
 
+#include <optional>
+#include <thread>
+
 namespace quillane {
 
 // The rename list as the grid shows it: one row per entry, its cells and the status the plan
-// gives it. Every command tells its views with one signal (a reset, one ranged change or one
-// insertion), never one per row. The selected flags live in the list; selectionFlagsChanged()
-// tells when a command changed them.
+// gives it. Every command tells its views of whole ranges at once (a reset, a ranged change or
+// an insertion, and the statuses where they change), never of one row at a time. The selected flags
+// live in the list; selectionFlagsChanged() tells when a command changed them.
+//
+// A long list gets its statuses from a plan worked out on another thread while the views show
+// the rest, and shown once it is done. The plan reads the rows' folders and names, so every
+// command that changes them stops it first; selections and dates it does not read.
 class RenameListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -48,6 +55,11 @@ public:
     // The statuses again, for a disk that may have changed meanwhile.
     void recheck();
     qint32 toCheck() const { return m_toCheck; }
+    // Statuses for the list as it stands are still being worked out on another thread.
+    bool planning() const { return m_planning.joinable(); }
+    // Lists of at least `rows` rows are planned on another thread, where the file system can be
+    // read from one.
+    void setBackgroundPlanFrom(qint32 rows) { m_backgroundPlanFrom = rows; }
     // The user's own selection in a view; no signal, the view already shows it.
     void setSelected(qint32 row, bool selected) { m_list.setSelected(row, selected); }
     // A command selecting one more row.
@@ -83,17 +95,32 @@ Q_SIGNALS:
 
 private:
     void rowsChanged(qint32 first, qint32 last);
-    // The statuses for the list as it stands; returns how many need a check.
-    qint32 planStatuses();
-    // The same, and the cells from `firstChanged` on are told changed.
+    // The statuses for the list as it stands, here or on another thread; the cells from
+    // `firstChanged` on are told changed.
     void replan(ListColumn firstChanged);
+    void takePlan(const RenamePlan& made, ListColumn firstChanged);
+    // Ends a plan under way, its result unseen; true when there was one.
+    bool stopPlanning();
+    // Waits for a plan under way and shows its statuses.
+    void settlePlanning();
+    // Runs a command that changes what a plan reads, and plans again after it if it stopped one.
+    template <typename Change> void changeRows(Change change);
     void applyMove(std::optional<RowRange> (RenameList::*move)());
 
     RenameList m_list;
     ColumnSortTags m_sortTags;
     FolderNames m_folders;
     RunSettings m_output; // only where files go
+    FileSystem& m_files;
     qint32 m_toCheck = 0;
+    // About the length whose plan takes as long as a frame is shown.
+    qint32 m_backgroundPlanFrom = 100'000;
+    // Tells which plan a result that comes back belongs to: only the last one started counts.
+    quint64 m_planRound = 0;
+    // Written by the plan under way, read once it has ended.
+    std::optional<RenamePlan> m_planned;
+    // Last, so that it stops before anything it reads goes.
+    std::jthread m_planning;
 };
 
 } // namespace quillane

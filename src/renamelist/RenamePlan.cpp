@@ -146,7 +146,12 @@ bool namesAFile(QStringView name) {
 }
 
 RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
-                            FolderNames& folders) {
+                            FolderNames& folders, const std::stop_token& stop) {
+    // Often enough that a plan asked to stop ends within a millisecond or two.
+    constexpr qint32 StopCheckRows = 16'384;
+    const auto stopsAt = [&](qint32 row) {
+        return row % StopCheckRows == 0 && stop.stop_requested();
+    };
     RenamePlan plan;
     const qint32 count = list.count();
     const auto size = static_cast<std::size_t>(count);
@@ -163,6 +168,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     };
     std::vector<Place> places(size);
     for (qint32 row = 0; row < count; ++row) {
+        if (stopsAt(row))
+            return plan;
         const RenameEntry& e = list.at(row);
         Place& place = places[static_cast<std::size_t>(row)];
         place.source = ids.of(e.directory);
@@ -195,9 +202,11 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         constexpr auto Block = static_cast<qint32>(HashSlots::PrefetchAhead);
         std::array<quint32, Block> filenameHashes{};
         std::array<quint32, Block> renoutHashes{};
-        for (qint32 start = first, stop = first; start < end; start = stop) {
-            stop = std::min(end, (start / Block + 1) * Block);
-            for (qint32 row = start; row < stop; ++row) {
+        for (qint32 start = first, blockEnd = first; start < end; start = blockEnd) {
+            if (stop.stop_requested())
+                return;
+            blockEnd = std::min(end, (start / Block + 1) * Block);
+            for (qint32 row = start; row < blockEnd; ++row) {
                 list.prefetchNames(row + RenameList::NamesAhead);
                 const Place& place = places[static_cast<std::size_t>(row)];
                 const auto inBlock = static_cast<std::size_t>(row - start);
@@ -217,7 +226,7 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 if (const FolderNameTable* targetNames = ids.names(place.target))
                     targetNames->prefetch(renoutHashes[inBlock]);
             }
-            for (qint32 row = start; row < stop; ++row) {
+            for (qint32 row = start; row < blockEnd; ++row) {
                 const QStringView filename = list.filename(row);
                 const QStringView renout = list.renout(row);
                 const Place& place = places[static_cast<std::size_t>(row)];
@@ -251,6 +260,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             }
         }
     });
+    if (stop.stop_requested())
+        return plan;
 
     constexpr std::size_t PrefetchAhead = HashSlots::PrefetchAhead;
     std::vector<quint8> duplicate(size), candidate(size);
@@ -261,6 +272,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     PathIndex firstByTarget(size, targetOf);
     const auto findDuplicates = [&] {
         for (qint32 row = 0; row < count; ++row) {
+            if (stopsAt(row))
+                return;
             const auto at = static_cast<std::size_t>(row);
             if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
                 firstByTarget.prefetch(facts[ahead].targetHash);
@@ -297,6 +310,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         if (!targetsOnDisk)
             return;
         for (qint32 row = 0; row < count; ++row) {
+            if (stopsAt(row))
+                return;
             list.prefetchFilename(row + RenameList::NamesAhead);
             if (Facts& f = facts[static_cast<std::size_t>(row)]; !f.sourceHashed) {
                 f.sourceHash = pathHash(places[static_cast<std::size_t>(row)].source,
@@ -304,6 +319,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
             }
         }
         for (qint32 row = 0; row < count; ++row) {
+            if (stopsAt(row))
+                return;
             const auto at = static_cast<std::size_t>(row);
             if (const std::size_t ahead = at + PrefetchAhead; ahead < size)
                 bySource.prefetch(facts[ahead].sourceHash);
@@ -314,6 +331,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     };
     // Each reads only the facts and writes its own.
     alongside(count, findDuplicates, indexSources);
+    if (stop.stop_requested())
+        return plan;
 
     std::vector<quint8> taken(size);
     if (targetsOnDisk) {
@@ -322,6 +341,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
         // has one dependent at most and no two rows write the same place.
         forRowChunks(count, [&](qint32 first, qint32 end) {
             for (qint32 row = first; row < end; ++row) {
+                if (stopsAt(row))
+                    return;
                 const auto at = static_cast<std::size_t>(row);
                 if (const std::size_t ahead = at + PrefetchAhead;
                     ahead < static_cast<std::size_t>(end))
@@ -350,6 +371,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                 }
             }
         });
+        if (stop.stop_requested())
+            return plan;
         for (qint32 row = 0; row < count; ++row) {
             if (!taken[static_cast<std::size_t>(row)])
                 continue;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace quillane {
@@ -69,9 +70,9 @@ bool namesAFile(QStringView name);
 class RenamePlan {
 public:
     // Looks at every folder involved once through `folders`; lists none that it has seen
-    // unchanged.
+    // unchanged. Once `stop` is asked it ends early, with a plan only fit to be thrown away.
     static RenamePlan make(const RenameList& list, const RunSettings& settings,
-                           FolderNames& folders);
+                           FolderNames& folders, const std::stop_token& stop = {});
 
     EntryStatus status(qint32 row) const { return m_rows[static_cast<std::size_t>(row)].status; }
     // Entries showing a status that needs a check.

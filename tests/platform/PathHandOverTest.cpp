@@ -1,6 +1,7 @@
 #include "platform/PathHandOver.h"
 
 #include "platform/HostSystemQueries.h"
+#include "tests/support/EventLoopApplication.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -57,10 +58,7 @@ TEST(PathHandOverTest, MessagesAreReadWholeOrNotAtAll) {
 // The later start blocks while it waits for the answer, as the real one does; the running copy
 // answers from its event loop.
 TEST(PathHandOverTest, ALaterStartsPathsReachTheCopyHoldingTheLock) {
-    int argc = 1;
-    char name[] = "platform_tests";
-    char* argv[] = {name, nullptr};
-    const QCoreApplication application(argc, argv);
+    const EventLoopApplication application;
     const QTemporaryDir runtime;
     const QString lock = runtime.filePath(u"quillane.lock"_s);
     // A socket file a copy that died left behind is no obstacle.

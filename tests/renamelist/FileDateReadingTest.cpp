@@ -2,6 +2,7 @@
 
 #include "platform/PosixFileSystem.h"
 #include "renamelist/RenameListModel.h"
+#include "tests/support/EventLoopApplication.h"
 #include "tests/support/GatedFileDates.h"
 
 #include <QCoreApplication>
@@ -45,10 +46,7 @@ protected:
     }
     FileDates datesAt(qint32 row) const { return model.list().at(row).dates; }
 
-    int argc = 1;
-    char name[16] = "renamelist";
-    char* argv[2] = {name, nullptr};
-    QCoreApplication application{argc, argv};
+    EventLoopApplication application;
     PosixFileSystem files;
     RenameListModel model{files};
     MadeUpDates madeUp;

@@ -3,8 +3,11 @@
 #include "platform/PosixFileSystem.h"
 #include "tests/QtPrinters.h"
 #include "tests/rules/FixedClock.h"
+#include "tests/support/EventLoopApplication.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -60,7 +63,7 @@ TEST_F(RenameListModelTest, ShowsFourLeftAlignedColumns) {
     EXPECT_FALSE(model.flags(model.index(0, 1)).testFlag(Qt::ItemIsEditable));
 }
 
-TEST_F(RenameListModelTest, EachCommandSendsOneSignal) {
+TEST_F(RenameListModelTest, CommandsSignalWholeRangesNeverSingleRows) {
     const FixedClock clock({QDate(2005, 6, 14), QTime(12, 0)});
     model.appendEntries({{u"/f"_s, u"d.txt"_s}, {u"/f"_s, u"e.txt"_s}});
     EXPECT_EQ(inserted.count(), 1);
@@ -78,10 +81,12 @@ TEST_F(RenameListModelTest, EachCommandSendsOneSignal) {
     EXPECT_EQ(changed.count(), 3);
     model.removeSelected();
     EXPECT_EQ(reset.count(), 1);
+    // and the statuses of the rows left, which another row may no longer stand in the way of
+    EXPECT_EQ(changed.count(), 4);
     EXPECT_EQ(model.rowCount(), 1);
     model.clear();
     EXPECT_EQ(reset.count(), 2);
-    EXPECT_EQ(signalsSent(), 6);
+    EXPECT_EQ(signalsSent(), 7);
     EXPECT_EQ(flags.count(), 5);
 }
 
@@ -158,6 +163,84 @@ TEST(RenameListModelEmptyTest, SortingAnEmptyListChangesNothing) {
     EXPECT_EQ(model.clickColumn(ListColumn::Renout).order, Qt::AscendingOrder);
     model.refreshRenOutput(RenameRuleSet{}, DateTimeStamper::system());
     EXPECT_EQ(changed.count(), 0);
+}
+
+// Lists planned on another thread, as long ones are: "a" and "b" in one folder, "c" in another.
+class BackgroundPlanTest : public testing::Test {
+protected:
+    BackgroundPlanTest() {
+        QDir(dir.path()).mkdir(u"sub"_s);
+        for (const char* name : {"a", "b", "sub/c"})
+            QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+        model.setBackgroundPlanFrom(1);
+        model.appendEntries(
+            {{dir.path(), u"a"_s}, {dir.path(), u"b"_s}, {dir.filePath(u"sub"_s), u"c"_s}});
+        sameName.NewFilename = u"same"_s;
+        sameName.Suffix = AffixRule::prefixAtStartUp();
+    }
+
+    void waitForStatuses() {
+        const QDeadlineTimer deadline(10'000);
+        while (model.planning() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        // Word from plans stopped meanwhile is to change nothing.
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(model.planning());
+    }
+    QString cell(int row, ListColumn column) const {
+        return model.data(model.index(row, static_cast<int>(column))).toString();
+    }
+
+    EventLoopApplication application;
+    QTemporaryDir dir;
+    PosixFileSystem files;
+    RenameListModel model{files};
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    RenameRuleSet sameName;
+};
+
+TEST_F(BackgroundPlanTest, TheStatusesFollowThePreviewOnceThePlanIsDone) {
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.refreshRenOutput(sameName, DateTimeStamper::system());
+    EXPECT_EQ(cell(1, ListColumn::Renout), u"same"_s);
+    EXPECT_EQ(cell(1, ListColumn::Status), QString());
+    EXPECT_TRUE(model.planning());
+    waitForStatuses();
+    EXPECT_EQ(cell(0, ListColumn::Status), u"Duplicate"_s);
+    EXPECT_EQ(cell(1, ListColumn::Status), u"Duplicate"_s);
+    EXPECT_EQ(cell(2, ListColumn::Status), QString());
+    EXPECT_EQ(model.toCheck(), 2);
+    ASSERT_EQ(changed.count(), 2);
+    EXPECT_EQ(changed.at(1).at(0).toModelIndex().column(), static_cast<int>(ListColumn::Status));
+}
+
+TEST_F(BackgroundPlanTest, ACommandChangingTheRowsMidPlanGetsThePlanForTheRowsLeft) {
+    model.refreshRenOutput(sameName, DateTimeStamper::system());
+    waitForStatuses();
+    model.refreshRenOutput(RenameRuleSet{}, DateTimeStamper::system());
+    model.refreshRenOutput(sameName, DateTimeStamper::system());
+    model.setSelected(1, true);
+    model.removeSelected();
+    waitForStatuses();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(cell(0, ListColumn::Status), QString());
+    EXPECT_EQ(cell(1, ListColumn::Status), QString());
+    EXPECT_EQ(model.toCheck(), 0);
+
+    model.refreshRenOutput(sameName, DateTimeStamper::system());
+    model.clear();
+    model.appendEntries({{dir.path(), u"a"_s}, {dir.path(), u"b"_s}});
+    model.refreshRenOutput(sameName, DateTimeStamper::system());
+    waitForStatuses();
+    EXPECT_EQ(cell(1, ListColumn::Status), u"Duplicate"_s);
+    EXPECT_EQ(model.toCheck(), 2);
+}
+
+TEST_F(BackgroundPlanTest, SortingByStatusTakesThePlanUnderWayFirst) {
+    model.refreshRenOutput(sameName, DateTimeStamper::system());
+    model.clickColumn(ListColumn::Status);
+    EXPECT_EQ(cell(0, ListColumn::Filename), u"c"_s);
+    EXPECT_EQ(cell(2, ListColumn::Status), u"Duplicate"_s);
 }
 
 } // namespace
