@@ -156,8 +156,8 @@ public:
     // stays open after, as an open folder keeps its disk from being unmounted.
     virtual void holdFolders(const QStringList& /*folders*/) {}
     virtual void letFoldersGo() {}
-    // Whether identity and attributes may be asked from several threads at once; never while
-    // folders are taken or let go.
+    // Whether identity and attributes may be asked from several threads at once, never while
+    // folders are taken or let go; and a folder's names and stamp from any thread at any time.
     virtual bool readsFromAnyThread() const { return false; }
 };
 

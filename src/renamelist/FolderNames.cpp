@@ -24,8 +24,13 @@ FolderNameTable::FolderNameTable(QString names) : m_names(std::move(names)) {
 }
 
 void FolderNames::startRound() {
-    std::erase_if(m_known, [this](const auto& known) { return known.second.round != m_round; });
+    if (!std::exchange(m_roundCutShort, false))
+        std::erase_if(m_known, [this](const auto& known) { return known.second.round != m_round; });
     ++m_round;
+}
+
+void FolderNames::cutRoundShort() {
+    m_roundCutShort = true;
 }
 
 const FolderNameTable* FolderNames::names(const QString& folder) {

@@ -67,6 +67,9 @@ public:
     // Starts a round of lookups: each folder is looked at again at most once per round, and
     // folders not asked for in a round are forgotten at the start of the next.
     void startRound();
+    // The round ends before it asked for every folder it meant to: the next round forgets none
+    // it did not get to.
+    void cutRoundShort();
     // Nothing when the folder cannot be read; valid until the next round starts.
     const FolderNameTable* names(const QString& folder);
     // Takes a listing read elsewhere as the folder's, trusted as one read here would be, so that
@@ -97,6 +100,7 @@ private:
     // an earlier one.
     std::unordered_map<QString, Known> m_known;
     quint64 m_round = 0;
+    bool m_roundCutShort = false;
 };
 
 } // namespace quillane

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <array>
@@ -147,7 +148,8 @@ bool namesAFile(QStringView name) {
 
 RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
                             FolderNames& folders, const std::stop_token& stop) {
-    // Often enough that a plan asked to stop ends within a millisecond or two.
+    // Often enough that a plan asked to stop ends within a millisecond or two, once the folders
+    // are read.
     constexpr qint32 StopCheckRows = 16'384;
     const auto stopsAt = [&](qint32 row) {
         return row % StopCheckRows == 0 && stop.stop_requested();
@@ -157,6 +159,10 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     const auto size = static_cast<std::size_t>(count);
     plan.m_rows.resize(size);
     folders.startRound();
+    const auto roundCutShort = qScopeGuard([&] {
+        if (stop.stop_requested())
+            folders.cutRoundShort();
+    });
     const QString outputForm = outputFolderForm(settings.customOutputDir);
     FolderIds ids(folders);
     const qint32 outputFolder =
@@ -168,7 +174,8 @@ RenamePlan RenamePlan::make(const RenameList& list, const RunSettings& settings,
     };
     std::vector<Place> places(size);
     for (qint32 row = 0; row < count; ++row) {
-        if (stopsAt(row))
+        // Every row: a folder new to this round may have to be read.
+        if (stop.stop_requested())
             return plan;
         const RenameEntry& e = list.at(row);
         Place& place = places[static_cast<std::size_t>(row)];

@@ -11,8 +11,11 @@ namespace {
 // Below this a chunk takes about as long as starting the thread for it.
 constexpr qint32 RowsPerChunk = 16'384;
 
+// Once: a list cut into chunks twice must be cut the same way, even if a core goes offline.
 qint32 cores() {
-    return static_cast<qint32>(std::max(1U, std::thread::hardware_concurrency()));
+    static const auto count =
+        static_cast<qint32>(std::max(1U, std::thread::hardware_concurrency()));
+    return count;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <stop_token>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -224,6 +225,11 @@ TEST_F(RenamePlanTest, AFolderIsListedOnceWhileItStaysAsItWas) {
     list({u"a>b"_s});
     age(dir.path());
     EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)), QStringList{QString()});
+    EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)), QStringList{QString()});
+    // A plan stopped before it looked at the folder makes the next one forget nothing.
+    std::stop_source stop;
+    stop.request_stop();
+    RenamePlan::make(entries, {}, folders, stop.get_token());
     EXPECT_EQ(statuses(RenamePlan::make(entries, {}, folders)), QStringList{QString()});
     EXPECT_EQ(files.listings, 1);
 
