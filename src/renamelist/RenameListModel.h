@@ -113,8 +113,8 @@ private:
     RunSettings m_output; // only where files go
     FileSystem& m_files;
     qint32 m_toCheck = 0;
-    // About the length whose plan takes as long as a frame is shown.
-    qint32 m_backgroundPlanFrom = 100'000;
+    // Shorter lists show their statuses with their new names, within a frame or two of a key.
+    qint32 m_backgroundPlanFrom = 200'000;
     // Tells which plan a result that comes back belongs to: only the last one started counts.
     quint64 m_planRound = 0;
     // Written by the plan under way, read once it has ended.
