@@ -200,9 +200,9 @@ template <typename Units> int compareUnits(Units a, Units b) {
 // The positions of the keys in the order that sorts them, ascending or descending; equal keys are
 // ordered by `before` in both directions. `keys` gives `size()`, `id(i)` (equal ids meaning equal
 // keys), `units(i)`, `text(i)` (equal texts meaning equal keys), `prefetch(i)` and
-// `prefetchRow(i)`. The sort runs on 64-bit heads of the
-// keys, taken after the start all keys share, so that most rows are placed without comparing keys
-// at all; every pass that reads keys runs on every core.
+// `prefetchRow(i)`. The sort runs on 64-bit heads of the keys, taken after the start all keys
+// share, so that most rows are placed without comparing keys at all; every pass that reads keys
+// runs on every core.
 template <typename Keys, typename Before>
 std::vector<quint32> keyOrder(const Keys& keys, Qt::SortOrder order, const Before& before) {
     const std::size_t count = keys.size();
